@@ -1,0 +1,23 @@
+#pragma once
+// Dates as VBScript holds them: OLE Automation serials, days since 30 December 1899 with the time
+// as the fraction. Before that day the integer part is negative and the fraction still counts
+// forward (-1.25 is 29 December 1899, 06:00).
+#include <cstdint>
+
+namespace vbs {
+
+struct DateParts {
+    int year, month, day;       // month 1-12
+    int hour, minute, second;
+    int weekday;                // 1 = Sunday ... 7 = Saturday
+};
+
+// DateSerial's rollover: month 14 is February of the next year, day 0 the last of the month before.
+// Raises 5 outside the years 100..9999.
+double makeDate(int year, int month, int day);
+double makeTime(int hour, int minute, int second);
+DateParts splitDate(double serial);
+// The local clock.
+double nowSerial();
+
+}  // namespace vbs

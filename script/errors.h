@@ -1,0 +1,63 @@
+#pragma once
+// Script failures. A failure travels as a C++ exception: the happy path pays nothing for it, and
+// On Error Resume Next catches it at the statement boundary.
+#include <string>
+#include <string_view>
+
+namespace vbs {
+
+// VBScript's own error numbers (the ones the engine raises itself).
+enum ErrorNumber : int {
+    errInvalidCall = 5,
+    errOverflow = 6,
+    errOutOfMemory = 7,
+    errSubscript = 9,
+    errArrayLocked = 10,
+    errDivByZero = 11,
+    errTypeMismatch = 13,
+    errOutOfStringSpace = 14,
+    errOutOfStack = 28,
+    errSubNotDefined = 35,
+    errBadFileNameOrNumber = 52,
+    errFileNotFound = 53,
+    errBadFileMode = 54,
+    errFileAlreadyOpen = 55,
+    errFileExists = 58,
+    errPastEnd = 62,
+    errPermissionDenied = 70,
+    errPathNotFound = 76,
+    errObjectNotSet = 91,
+    errForNotInitialized = 92,
+    errInvalidNull = 94,
+    errCantCreateObject = 429,
+    errObjectRequired = 424,
+    errNoSuchMember = 438,
+    errWrongArgCount = 450,
+    errNotCollection = 451,
+    errDuplicateKey = 457,
+    errVariableUndefined = 500,
+    errIllegalAssignment = 501,
+    errRegexSyntax = 5017,
+    errKeyNotFound = 32811,
+    errSyntax = 1002,
+    errExpectedIdentifier = 1010,
+    errNameRedefined = 1041,
+};
+
+// The description VBScript gives an error number ("Unknown runtime error" for numbers it lacks).
+std::u16string_view errorDescription(int number);
+
+struct ScriptError {
+    int number = 0;
+    std::u16string description;
+    std::u16string source;  // "Microsoft VBScript runtime error", "Microsoft VBScript compilation error", or Err.Raise's
+    int line = 0;            // 1-based position in the script; 0 until the engine knows it
+    int column = 0;
+    std::u16string lineText;
+};
+
+// Raises error `number` with its standard description.
+[[noreturn]] void raise(int number);
+[[noreturn]] void raise(int number, std::u16string_view description);
+
+}  // namespace vbs
