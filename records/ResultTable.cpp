@@ -1,0 +1,52 @@
+#include "records/ResultTable.h"
+
+#include "script/convert.h"
+#include "settings/modGlobals.h"
+#include "support/FileTable.h"
+#include "support/modFile.h"
+
+namespace tarvik {
+
+namespace {
+
+std::string csvField(const std::string& text) {
+    if (text.find_first_of(",\"") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+// The engine's CStr of a Double in United States English: "." whatever the locale.
+std::string general(double value) { return vbs::formatDouble(value).toUtf8(); }
+
+void writeLine(const std::string& path, const std::string& mode, const std::string& line) {
+    std::int16_t number = modFile::OpenFile(path, mode);
+    if (number == 0) return;
+    try {
+        PrintLine(number, line);
+    } catch (...) {
+        modFile::CloseFile(number);
+        throw;
+    }
+    modFile::CloseFile(number);
+}
+
+}  // namespace
+
+std::string ResultTableHeader() {
+    using namespace modGlobals;
+    return csvField(Brain1Name) + "," + csvField(Brain2Name) + "," + csvField(Brain3Name);
+}
+
+std::string ResultTableRow(double t1, double t2, double t3) {
+    return general(t1) + "," + general(t2) + "," + general(t3);
+}
+
+void AppendLine(const std::string& path, const std::string& line) { writeLine(path, "A", line); }
+
+void WriteResultTableHeader(const std::string& path) { writeLine(path, "O", ResultTableHeader()); }
+
+}  // namespace tarvik

@@ -1,0 +1,44 @@
+#pragma once
+// The settings of the run, each named after its key in Tarvik.ini, filled once at start-up.
+// The brains receive UserName, ComputerName, LearningLevel and their working directories by
+// reference and may change them for every later query, so these are the storage itself.
+#include <cstdint>
+#include <string>
+
+namespace modGlobals {
+
+// [Tarvik]
+inline std::string UserName;
+inline std::string ComputerName;
+inline std::int16_t LearningLevel = 0;
+inline std::string InputFile;
+inline std::int16_t CreateCSV = 0;  // -1 true, 0 false
+inline std::string CSVName;
+inline std::int16_t CreateLog = 0;  // -1 true, 0 false
+inline std::string LogName;
+
+// [Brains]
+inline std::string Brain1Name;
+inline std::string Brain1Script;
+inline std::string Brain1WorkingDir;
+inline std::string Brain2Name;
+inline std::string Brain2Script;
+inline std::string Brain2WorkingDir;
+inline std::string Brain3Name;
+inline std::string Brain3Script;
+inline std::string Brain3WorkingDir;
+
+// The full path of the settings file.
+inline std::string IniPath;
+
+// IniPath = the program's folder + "/Tarvik.ini", then ReadSettings(IniPath).
+void LoadSettings();
+
+// Reads every setting in the file's order, storing each as soon as it is read. A LearningLevel
+// outside the 16-bit range raises the overflow failure.
+void ReadSettings(const std::string& iniPath);
+
+// A path setting (InputFile, CSVName, LogName, a brain script) as a path the program can open.
+std::string ResolvePath(const std::string& settingsPath);
+
+}  // namespace modGlobals

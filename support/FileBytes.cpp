@@ -1,0 +1,56 @@
+#include "support/FileBytes.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <filesystem>
+
+namespace tarvik {
+
+namespace {
+
+bool parentExists(const std::string& path) {
+    std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    std::error_code error;
+    return parent.empty() || std::filesystem::is_directory(parent, error);
+}
+
+}  // namespace
+
+Failure OpenFailure(const std::string& path, int error) {
+    switch (error) {
+    case ENOENT: return Failure(parentExists(path) ? FileNotFound : PathNotFound);
+    case ENOTDIR: return Failure(PathNotFound);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY: return Failure(PermissionDenied);
+    case ENAMETOOLONG: return Failure(BadFileNameOrNumber);
+    default: return Failure(PathFileAccessError);
+    }
+}
+
+std::FILE* OpenStream(const std::string& path, const char* fopenMode) {
+    std::FILE* stream = std::fopen(path.c_str(), fopenMode);
+    if (!stream) throw OpenFailure(path, errno);
+    struct stat info;
+    if (::fstat(::fileno(stream), &info) != 0 || S_ISDIR(info.st_mode)) {
+        std::fclose(stream);
+        throw Failure(PathFileAccessError);
+    }
+    return stream;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::FILE* stream = OpenStream(path, "rb");
+    std::string bytes;
+    char buffer[65536];
+    size_t count;
+    while ((count = std::fread(buffer, 1, sizeof buffer, stream)) > 0) bytes.append(buffer, count);
+    bool failed = std::ferror(stream) != 0;
+    std::fclose(stream);
+    if (failed) throw Failure(DeviceIOError);
+    return bytes;
+}
+
+}  // namespace tarvik

@@ -1,0 +1,19 @@
+#pragma once
+// Opening and reading files with the classic runtime's failure numbers.
+#include <cstdio>
+#include <string>
+
+#include "support/Failure.h"
+
+namespace tarvik {
+
+// The failure for an open that failed with errno `error`.
+Failure OpenFailure(const std::string& path, int error);
+
+// fopen that raises the runtime's failure, and refuses directories.
+std::FILE* OpenStream(const std::string& path, const char* fopenMode);
+
+// Every byte of the file.
+std::string ReadFileBytes(const std::string& path);
+
+}  // namespace tarvik
