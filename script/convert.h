@@ -26,6 +26,9 @@ String toString(const Value& v);     // CStr; Empty gives ""
 // strings parsed (to Double), Boolean kept (the operators know its rules), Null kept.
 Value toNumeric(const Value& v);
 
+// n / d rounded half to even, as Currency results and CLng of a Currency round.
+__int128 divideHalfEven(__int128 n, int64_t d);
+
 // Text forms.
 String formatDouble(double d);       // up to 15 significant digits: "0.333333333333333", "1E+20"
 String formatSingle(float f);        // up to 7 significant digits

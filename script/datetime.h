@@ -15,8 +15,12 @@ struct DateParts {
 // DateSerial's rollover: month 14 is February of the next year, day 0 the last of the month before.
 // Raises 5 outside the years 100..9999.
 double makeDate(int year, int month, int day);
+// TimeSerial: counts from midnight of day 0, so -1 hour is 29 December 1899, 11 PM. Raises 5 outside the
+// date range.
 double makeTime(int hour, int minute, int second);
 DateParts splitDate(double serial);
+// Joins a day number (as makeDate answers) and a time of day (0 <= time < 1) into one serial.
+double joinDateTime(double day, double time);
 // The local clock.
 double nowSerial();
 

@@ -1,0 +1,226 @@
+#include "app/Form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+
+#include "settings/modGlobals.h"
+#include "support/Failure.h"
+#include "support/MessageBox.h"
+
+namespace {
+
+QString qt(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+// Positions are kept in twips as designed: 15 twips make a pixel at 96 dots per inch.
+class Twips {
+public:
+    explicit Twips(const QWidget* window) : scale_(window->logicalDpiX() / 96.0 / 15.0) {}
+    int operator()(int twips) const { return qRound(twips * scale_); }
+    void place(QWidget* widget, int left, int top, int width, int height) const {
+        widget->setGeometry((*this)(left), (*this)(top), (*this)(width), (*this)(height));
+    }
+
+private:
+    double scale_;
+};
+
+std::string failureText(const std::exception_ptr& failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const tarvik::BrainFailure& brain) {
+        return brain.Message();
+    } catch (const tarvik::Failure& runtime) {
+        return tarvik::StandardFailureMessage(runtime);
+    } catch (const vbs::ScriptError& script) {
+        return tarvik::StandardFailureMessage(tarvik::Failure(script.number, vbs::utf16ToUtf8(script.description)));
+    } catch (const std::bad_alloc&) {
+        return tarvik::StandardFailureMessage(tarvik::Failure(7, "Out of memory"));
+    } catch (const std::exception& other) {
+        return tarvik::StandardFailureMessage(tarvik::Failure(51, other.what()));
+    }
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle("Tarvik");
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    Twips twips(this);
+    client->setFixedSize(twips(7320), twips(3240));
+
+    Text2 = new QPlainTextEdit(client);
+    Text1 = new QLineEdit(client);
+    Text1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Command3 = new QPushButton(client);
+    Command2 = new QPushButton(client);
+    cmdVorli = new QPushButton(client);
+    cmdAll = new QPushButton("All Responses", client);
+    cmdTextFile = new QPushButton("Read Text", client);
+    Label1 = new QLabel(client);
+    Label2 = new QLabel(client);
+    Label3 = new QLabel(client);
+    Label4 = new QLabel("Label4", client);
+    Label5 = new QLabel("Label5", client);
+    Label6 = new QLabel("Label6", client);
+
+    twips.place(Text2, 120, 0, 5475, 1995);
+    twips.place(Text1, 120, 2220, 4635, 855);
+    twips.place(Command3, 5700, 60, 1455, 255);
+    twips.place(Command2, 5700, 420, 1455, 255);
+    twips.place(cmdVorli, 5700, 780, 1455, 315);
+    twips.place(cmdAll, 5700, 1200, 1455, 315);
+    twips.place(cmdTextFile, 5700, 1620, 1455, 315);
+    twips.place(Label1, 4920, 2160, 1275, 195);
+    twips.place(Label2, 4920, 2520, 1275, 195);
+    twips.place(Label3, 4920, 2880, 1275, 195);
+    twips.place(Label4, 6360, 2160, 795, 195);
+    twips.place(Label5, 6360, 2520, 795, 195);
+    twips.place(Label6, 6360, 2880, 795, 195);
+
+    // Tab order as designed: brain 2's button first, then the input box, brain 1, brain 3, all,
+    // read text, and the output box.
+    QWidget* tabOrder[] = {Command2, Text1, Command3, cmdVorli, cmdAll, cmdTextFile, Text2};
+    for (size_t i = 0; i + 1 < std::size(tabOrder); ++i) setTabOrder(tabOrder[i], tabOrder[i + 1]);
+    Command2->setFocus();
+
+    mnuEdit = menuBar()->addAction("&Edit INI File");
+
+    connect(Command3, &QPushButton::clicked, this, [this] { askBrain(1); });
+    connect(Command2, &QPushButton::clicked, this, [this] { askBrain(2); });
+    connect(cmdVorli, &QPushButton::clicked, this, [this] { askBrain(3); });
+    connect(cmdAll, &QPushButton::clicked, this, [this] { command([this] { RunAllBrains(); }); });
+    connect(cmdTextFile, &QPushButton::clicked, this, [this] { toggleTextFile(); });
+    connect(mnuEdit, &QAction::triggered, this, [this] { command([this] { editIniFile(); }); });
+
+    tarvik::SetMessageBoxSink([this](const std::string& text, const std::string& title) {
+        if (!closing_) QMessageBox::information(isVisible() ? this : nullptr, qt(title), qt(text));
+    });
+}
+
+Form1::~Form1() { tarvik::SetMessageBoxSink(nullptr); }
+
+bool Form1::Load(const std::string& iniPath) {
+    try {
+        if (iniPath.empty()) {
+            modGlobals::LoadSettings();
+        } else {
+            modGlobals::IniPath = iniPath;
+            modGlobals::ReadSettings(iniPath);
+        }
+        Command3->setText(qt(modGlobals::Brain1Name));
+        Command2->setText(qt(modGlobals::Brain2Name));
+        cmdVorli->setText(qt(modGlobals::Brain3Name));
+        LoadScripts();
+        Label1->setText(qt(modGlobals::Brain1Name + ":"));
+        Label2->setText(qt(modGlobals::Brain2Name + ":"));
+        Label3->setText(qt(modGlobals::Brain3Name + ":"));
+        Text1->setText("Type something here!");
+        Text2->setPlainText("");
+        return true;
+    } catch (...) {
+        tarvik::ShowMessageBox(failureText(std::current_exception()));
+        return false;
+    }
+}
+
+void Form1::LoadScripts() { engines_.LoadScripts(); }
+
+template <class Command>
+void Form1::command(Command&& run) {
+    try {
+        run();
+    } catch (...) {
+        tarvik::ShowMessageBox(failureText(std::current_exception()));
+    }
+}
+
+void Form1::askBrain(int brain) {
+    command([&] { tarvik::SingleBrainQuery(engines_, *this, brain); });
+}
+
+void Form1::RunAllBrains() { tarvik::AllBrainsRun(engines_, *this); }
+
+void Form1::toggleTextFile() {
+    stopRequested_ = false;
+    if (cmdTextFile->text() == "Read Text") {
+        cmdTextFile->setText("Stop Reading");
+    } else {
+        stopRequested_ = true;
+        cmdTextFile->setText("Read Text");
+    }
+    command([this] { DoTextFile(); });
+}
+
+void Form1::DoTextFile() {
+    ++batchDepth_;
+    struct Leave {
+        Form1& form;
+        ~Leave() {
+            // A close asked for during the batch happens once the outermost batch is over.
+            if (--form.batchDepth_ == 0 && form.closing_) QMetaObject::invokeMethod(&form, &Form1::close, Qt::QueuedConnection);
+        }
+    } leave{*this};
+    tarvik::DoTextFile(*this);
+}
+
+void Form1::editIniFile() {
+    QString path = qt(modGlobals::IniPath);
+    QStringList command;
+    for (const char* variable : {"VISUAL", "EDITOR"}) {
+        QString editor = qEnvironmentVariable(variable);
+        if (!editor.isEmpty()) {
+            command = QProcess::splitCommand(editor);
+            break;
+        }
+    }
+    if (command.isEmpty()) command = {"xdg-open"};
+    QString program = command.takeFirst();
+    if (!QProcess::startDetached(program, command << path)) {
+        throw tarvik::Failure(53, "File not found: " + program.toStdString());
+    }
+}
+
+std::u16string Form1::ReadText1() const { return Text1->text().toStdU16String(); }
+
+void Form1::SetText1(const std::string& sentence) { Text1->setText(qt(sentence)); }
+
+void Form1::SetText2(const std::string& text) {
+    // The box shows lines; the CR LF line ends stay in what is logged.
+    QString shown = qt(text);
+    shown.replace("\r\n", "\n");
+    if (shown.endsWith('\n')) shown.chop(1);
+    Text2->setPlainText(shown);
+}
+
+void Form1::SetTimeLabels(const std::string& label4, const std::string& label5, const std::string& label6) {
+    Label4->setText(qt(label4));
+    Label5->setText(qt(label5));
+    Label6->setText(qt(label6));
+}
+
+std::string Form1::DecimalSeparator() const { return QLocale().decimalPoint().toStdString(); }
+
+void Form1::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+
+void Form1::BatchEnded() { cmdTextFile->setText("Read Text"); }
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (batchDepth_ > 0) {
+        // Let the running batch finish its current line, close its input and return; then close.
+        closing_ = true;
+        stopRequested_ = true;
+        event->ignore();
+        return;
+    }
+    event->accept();
+}

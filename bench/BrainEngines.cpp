@@ -1,0 +1,122 @@
+#include "bench/BrainEngines.h"
+
+#include "script/convert.h"
+#include "settings/modGlobals.h"
+#include "support/modFile.h"
+
+namespace tarvik {
+
+namespace {
+
+const std::string& nameSetting(int brain) {
+    using namespace modGlobals;
+    return brain == 1 ? Brain1Name : brain == 2 ? Brain2Name : Brain3Name;
+}
+const std::string& scriptSetting(int brain) {
+    using namespace modGlobals;
+    return brain == 1 ? Brain1Script : brain == 2 ? Brain2Script : Brain3Script;
+}
+std::string& workingDirSetting(int brain) {
+    using namespace modGlobals;
+    return brain == 1 ? Brain1WorkingDir : brain == 2 ? Brain2WorkingDir : Brain3WorkingDir;
+}
+
+vbs::Value text(const std::string& utf8) { return vbs::Value(vbs::String::fromUtf8(utf8)); }
+
+// Writes a by-reference argument back into its setting when the brain assigned to it.
+void writeBack(vbs::Value& arg, vbs::Value& held, std::string& setting) {
+    if (arg.type == held.type && arg.cy == held.cy) return;  // same bits: untouched
+    setting = vbs::toString(arg).toUtf8();
+    held = arg;
+}
+
+}  // namespace
+
+BrainFailure::BrainFailure(int brain, vbs::ScriptError error)
+    : Brain(brain), Name(nameSetting(brain)), ScriptPath(modGlobals::ResolvePath(scriptSetting(brain))),
+      Cause(std::move(error)) {}
+
+std::string BrainFailure::Where() const {
+    std::string where = "Brain " + std::to_string(Brain) + " (" + (Name.empty() ? "unnamed" : Name) + ", " +
+                        (ScriptPath.empty() ? "no script" : ScriptPath) + ")";
+    if (Cause.line > 0) where += ", line " + std::to_string(Cause.line) + ", column " + std::to_string(Cause.column);
+    return where;
+}
+
+std::string BrainFailure::Error() const {
+    bool compile = Cause.source.find(u"compilation") != std::u16string::npos;
+    return std::string(compile ? "compile error " : "runtime error ") + std::to_string(Cause.number) + ": " +
+           vbs::utf16ToUtf8(Cause.description);
+}
+
+std::string BrainFailure::Message() const { return Where() + ":\r\n\r\n" + Error(); }
+
+BrainEngines::BrainEngines() : zero_(vbs::Value(u"0")) {
+    for (auto& engine : engines_) engine = std::make_unique<vbs::Engine>(u"VBScript", kTimeoutMs);
+}
+
+void BrainEngines::TakeSettings() {
+    userName_ = text(modGlobals::UserName);
+    computerName_ = text(modGlobals::ComputerName);
+    learningLevel_ = vbs::Value::integer(modGlobals::LearningLevel);
+    // A relative working directory means the settings file's folder, whatever the current one is.
+    for (int n = 1; n <= 3; ++n) workingDir_[n - 1] = text(modGlobals::ResolvePath(workingDirSetting(n)));
+}
+
+void BrainEngines::LoadScripts() {
+    TakeSettings();
+    for (int n = 1; n <= 3; ++n) LoadScript(n);
+}
+
+void BrainEngines::LoadScript(int brain) {
+    std::string source = modFile::ReadTextFile(modGlobals::ResolvePath(scriptSetting(brain)));
+    try {
+        SC(brain).addCode(vbs::utf8ToUtf16(source));
+        getResponse_[brain - 1] = SC(brain).find(u"GetResponse");
+    } catch (vbs::ScriptError& e) {
+        throw BrainFailure(brain, std::move(e));
+    }
+}
+
+vbs::Value BrainEngines::QueryCall(int brain, std::u16string_view sentence) {
+    // Copies of the held values: the engine writes through these, and writeBack compares.
+    vbs::Value args[15] = {vbs::Value(sentence), userName_, computerName_, learningLevel_,
+                           workingDir_[brain - 1], zero_, zero_, zero_, zero_, zero_, zero_, zero_, zero_,
+                           zero_, zero_};
+    vbs::Value* pointers[15];
+    for (int i = 0; i < 15; ++i) pointers[i] = &args[i];
+    vbs::Value response;
+    try {
+        // A brain without GetResponse gets the engine's own error from a call by name.
+        const vbs::Engine::Procedure& procedure = getResponse_[brain - 1];
+        response = procedure ? SC(brain).call(procedure, pointers, 15) : SC(brain).run(u"GetResponse", pointers, 15);
+    } catch (vbs::ScriptError& e) {
+        throw BrainFailure(brain, std::move(e));
+    }
+    writeBack(args[1], userName_, modGlobals::UserName);
+    writeBack(args[2], computerName_, modGlobals::ComputerName);
+    if (args[3].type != learningLevel_.type || args[3].cy != learningLevel_.cy) {
+        try {
+            modGlobals::LearningLevel = vbs::toInteger(args[3]);
+        } catch (vbs::ScriptError& e) {
+            throw BrainFailure(brain, std::move(e));
+        }
+        learningLevel_ = vbs::Value::integer(modGlobals::LearningLevel);
+    }
+    writeBack(args[4], workingDir_[brain - 1], workingDirSetting(brain));
+    return response;
+}
+
+std::string ReplyReduction(const vbs::Value& response) {
+    if (response.isEmpty() || response.isNull()) return "";
+    vbs::String whole = response.isString() ? response.string() : vbs::toString(response);
+    std::u16string_view text = whole.view();
+    size_t marker = text.find(u"<STO");
+    if (marker == std::u16string_view::npos) return "";
+    std::u16string_view reply = text.substr(0, marker);
+    while (!reply.empty() && reply.front() == u' ') reply.remove_prefix(1);
+    while (!reply.empty() && reply.back() == u' ') reply.remove_suffix(1);
+    return vbs::utf16ToUtf8(reply);
+}
+
+}  // namespace tarvik

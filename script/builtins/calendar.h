@@ -1,0 +1,33 @@
+#pragma once
+// Date helpers shared by the date functions, DateAdd/DateDiff/DatePart and FormatDateTime.
+#include <cmath>
+#include <string_view>
+
+#include "script/builtins/args.h"
+#include "script/datetime.h"
+
+namespace vbs::builtin {
+
+// A serial's time runs forward even before 1899 (-1.25 is 29 Dec 1899 06:00); on the linear
+// scale (-0.75 for that moment) adding hours is plain addition.
+inline double toLinear(double serial) {
+    double day = std::trunc(serial);
+    return serial < 0 ? day - (serial - day) : serial;
+}
+inline double fromLinear(double linear) {
+    double day = std::floor(linear);
+    return day < 0 ? day - (linear - day) : linear;
+}
+
+// The day number (whole days on the linear scale) of a serial.
+inline double dayNumber(double serial) { return std::floor(toLinear(serial)); }
+
+constexpr std::u16string_view kMonthNames[12] = {
+    u"January", u"February", u"March", u"April", u"May", u"June",
+    u"July", u"August", u"September", u"October", u"November", u"December",
+};
+constexpr std::u16string_view kDayNames[7] = {
+    u"Sunday", u"Monday", u"Tuesday", u"Wednesday", u"Thursday", u"Friday", u"Saturday",
+};
+
+}  // namespace vbs::builtin

@@ -1,0 +1,96 @@
+// Dialogs, objects, locale and the engine's identity.
+#include "script/builtins/args.h"
+#include "script/builtins/library.h"
+#include "script/objects/factory.h"
+#include "script/text.h"
+
+namespace vbs::builtin {
+
+namespace {
+
+constexpr std::u16string_view kDefaultTitle = u"VBScript";
+
+// The button a dialog without a user answers with: the default one of the set (vbOK = 1,
+// vbCancel, vbAbort, vbRetry, vbIgnore, vbYes, vbNo = 7).
+int defaultButton(int32_t buttons) {
+    static constexpr int kSets[6][3] = {
+        {1, 1, 1}, {1, 2, 2}, {3, 4, 5}, {6, 7, 2}, {6, 7, 7}, {4, 2, 2},
+    };
+    int set = buttons & 7;
+    int which = (buttons >> 8) & 3;
+    return set < 6 ? kSets[set][which > 2 ? 2 : which] : 1;
+}
+
+String textArg(const Value* args, int argc, int i, std::u16string_view fallback) {
+    return given(args, argc, i) ? toString(args[i]) : String(fallback);
+}
+
+}  // namespace
+
+// MsgBox(prompt[, buttons[, title[, helpfile, context]]]). Without a host (a script run with no
+// user to ask) nothing is shown and the default button is the answer.
+VBS_BUILTIN(MsgBox) {
+    String prompt = toString(args[0]);
+    int32_t buttons = longArg(args, argc, 1, 0);
+    String title = textArg(args, argc, 2, kDefaultTitle);
+    int answer = ctx.host ? ctx.host->msgBox(prompt.view(), buttons, title.view()) : defaultButton(buttons);
+    result = Value::integer(static_cast<int16_t>(answer));
+}
+
+// InputBox(prompt[, title[, default[, xpos, ypos[, helpfile, context]]]]). Without a host the
+// default text is the answer, as if OK were pressed at once; a cancelled dialog answers "".
+VBS_BUILTIN(InputBox) {
+    String prompt = toString(args[0]);
+    String title = textArg(args, argc, 1, kDefaultTitle);
+    String fallback = textArg(args, argc, 2, u"");
+    if (!ctx.host) { result = Value(fallback); return; }
+    std::u16string answer;
+    result = ctx.host->inputBox(prompt.view(), title.view(), fallback.view(), answer) ? Value(String(answer))
+                                                                                    : Value(String());
+}
+
+VBS_BUILTIN(CreateObject) { result = createObject(toString(args[0]).view()); }
+
+// No running objects or files to bind to.
+VBS_BUILTIN(GetObject) { raise(errCantCreateObject); }
+
+constexpr int32_t kLocale = 1033;
+
+VBS_BUILTIN(GetLocale) { result = Value::lng(kLocale); }
+
+// Scripts run in United States English only: SetLocale accepts 1033, 0 (the default) or "en-us"
+// and answers the previous locale.
+VBS_BUILTIN(SetLocale) {
+    const Value& v = args[0];
+    bool ok;
+    if (v.isString()) {
+        ok = equalsIgnoreCase(v.strView(), u"en-us") || v.strView() == u"1033";
+    } else {
+        int32_t id = toLong(v);
+        ok = id == 0 || id == kLocale;
+    }
+    if (!ok) {
+        raise(errInvalidCall,
+              u"Invalid procedure call or argument: only locale 1033 (en-us) is supported");
+    }
+    result = Value::lng(kLocale);
+}
+
+VBS_BUILTIN(ScriptEngine) { result = Value(u"VBScript"); }
+VBS_BUILTIN(ScriptEngineMajorVersion) { result = Value::lng(5); }
+VBS_BUILTIN(ScriptEngineMinorVersion) { result = Value::lng(8); }
+// The build of VBScript 5.8 in Windows 10 (vbscript.dll 5.812.10240.16384).
+VBS_BUILTIN(ScriptEngineBuildVersion) { result = Value::lng(16384); }
+
+// RGB(red, green, blue): each 0-255, larger values count as 255.
+VBS_BUILTIN(RGB) {
+    int32_t c[3];
+    for (int i = 0; i < 3; ++i) {
+        c[i] = toLong(args[i]);
+        if (c[i] < 0) raise(errInvalidCall);
+        if (c[i] > 255) c[i] = 255;
+    }
+    result = Value::lng(c[0] | (c[1] << 8) | (c[2] << 16));
+}
+
+}  // namespace vbs::builtin

@@ -1,0 +1,106 @@
+// Searching and comparing: InStr, InStrRev, StrComp, Replace, each in binary or text
+// (case-insensitive) mode.
+#include "script/builtins/args.h"
+#include "script/builtins/library.h"
+#include "script/builtins/search.h"
+#include "script/text.h"
+
+namespace vbs::builtin {
+
+size_t findIn(std::u16string_view s, std::u16string_view what, size_t from, bool text) {
+    if (!text) return s.find(what, from);
+    if (what.size() > s.size()) return std::u16string_view::npos;
+    char16_t first = toUpper(what[0]);
+    for (size_t i = from, last = s.size() - what.size(); i <= last; ++i) {
+        if (toUpper(s[i]) == first && equalsIgnoreCase(s.substr(i, what.size()), what)) return i;
+    }
+    return std::u16string_view::npos;
+}
+
+namespace {
+
+size_t findLast(std::u16string_view s, std::u16string_view what, size_t end, bool text) {
+    // The match must finish at or before `end`.
+    if (what.size() > end) return std::u16string_view::npos;
+    for (size_t i = end - what.size() + 1; i-- > 0;) {
+        std::u16string_view part = s.substr(i, what.size());
+        if (text ? equalsIgnoreCase(part, what) : part == what) return i;
+    }
+    return std::u16string_view::npos;
+}
+
+}  // namespace
+
+// InStr([start, ]string1, string2[, compare]): with three or more arguments the first is the start.
+VBS_BUILTIN(InStr) {
+    int32_t start = 1;
+    int first = 0;
+    if (argc >= 3) {
+        start = toLong(args[0]);
+        if (start < 1) raise(errInvalidCall);
+        first = 1;
+    }
+    bool text = textCompareArg(args, argc, first + 2);
+    const Value& a = args[first];
+    const Value& b = args[first + 1];
+    if (a.isNull() || b.isNull()) { result = Value::null(); return; }
+    String s = toString(a), what = toString(b);
+    // A start past the end answers 0 even for an empty search string (InStr("", "") = 0).
+    size_t from = static_cast<size_t>(start - 1);
+    if (from >= s.size()) { result = Value::lng(0); return; }
+    if (what.empty()) { result = Value::lng(start); return; }
+    size_t at = findIn(s.view(), what.view(), from, text);
+    result = Value::lng(at == std::u16string_view::npos ? 0 : static_cast<int32_t>(at + 1));
+}
+
+// InStrRev(string1, string2[, start[, compare]]): start -1 means the end of string1.
+VBS_BUILTIN(InStrRev) {
+    int32_t start = longArg(args, argc, 2, -1);
+    if (start == 0 || start < -1) raise(errInvalidCall);
+    bool text = textCompareArg(args, argc, 3);
+    if (args[0].isNull() || args[1].isNull()) { result = Value::null(); return; }
+    String s = toString(args[0]), what = toString(args[1]);
+    if (start == -1) start = static_cast<int32_t>(s.size());
+    if (static_cast<uint32_t>(start) > s.size()) { result = Value::lng(0); return; }
+    if (what.empty()) { result = Value::lng(start); return; }
+    size_t at = findLast(s.view(), what.view(), static_cast<size_t>(start), text);
+    result = Value::lng(at == std::u16string_view::npos ? 0 : static_cast<int32_t>(at + 1));
+}
+
+VBS_BUILTIN(StrComp) {
+    bool text = textCompareArg(args, argc, 2);
+    if (args[0].isNull() || args[1].isNull()) { result = Value::null(); return; }
+    String a = toString(args[0]), b = toString(args[1]);
+    int c = text ? compareText(a.view(), b.view()) : compareBinary(a.view(), b.view());
+    result = Value::integer(static_cast<int16_t>(c < 0 ? -1 : c > 0 ? 1 : 0));
+}
+
+// Replace(expression, find, replacewith[, start[, count[, compare]]]): the result begins at
+// start; the characters before it are dropped.
+VBS_BUILTIN(Replace) {
+    int32_t start = longArg(args, argc, 3, 1);
+    int32_t count = longArg(args, argc, 4, -1);
+    if (start < 1 || count < -1) raise(errInvalidCall);
+    bool text = textCompareArg(args, argc, 5);
+    String s = toString(args[0]), what = toString(args[1]), with = toString(args[2]);
+    if (static_cast<uint32_t>(start) > s.size()) { result = Value(String()); return; }
+    std::u16string_view v = s.view().substr(static_cast<size_t>(start - 1));
+    size_t at = what.empty() || count == 0 ? std::u16string_view::npos : findIn(v, what.view(), 0, text);
+    if (at == std::u16string_view::npos) {
+        result = start == 1 ? Value(s) : Value(v);
+        return;
+    }
+    String out;
+    size_t from = 0;
+    while (at != std::u16string_view::npos) {
+        out.append(v.substr(from, at - from));
+        out.append(with.view());
+        from = at + what.size();
+        if (count > 0 && --count == 0) break;
+        at = findIn(v, what.view(), from, text);
+    }
+    out.append(v.substr(from));
+    result = Value(std::move(out));
+}
+
+}  // namespace vbs::builtin

@@ -1,0 +1,26 @@
+#pragma once
+// Syntax tree -> compiled code, with every name resolved against the VM's script-wide tables.
+// Declarations are registered in the VM only when the whole unit compiled.
+#include <memory>
+
+#include "script/ast.h"
+#include "script/bytecode.h"
+
+namespace vbs {
+
+class VM;
+
+enum class UnitMode {
+    Global,   // AddCode and ExecuteGlobal
+    Execute,  // statements run in the scope of a procedure (scope's locals are reached as outer)
+    Eval,     // one expression: the unit's main returns its value
+};
+
+// scope: the procedure running Execute/Eval (nullptr at script level); its class, if any, is Me's.
+std::unique_ptr<Unit> compile(VM& vm, const ast::Program& program, std::shared_ptr<SourceText> source,
+                              UnitMode mode, const Proc* scope);
+
+// The name the Eval wrapper assigns the expression to.
+extern const std::u16string_view kEvalResultName;
+
+}  // namespace vbs

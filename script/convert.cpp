@@ -1,0 +1,445 @@
+#include "script/convert.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "script/datetime.h"
+#include "script/errors.h"
+#include "script/object.h"
+#include "script/text.h"
+
+namespace vbs {
+
+namespace {
+
+String ascii(const char* s, size_t n) {
+    String out = String::uninitialized(n);
+    char16_t* d = out.data();
+    for (size_t i = 0; i < n; ++i) d[i] = static_cast<unsigned char>(s[i]);
+    return out;
+}
+
+// Writes d with `precision` significant digits the way Windows shows a Double or Single: plain
+// decimals from 1E-04 up to the precision, as long as the digits fit in `precision` places after the
+// point; otherwise "1.5E+20" or "1.5E-07".
+size_t formatReal(char* out, double d, int precision) {
+    char* p = out;
+    if (d == 0) {
+        if (std::signbit(d)) *p++ = '-';
+        *p++ = '0';
+        return static_cast<size_t>(p - out);
+    }
+    // "-d.dddde+XX": the rounding to `precision` digits is done by to_chars.
+    char sci[40];
+    char* end = std::to_chars(sci, sci + sizeof sci, d, std::chars_format::scientific, precision - 1).ptr;
+    const char* s = sci;
+    if (*s == '-') { *p++ = '-'; ++s; }
+    char digits[20];
+    int n = 0;
+    for (; *s != 'e'; ++s)
+        if (*s != '.') digits[n++] = *s;
+    int exp = 0;
+    std::from_chars(s + 2, end, exp);
+    if (s[1] == '-') exp = -exp;
+    while (n > 1 && digits[n - 1] == '0') --n;
+    int decimals = n - 1 - exp;  // places after the point in plain form
+    if (exp >= precision || exp < -4 || decimals > precision) {
+        *p++ = digits[0];
+        if (n > 1) {
+            *p++ = '.';
+            std::memcpy(p, digits + 1, n - 1);
+            p += n - 1;
+        }
+        *p++ = 'E';
+        *p++ = exp < 0 ? '-' : '+';
+        int e = exp < 0 ? -exp : exp;
+        if (e < 10) *p++ = '0';
+        p = std::to_chars(p, p + 4, e).ptr;
+    } else if (exp < 0) {
+        *p++ = '0';
+        *p++ = '.';
+        for (int i = -1; i > exp; --i) *p++ = '0';
+        std::memcpy(p, digits, n);
+        p += n;
+    } else {
+        for (int i = 0; i <= exp; ++i) *p++ = i < n ? digits[i] : '0';
+        if (n > exp + 1) {
+            *p++ = '.';
+            std::memcpy(p, digits + exp + 1, n - exp - 1);
+            p += n - exp - 1;
+        }
+    }
+    return static_cast<size_t>(p - out);
+}
+
+bool isBlank(char16_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool isDigit(char16_t c) { return c >= '0' && c <= '9'; }
+
+// &H and &O forms: up to 16 bits they are an Integer, up to 32 a Long, as in VBScript source.
+bool parseRadix(std::u16string_view s, double& out) {
+    if (s.size() < 3 || s[0] != '&') return false;
+    unsigned radix = (s[1] == 'h' || s[1] == 'H') ? 16 : (s[1] == 'o' || s[1] == 'O') ? 8 : 0;
+    if (!radix) return false;
+    uint64_t v = 0;
+    for (size_t i = 2; i < s.size(); ++i) {
+        char16_t c = s[i];
+        unsigned digit;
+        if (isDigit(c)) digit = c - '0';
+        else if (radix == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        else if (radix == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        else return false;
+        if (digit >= radix) return false;
+        v = v * radix + digit;
+        if (v > 0xFFFFFFFFu) return false;
+    }
+    out = v <= 0xFFFF ? static_cast<int16_t>(v) : static_cast<double>(static_cast<int32_t>(v));
+    return true;
+}
+
+String decimal(int32_t n) {
+    char buf[16];
+    return ascii(buf, static_cast<size_t>(std::to_chars(buf, buf + sizeof buf, n).ptr - buf));
+}
+
+[[noreturn]] void mismatch() { raise(errTypeMismatch); }
+
+double roundEven(double d) { return std::nearbyint(d); }
+
+}  // namespace
+
+__int128 divideHalfEven(__int128 n, int64_t d) {
+    __int128 q = n / d, r = n % d;
+    __int128 twice = r < 0 ? -2 * r : 2 * r;
+    if (twice > d || (twice == d && (q & 1))) q += r < 0 ? -1 : 1;
+    return q;
+}
+
+Value defaultValue(const Value& v) {
+    const Value& x = v.deref();
+    if (x.type != Type::Object) return x;
+    Value cur = x;
+    // A default property may itself answer an object: follow it, as COM does.
+    for (int depth = 0; cur.type == Type::Object && depth < 16; ++depth) {
+        if (!cur.obj) raise(errObjectNotSet);
+        Value result;
+        cur.obj->invoke(kDefaultMember, Invoke::Get, nullptr, 0, result);
+        cur = std::move(result);
+    }
+    if (cur.type == Type::Object) raise(errNoSuchMember);
+    return cur;
+}
+
+bool parseNumber(std::u16string_view s, double& out) {
+    size_t i = 0, n = s.size();
+    while (i < n && isBlank(s[i])) ++i;
+    while (n > i && isBlank(s[n - 1])) --n;
+    s = s.substr(i, n - i);
+    if (s.empty()) return false;
+    if (s[0] == '&') return parseRadix(s, out);
+
+    // Decimal: optional "(", sign and "$" in either order, digits with "," grouping, ".", exponent,
+    // then an optional trailing sign or ")".
+    bool negative = false, paren = false, sign = false, money = false;
+    size_t k = 0;
+    if (s[k] == '(') { paren = true; ++k; }
+    for (; k < s.size(); ++k) {
+        if (!sign && (s[k] == '-' || s[k] == '+')) {
+            negative = s[k] == '-';
+            sign = true;
+        } else if (!money && s[k] == '$') {
+            money = true;
+        } else {
+            break;
+        }
+    }
+    // The digits, point and exponent go to from_chars, never longer than the text itself.
+    char stack[128];
+    std::string heap;
+    char* first = stack;
+    if (s.size() > sizeof stack) {
+        heap.resize(s.size());
+        first = heap.data();
+    }
+    char* b = first;
+    auto put = [&b](char c) { *b++ = c; };
+    // The decimal magnitude, tracked only to tell overflow from underflow when from_chars gives up.
+    size_t digits = 0;
+    long magnitude = 0;
+    bool significant = false;
+    for (; k < s.size(); ++k) {
+        if (isDigit(s[k])) {
+            put(static_cast<char>(s[k]));
+            ++digits;
+            significant |= s[k] != '0';
+            magnitude += significant;
+        } else if (s[k] == ',' && digits) {
+            continue;
+        } else {
+            break;
+        }
+    }
+    if (k < s.size() && s[k] == '.') {
+        put('.');
+        for (++k; k < s.size() && isDigit(s[k]); ++k) {
+            put(static_cast<char>(s[k]));
+            ++digits;
+            if (!significant && s[k] == '0') --magnitude;
+            significant |= s[k] != '0';
+        }
+    }
+    if (!digits) return false;
+    if (k < s.size() && (s[k] == 'e' || s[k] == 'E')) {
+        put('e');
+        ++k;
+        bool negativeExp = false;
+        if (k < s.size() && (s[k] == '-' || s[k] == '+')) {
+            negativeExp = s[k] == '-';
+            put(static_cast<char>(s[k++]));
+        }
+        if (k == s.size() || !isDigit(s[k])) return false;
+        long exp = 0;
+        for (; k < s.size() && isDigit(s[k]); ++k) {
+            put(static_cast<char>(s[k]));
+            if (exp < 100000) exp = exp * 10 + (s[k] - '0');
+        }
+        magnitude += negativeExp ? -exp : exp;
+    }
+    if (!money && k < s.size() && s[k] == '$') { money = true; ++k; }
+    if (!sign && k < s.size() && (s[k] == '-' || s[k] == '+')) { negative = s[k] == '-'; sign = true; ++k; }
+    if (paren) {
+        if (k == s.size() || s[k] != ')' || sign) return false;
+        negative = true;
+        ++k;
+    }
+    if (k != s.size()) return false;
+    double d = 0;
+    auto r = std::from_chars(first, b, d);
+    if (r.ec == std::errc::result_out_of_range) {
+        if (magnitude > 0) return false;  // too large for a Double
+        d = 0;                            // too small: underflows to zero
+    } else if (r.ec != std::errc()) {
+        return false;
+    }
+    out = negative ? -d : d;
+    return true;
+}
+
+double toDouble(const Value& v) {
+    const Value& x = v.deref();
+    switch (x.type) {
+        case Type::Empty: return 0;
+        case Type::Null: raise(errInvalidNull);
+        case Type::Boolean: return x.b ? -1 : 0;
+        case Type::Byte: return x.u8;
+        case Type::Integer: return x.i16;
+        case Type::Long: return x.i32;
+        case Type::Single: return x.f32;
+        case Type::Double:
+        case Type::Date: return x.f64;
+        case Type::Currency: return static_cast<double>(x.cy) / 10000.0;
+        case Type::String: {
+            double d;
+            if (!parseNumber(x.strView(), d)) mismatch();
+            return d;
+        }
+        case Type::Object: return toDouble(defaultValue(x));
+        default: mismatch();
+    }
+}
+
+float toSingle(const Value& v) {
+    // Values a hair above the largest float still round down to it; only infinity overflows.
+    float f = static_cast<float>(toDouble(v));
+    if (std::isinf(f)) raise(errOverflow);
+    return f;
+}
+
+int16_t toInteger(const Value& v) {
+    const Value& x = v.deref();
+    if (x.type == Type::Integer) return x.i16;
+    double d = roundEven(toDouble(x));
+    if (!(d >= -32768 && d <= 32767)) raise(errOverflow);
+    return static_cast<int16_t>(d);
+}
+
+int32_t toLong(const Value& v) {
+    const Value& x = v.deref();
+    if (x.type == Type::Long) return x.i32;
+    if (x.type == Type::Integer) return x.i16;
+    if (x.type == Type::Currency) {
+        __int128 q = divideHalfEven(x.cy, 10000);  // exact, where a Double would lose digits
+        if (q < INT32_MIN || q > INT32_MAX) raise(errOverflow);
+        return static_cast<int32_t>(q);
+    }
+    double d = roundEven(toDouble(x));
+    if (!(d >= -2147483648.0 && d <= 2147483647.0)) raise(errOverflow);
+    return static_cast<int32_t>(d);
+}
+
+uint8_t toByte(const Value& v) {
+    double d = roundEven(toDouble(v));
+    if (!(d >= 0 && d <= 255)) raise(errOverflow);
+    return static_cast<uint8_t>(d);
+}
+
+int64_t toCurrency(const Value& v) {
+    const Value& x = v.deref();
+    switch (x.type) {
+        case Type::Currency: return x.cy;
+        case Type::Byte: return int64_t{x.u8} * 10000;
+        case Type::Integer: return int64_t{x.i16} * 10000;
+        case Type::Long: return int64_t{x.i32} * 10000;
+        case Type::Boolean: return x.b ? -10000 : 0;
+        default: break;
+    }
+    double d = roundEven(toDouble(x) * 10000.0);
+    // 2^63 is the first double past the range; anything at or above it overflows.
+    if (!(d >= -9223372036854775808.0 && d < 9223372036854775808.0)) raise(errOverflow);
+    return static_cast<int64_t>(d);
+}
+
+double toDate(const Value& v) {
+    const Value& x = v.deref();
+    if (x.type == Type::Date) return x.f64;
+    if (x.type == Type::String) {
+        double d;
+        if (parseDate(x.strView(), d)) return d;
+        mismatch();
+    }
+    double d = toDouble(x);
+    // 1 January 100 to the last second of 31 December 9999.
+    if (!(d >= -657434.0 && d < 2958466.0)) raise(errOverflow);
+    return d;
+}
+
+bool toBool(const Value& v) {
+    const Value& x = v.deref();
+    switch (x.type) {
+        case Type::Boolean: return x.b;
+        case Type::Empty: return false;
+        case Type::Null: raise(errInvalidNull);
+        case Type::Byte: return x.u8 != 0;
+        case Type::Integer: return x.i16 != 0;
+        case Type::Long: return x.i32 != 0;
+        case Type::Single: return x.f32 != 0;
+        case Type::Double:
+        case Type::Date: return x.f64 != 0;
+        case Type::Currency: return x.cy != 0;
+        case Type::String: {
+            std::u16string_view s = x.strView();
+            if (equalsIgnoreCase(s, u"True")) return true;
+            if (equalsIgnoreCase(s, u"False")) return false;
+            double d;
+            if (!parseNumber(s, d)) mismatch();
+            return d != 0;
+        }
+        case Type::Object: return toBool(defaultValue(x));
+        default: mismatch();
+    }
+}
+
+String formatDouble(double d) {
+    char buf[40];
+    return ascii(buf, formatReal(buf, d, 15));
+}
+
+String formatSingle(float f) {
+    char buf[40];
+    return ascii(buf, formatReal(buf, f, 7));
+}
+
+String formatCurrency(int64_t scaled) {
+    char buf[32];
+    char* p = buf;
+    uint64_t mag = scaled < 0 ? 0 - static_cast<uint64_t>(scaled) : static_cast<uint64_t>(scaled);
+    if (scaled < 0) *p++ = '-';
+    p = std::to_chars(p, buf + sizeof buf, mag / 10000).ptr;
+    unsigned frac = static_cast<unsigned>(mag % 10000);
+    if (frac) {
+        *p++ = '.';
+        for (unsigned div = 1000; frac; div /= 10) {
+            *p++ = static_cast<char>('0' + frac / div);
+            frac %= div;
+        }
+    }
+    return ascii(buf, static_cast<size_t>(p - buf));
+}
+
+String formatDate(double serial) {
+    DateParts t = splitDate(serial);
+    char buf[40];
+    char* p = buf;
+    char* e = buf + sizeof buf;
+    // Day zero shows only the time, midnight only the date; zero itself is "12:00:00 AM".
+    bool hasDate = !(t.year == 1899 && t.month == 12 && t.day == 30);
+    bool hasTime = t.hour || t.minute || t.second || !hasDate;
+    if (hasDate) {
+        p = std::to_chars(p, e, t.month).ptr;
+        *p++ = '/';
+        p = std::to_chars(p, e, t.day).ptr;
+        *p++ = '/';
+        for (int div = 1000; div > t.year && div > 1; div /= 10) *p++ = '0';
+        p = std::to_chars(p, e, t.year).ptr;
+    }
+    if (hasTime) {
+        if (p != buf) *p++ = ' ';
+        int h12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
+        p = std::to_chars(p, e, h12).ptr;
+        *p++ = ':';
+        *p++ = static_cast<char>('0' + t.minute / 10);
+        *p++ = static_cast<char>('0' + t.minute % 10);
+        *p++ = ':';
+        *p++ = static_cast<char>('0' + t.second / 10);
+        *p++ = static_cast<char>('0' + t.second % 10);
+        *p++ = ' ';
+        *p++ = t.hour < 12 ? 'A' : 'P';
+        *p++ = 'M';
+    }
+    return ascii(buf, static_cast<size_t>(p - buf));
+}
+
+String toString(const Value& v) {
+    const Value& x = v.deref();
+    char buf[40];
+    switch (x.type) {
+        case Type::String: return x.string();
+        case Type::Empty: return String();
+        case Type::Null: raise(errInvalidNull);
+        case Type::Boolean: return String(x.b ? u"True" : u"False");
+        case Type::Byte: return decimal(x.u8);
+        case Type::Integer: return decimal(x.i16);
+        case Type::Long: return decimal(x.i32);
+        case Type::Single: return formatSingle(x.f32);
+        case Type::Double: return formatDouble(x.f64);
+        case Type::Currency: return formatCurrency(x.cy);
+        case Type::Date: return formatDate(x.f64);
+        case Type::Error: {
+            char* p = buf;
+            std::memcpy(p, "Error ", 6);
+            p = std::to_chars(p + 6, buf + 40, x.i32).ptr;
+            return ascii(buf, static_cast<size_t>(p - buf));
+        }
+        case Type::Object: return toString(defaultValue(x));
+        default: mismatch();
+    }
+}
+
+Value toNumeric(const Value& v) {
+    const Value& x = v.deref();
+    switch (x.type) {
+        case Type::Empty: return Value::integer(0);
+        case Type::String: {
+            double d;
+            if (!parseNumber(x.strView(), d)) mismatch();
+            return Value::dbl(d);
+        }
+        case Type::Object: return toNumeric(defaultValue(x));
+        case Type::Error:
+        case Type::Array: mismatch();
+        default: return x;
+    }
+}
+
+}  // namespace vbs

@@ -1,0 +1,64 @@
+#include "script/engine.h"
+
+#include "script/bytecode.h"
+#include "script/text.h"
+#include "script/vm.h"
+
+namespace vbs {
+
+namespace {
+
+[[noreturn]] void hostError(int number, std::u16string description) {
+    ScriptError e;
+    e.number = number;
+    e.description = std::move(description);
+    e.source = u"Microsoft VBScript runtime error";
+    throw e;
+}
+
+}  // namespace
+
+Engine::Engine(std::u16string_view language, int timeoutMs) {
+    if (!equalsIgnoreCase(language, u"VBScript"))
+        hostError(0, u"unsupported script language '" + std::u16string(language) + u"': only VBScript is available");
+    vm_ = std::make_unique<VM>(timeoutMs);
+}
+
+Engine::~Engine() = default;
+
+void Engine::setHost(Host* host) { vm_->ctx.host = host; }
+
+void Engine::setTimeout(int ms) { vm_->setTimeout(ms); }
+
+void Engine::addCode(std::u16string_view source) {
+    VM::Entry entry(*vm_);
+    vm_->addCode(source);
+}
+
+void Engine::addObject(std::u16string_view name, Object* object) {
+    auto it = vm_->globalIndex.find(foldName(name));
+    int slot = it != vm_->globalIndex.end() ? it->second : vm_->addGlobal(name);
+    vm_->globals[slot] = Value::object(object);
+    vm_->hostGlobals.insert(slot);
+}
+
+int Engine::Procedure::paramCount() const { return proc_ ? proc_->nparams : 0; }
+
+Engine::Procedure Engine::find(std::u16string_view name) const {
+    auto it = vm_->procs.find(foldName(name));
+    return Procedure(it == vm_->procs.end() ? nullptr : it->second);
+}
+
+Value Engine::call(Procedure procedure, Value* const* args, int argc) {
+    if (!procedure.proc_) hostError(errSubNotDefined, std::u16string(errorDescription(errSubNotDefined)));
+    return vm_->callFromHost(procedure.proc_, args, argc);
+}
+
+Value Engine::run(std::u16string_view procedure, Value* const* args, int argc) {
+    Procedure p = find(procedure);
+    if (!p) hostError(errSubNotDefined, std::u16string(errorDescription(errSubNotDefined)) + u": '" +
+                                            std::u16string(procedure) + u"'");
+    return call(p, args, argc);
+}
+
+}  // namespace vbs

@@ -1,0 +1,55 @@
+#pragma once
+// The host's view of the VBScript engine: add code and objects, then call procedures. Every
+// failure comes out as vbs::ScriptError. Engines share nothing; each may live on its own thread.
+#include <memory>
+#include <string_view>
+
+#include "script/context.h"
+#include "script/errors.h"
+#include "script/object.h"
+#include "script/value.h"
+
+namespace vbs {
+
+class VM;
+struct Proc;
+
+class Engine {
+public:
+    // Only "VBScript" is spoken; any other language raises a ScriptError saying so.
+    explicit Engine(std::u16string_view language = u"VBScript", int timeoutMs = 10000);
+    ~Engine();
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    void setHost(Host* host);
+    // Each call from the host may run at most this long (0: no limit).
+    void setTimeout(int ms);
+    // Compiles the whole text, then runs its top-level code. Later texts share the globals.
+    void addCode(std::u16string_view source);
+    // A global object the script reaches by name (the runner's WScript).
+    void addObject(std::u16string_view name, Object* object);
+
+    // A procedure found once and called many times.
+    class Procedure {
+    public:
+        Procedure() = default;
+        explicit operator bool() const { return proc_ != nullptr; }
+        int paramCount() const;
+
+    private:
+        friend class Engine;
+        explicit Procedure(Proc* p) : proc_(p) {}
+        Proc* proc_ = nullptr;
+    };
+    Procedure find(std::u16string_view name) const;  // empty when the script has no such one
+
+    // Each args[i] points at the host's variable: a ByRef parameter writes through it.
+    Value call(Procedure procedure, Value* const* args, int argc);
+    Value run(std::u16string_view procedure, Value* const* args, int argc);
+
+private:
+    std::unique_ptr<VM> vm_;
+};
+
+}  // namespace vbs

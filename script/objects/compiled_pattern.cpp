@@ -1,0 +1,74 @@
+#include "script/objects/compiled_pattern.h"
+
+#include <string>
+#include <unordered_map>
+
+#include "script/errors.h"
+#include "script/objects/regex_translate.h"
+
+namespace vbs {
+
+namespace {
+
+// JIT compilation costs about as much as a few interpreted matches; it pays from here on.
+constexpr uint32_t kJitAfterUses = 4;
+// Patterns kept per thread; past this the cache starts over (live RegExps keep theirs).
+constexpr size_t kCacheLimit = 256;
+constexpr size_t kJitStackStart = 32 * 1024;
+constexpr size_t kJitStackMax = 8 * 1024 * 1024;
+
+PCRE2_SPTR16 sptr(std::u16string_view s) { return reinterpret_cast<PCRE2_SPTR16>(s.data()); }
+
+std::shared_ptr<CompiledPattern> compile(std::u16string_view pattern, uint32_t flags) {
+    std::u16string translated = translatePattern(pattern);
+    // UTF mode for Unicode case folding; without UCP, \d \w \s \b stay ASCII as in JavaScript.
+    // Newlines are CR and LF so "." and a multiline "$" stop at either.
+    uint32_t options = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_MATCH_UNSET_BACKREF;
+    options |= flags & kIgnoreCase ? PCRE2_CASELESS : 0;
+    options |= flags & kMultiline ? PCRE2_MULTILINE : PCRE2_DOLLAR_ENDONLY;
+    std::unique_ptr<pcre2_compile_context, void (*)(pcre2_compile_context*)> context(
+        pcre2_compile_context_create(nullptr), pcre2_compile_context_free);
+    pcre2_set_newline(context.get(), PCRE2_NEWLINE_ANYCRLF);
+    int error;
+    PCRE2_SIZE offset;
+    pcre2_code* code = pcre2_compile(sptr(translated), translated.size(), options, &error, &offset, context.get());
+    if (!code) raise(errRegexSyntax);
+    uint32_t captures = 0;
+    pcre2_pattern_info(code, PCRE2_INFO_CAPTURECOUNT, &captures);
+    return std::make_shared<CompiledPattern>(code, static_cast<int>(captures));
+}
+
+}  // namespace
+
+const pcre2_code* CompiledPattern::use() {
+    if (++uses_ == kJitAfterUses) pcre2_jit_compile(code_, PCRE2_JIT_COMPLETE);  // failure just means no JIT
+    return code_;
+}
+
+pcre2_match_context* matchContext() {
+    struct Context {
+        pcre2_match_context* context = pcre2_match_context_create(nullptr);
+        pcre2_jit_stack* stack = pcre2_jit_stack_create(kJitStackStart, kJitStackMax, nullptr);
+        Context() { pcre2_jit_stack_assign(context, nullptr, stack); }
+        ~Context() {
+            pcre2_jit_stack_free(stack);
+            pcre2_match_context_free(context);
+        }
+    };
+    thread_local Context current;
+    return current.context;
+}
+
+std::shared_ptr<CompiledPattern> compilePattern(std::u16string_view pattern, uint32_t flags) {
+    thread_local std::unordered_map<std::u16string, std::shared_ptr<CompiledPattern>> cache;
+    std::u16string key(pattern);
+    key += static_cast<char16_t>(flags);  // the flags ride along as a last character
+    auto it = cache.find(key);
+    if (it != cache.end()) return it->second;
+    auto compiled = compile(pattern, flags);
+    if (cache.size() >= kCacheLimit) cache.clear();
+    cache.emplace(std::move(key), compiled);
+    return compiled;
+}
+
+}  // namespace vbs

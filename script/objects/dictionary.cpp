@@ -1,0 +1,280 @@
+#include "script/objects/dictionary.h"
+
+#include <bit>
+#include <cstring>
+
+#include "script/convert.h"
+#include "script/errors.h"
+#include "script/objects/members.h"
+#include "script/text.h"
+
+namespace vbs {
+
+namespace {
+
+enum Id { Item, Add, Exists, Items, Keys, Key, Remove, RemoveAll, Count, CompareMode };
+
+constexpr Member kMembers[] = {
+    {u"Item", 1, 1, kReadWrite},
+    {u"Add", 2, 2},
+    {u"Exists", 1, 1},
+    {u"Items", 0, 0},
+    {u"Keys", 0, 0},
+    {u"Key", 1, 1, kReadWrite},
+    {u"Remove", 1, 1},
+    {u"RemoveAll", 0, 0},
+    {u"Count", 0, 0, kReadOnly},
+    {u"CompareMode", 0, 0, kReadWrite},
+};
+constexpr MemberTable kTable(kMembers);
+
+// Keys compare by kind first: 1 and "1" differ, while every numeric subtype holding the same
+// number is one key, as on Windows.
+enum class KeyKind : uint8_t { Empty, Null, Boolean, Number, String, Object, Error };
+
+KeyKind kindOf(const Value& v) {
+    switch (v.type) {
+        case Type::Empty: return KeyKind::Empty;
+        case Type::Null: return KeyKind::Null;
+        case Type::Boolean: return KeyKind::Boolean;
+        case Type::String: return KeyKind::String;
+        case Type::Object: return KeyKind::Object;
+        case Type::Error: return KeyKind::Error;
+        case Type::Array: raise(errTypeMismatch);
+        case Type::Ref: return kindOf(*v.ref);
+        default: return KeyKind::Number;
+    }
+}
+
+double numberOf(const Value& v) {
+    switch (v.type) {
+        case Type::Byte: return v.u8;
+        case Type::Integer: return v.i16;
+        case Type::Long: return v.i32;
+        case Type::Single: return v.f32;
+        case Type::Currency: return static_cast<double>(v.cy) / 10000.0;
+        default: return v.f64;  // Double, Date
+    }
+}
+
+uint32_t mix(uint64_t x) {
+    x ^= x >> 33;
+    x *= 0xff51afd7ed558ccdULL;
+    x ^= x >> 33;
+    return static_cast<uint32_t>(x);
+}
+
+class KeyEnumerator final : public Enumerator {
+public:
+    explicit KeyEnumerator(std::vector<Value> keys) : keys_(std::move(keys)) {}
+    bool next(Value& out) override {
+        if (pos_ == keys_.size()) return false;
+        out = std::move(keys_[pos_++]);
+        return true;
+    }
+
+private:
+    std::vector<Value> keys_;
+    size_t pos_ = 0;
+};
+
+}  // namespace
+
+Dictionary::Dictionary() : TableObject(kTable) {}
+
+uint32_t Dictionary::hashOf(const Value& key) const {
+    const Value& k = key.deref();
+    KeyKind kind = kindOf(k);
+    switch (kind) {
+        case KeyKind::String: {
+            uint32_t h = 2166136261u;
+            for (char16_t c : k.strView()) {
+                if (textMode_) c = toLower(c);
+                h = (h ^ c) * 16777619u;
+            }
+            return h;
+        }
+        case KeyKind::Number: {
+            double d = numberOf(k);
+            if (d == 0) d = 0;  // -0 and 0 are one key
+            return mix(std::bit_cast<uint64_t>(d));
+        }
+        case KeyKind::Boolean: return mix(k.b ? 3 : 2);
+        case KeyKind::Object: return mix(reinterpret_cast<uintptr_t>(k.obj));
+        case KeyKind::Error: return mix(static_cast<uint64_t>(k.i32) + 7);
+        default: return static_cast<uint32_t>(kind);
+    }
+}
+
+bool Dictionary::sameKey(const Value& a, const Value& b) const {
+    const Value& x = a.deref();
+    const Value& y = b.deref();
+    KeyKind kind = kindOf(x);
+    if (kind != kindOf(y)) return false;
+    switch (kind) {
+        case KeyKind::String:
+            return textMode_ ? equalsIgnoreCase(x.strView(), y.strView()) : x.strView() == y.strView();
+        case KeyKind::Number: return numberOf(x) == numberOf(y);
+        case KeyKind::Boolean: return x.b == y.b;
+        case KeyKind::Object: return x.obj == y.obj;
+        case KeyKind::Error: return x.i32 == y.i32;
+        default: return true;
+    }
+}
+
+int64_t Dictionary::findSlot(const Value& key, uint32_t hash) const {
+    if (index_.empty()) return -1;
+    size_t mask = index_.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        int32_t e = index_[i];
+        if (e == kFree) return -1;
+        if (e >= 0 && entries_[e].hash == hash && sameKey(entries_[e].key, key))
+            return static_cast<int64_t>(i);
+    }
+}
+
+void Dictionary::rebuild(size_t capacity) {
+    if (dead_) {
+        std::erase_if(entries_, [](const Entry& e) { return !e.live; });
+        dead_ = 0;
+    }
+    index_.assign(capacity, kFree);
+    size_t mask = capacity - 1;
+    for (size_t pos = 0; pos < entries_.size(); ++pos) {
+        size_t i = entries_[pos].hash & mask;
+        while (index_[i] != kFree) i = (i + 1) & mask;
+        index_[i] = static_cast<int32_t>(pos);
+    }
+    usedSlots_ = entries_.size();
+}
+
+void Dictionary::append(const Value& key, uint32_t hash, Value item) {
+    if ((usedSlots_ + 1) * 4 > index_.size() * 3) rebuild(std::bit_ceil((count() + 1) * 2 + 6));
+    size_t mask = index_.size() - 1;
+    size_t i = hash & mask;
+    while (index_[i] >= 0) i = (i + 1) & mask;
+    if (index_[i] == kFree) ++usedSlots_;
+    index_[i] = static_cast<int32_t>(entries_.size());
+    entries_.push_back({key.deref(), std::move(item), hash, true});
+}
+
+Value* Dictionary::find(const Value& key) {
+    int64_t slot = findSlot(key, hashOf(key));
+    return slot < 0 ? nullptr : &entries_[index_[slot]].item;
+}
+
+Value& Dictionary::insert(const Value& key, bool& added) {
+    uint32_t hash = hashOf(key);
+    int64_t slot = findSlot(key, hash);
+    added = slot < 0;
+    if (!added) return entries_[index_[slot]].item;
+    append(key, hash, Value());
+    return entries_.back().item;
+}
+
+void Dictionary::add(const Value& key, Value item) {
+    bool added;
+    Value& slot = insert(key, added);
+    if (!added) raise(errDuplicateKey);
+    slot = std::move(item);
+}
+
+void Dictionary::remove(const Value& key) {
+    int64_t slot = findSlot(key, hashOf(key));
+    if (slot < 0) raise(errKeyNotFound);
+    Entry& e = entries_[index_[slot]];
+    index_[slot] = kDeleted;
+    e.live = false;
+    Value gone = std::move(e.key), goneItem = std::move(e.item);  // released after the bookkeeping
+    ++dead_;
+    if (count() == 0) clear();
+    else if (dead_ > 16 && dead_ * 2 > entries_.size()) rebuild(index_.size());
+}
+
+void Dictionary::rename(const Value& from, const Value& to) {
+    uint32_t oldHash = hashOf(from);
+    int64_t slot = findSlot(from, oldHash);
+    if (slot < 0) raise(errKeyNotFound);
+    uint32_t newHash = hashOf(to);
+    if (findSlot(to, newHash) >= 0) raise(errDuplicateKey);
+    int32_t pos = index_[slot];
+    index_[slot] = kDeleted;
+    entries_[pos].key = to.deref();
+    entries_[pos].hash = newHash;
+    // Re-index the entry where it is, so it keeps its place in the order.
+    if ((usedSlots_ + 1) * 4 > index_.size() * 3) {
+        rebuild(std::bit_ceil(count() * 2 + 8));
+        return;
+    }
+    size_t mask = index_.size() - 1;
+    size_t i = newHash & mask;
+    while (index_[i] >= 0) i = (i + 1) & mask;
+    if (index_[i] == kFree) ++usedSlots_;
+    index_[i] = pos;
+}
+
+void Dictionary::clear() {
+    // Items may be objects whose teardown runs script code: detach first.
+    std::vector<Entry> old;
+    old.swap(entries_);
+    index_.clear();
+    dead_ = 0;
+    usedSlots_ = 0;
+}
+
+void Dictionary::setCompareMode(int32_t mode) {
+    if (count() != 0 || mode < 0) raise(errInvalidCall);
+    compareMode_ = mode;
+    textMode_ = mode != 0;
+}
+
+template <class Pick>
+Value Dictionary::collect(Pick pick) const {
+    auto* a = new ArrayRep;
+    a->upper.push_back(static_cast<int32_t>(count()) - 1);
+    a->data.reserve(count());
+    for (const Entry& e : entries_)
+        if (e.live) a->data.push_back(pick(e));
+    return Value::array(a);
+}
+
+Value Dictionary::keys() const { return collect([](const Entry& e) { return e.key; }); }
+Value Dictionary::items() const { return collect([](const Entry& e) { return e.item; }); }
+
+std::unique_ptr<Enumerator> Dictionary::enumerate() {
+    std::vector<Value> snapshot;
+    snapshot.reserve(count());
+    for (const Entry& e : entries_)
+        if (e.live) snapshot.push_back(e.key);
+    return std::make_unique<KeyEnumerator>(std::move(snapshot));
+}
+
+void Dictionary::call(int id, Invoke kind, Value* args, int /*argc*/, Value& result) {
+    bool assign = kind == Invoke::Let || kind == Invoke::Set;
+    switch (static_cast<Id>(id)) {
+        case Item: {
+            bool added;
+            Value& item = insert(args[0], added);  // reading a missing key adds it, as on Windows
+            if (assign) item = args[1].deref();
+            else result = item;
+            return;
+        }
+        case Add: add(args[0], args[1].deref()); return;
+        case Exists: result = Value::boolean(find(args[0]) != nullptr); return;
+        case Items: result = items(); return;
+        case Keys: result = keys(); return;
+        case Key:
+            if (!assign) raise(errWrongArgCount);  // write-only
+            rename(args[0], args[1]);
+            return;
+        case Remove: remove(args[0]); return;
+        case RemoveAll: clear(); return;
+        case Count: result = Value::lng(static_cast<int32_t>(count())); return;
+        case CompareMode:
+            if (assign) setCompareMode(toLong(args[0]));
+            else result = Value::lng(compareMode_);
+            return;
+    }
+}
+
+}  // namespace vbs

@@ -1,0 +1,174 @@
+#include "script/objects/file_folder.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+#include "script/convert.h"
+#include "script/datetime.h"
+#include "script/errors.h"
+#include "script/object.h"
+#include "script/objects/filesystem.h"
+#include "script/objects/members.h"
+#include "script/objects/paths.h"
+#include "script/text.h"
+
+namespace vbs {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Nothing for the root, as Windows answers for a drive's root folder.
+Value parentOf(const std::string& path) {
+    return path == "/" ? Value::object(nullptr) : makeFolder(folderOf(path));
+}
+
+// Local time, as Windows reports file times.
+double localSerial(time_t t) {
+    tm parts;
+    localtime_r(&t, &parts);
+    return joinDateTime(makeDate(parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday),
+                        makeTime(parts.tm_hour, parts.tm_min, parts.tm_sec));
+}
+
+class File final : public TableObject {
+public:
+    explicit File(std::string path) : TableObject(kTable), path_(std::move(path)) {}
+    std::u16string_view typeName() const override { return u"File"; }
+    void call(int id, Invoke /*kind*/, Value* args, int argc, Value& result) override {
+        switch (static_cast<Id>(id)) {
+            case Path: result = Value(scriptPath(path_)); return;
+            case Name: result = Value(scriptPath(leafOf(path_))); return;
+            case Size: {
+                double size = static_cast<double>(status().st_size);
+                result = size <= 2147483647.0 ? Value::lng(static_cast<int32_t>(size)) : Value::dbl(size);
+                return;
+            }
+            case DateLastModified: result = Value::date(localSerial(status().st_mtime)); return;
+            case ParentFolder: result = parentOf(path_); return;
+            case OpenAsTextStream: {
+                int mode = hasArg(args, argc, 0) ? toLong(args[0]) : ForReading;
+                int format = hasArg(args, argc, 1) ? toLong(args[1]) : 0;
+                if (mode != ForReading && mode != ForWriting && mode != ForAppending) raise(errInvalidCall);
+                result = openTextFile(path_, static_cast<IoMode>(mode), false, format);
+                return;
+            }
+            case Delete:
+                if (::unlink(path_.c_str()) != 0) raiseFileError(errno);
+                return;
+        }
+    }
+
+private:
+    struct stat status() const {
+        struct stat st;
+        if (::stat(path_.c_str(), &st) != 0) raiseFileError(errno);
+        return st;
+    }
+
+    enum Id { Path, Name, Size, DateLastModified, ParentFolder, OpenAsTextStream, Delete };
+    static constexpr Member kMembers[] = {
+        {u"Path", 0, 0, kReadOnly}, {u"Name", 0, 0, kReadOnly}, {u"Size", 0, 0, kReadOnly}, {u"DateLastModified", 0, 0, kReadOnly},
+        {u"ParentFolder", 0, 0, kReadOnly}, {u"OpenAsTextStream", 0, 2}, {u"Delete", 0, 1},
+    };
+    static constexpr MemberTable kTable{kMembers};
+    std::string path_;
+};
+
+// Files or SubFolders of a folder, as listed when asked for: Windows' order, names compared
+// without regard to case.
+class FolderItems final : public TableObject {
+public:
+    FolderItems(const std::string& folder, bool folders)
+        : TableObject(kTable), folder_(folder), folders_(folders) {
+        std::error_code ec;
+        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+            std::error_code typeError;
+            bool isDir = it->is_directory(typeError);
+            if (!typeError && (folders ? isDir : it->is_regular_file(typeError)))
+                names_.push_back(utf8ToUtf16(it->path().filename().string()));
+        }
+        if (ec) raiseFileError(ec.value(), true);
+        std::sort(names_.begin(), names_.end(),
+                  [](const std::u16string& a, const std::u16string& b) { return compareText(a, b) < 0; });
+    }
+
+    std::u16string_view typeName() const override { return folders_ ? u"Folders" : u"Files"; }
+    void call(int id, Invoke /*kind*/, Value* args, int /*argc*/, Value& result) override {
+        if (id == Count) {
+            result = Value::lng(static_cast<int32_t>(names_.size()));
+            return;
+        }
+        String name = toString(args[0]);
+        for (const std::u16string& n : names_)
+            if (equalsIgnoreCase(n, name.view())) {
+                result = item(n);
+                return;
+            }
+        raise(folders_ ? errPathNotFound : errFileNotFound);
+    }
+
+    std::unique_ptr<Enumerator> enumerate() override {
+        struct Items final : Enumerator {
+            Ref<FolderItems> owner;
+            size_t i = 0;
+            bool next(Value& out) override {
+                if (i == owner->names_.size()) return false;
+                out = owner->item(owner->names_[i++]);
+                return true;
+            }
+        };
+        auto e = std::make_unique<Items>();
+        e->owner = Ref<FolderItems>(this);
+        return e;
+    }
+
+private:
+    Value item(const std::u16string& name) const {
+        std::string path = (folder_ == "/" ? "/" : folder_ + "/") + utf16ToUtf8(name);
+        return folders_ ? makeFolder(path) : makeFile(path);
+    }
+
+    enum Id { Item, Count };
+    static constexpr Member kMembers[] = {{u"Item", 1, 1, kReadOnly}, {u"Count", 0, 0, kReadOnly}};
+    static constexpr MemberTable kTable{kMembers};
+    std::string folder_;
+    bool folders_;
+    std::vector<std::u16string> names_;
+};
+
+class Folder final : public TableObject {
+public:
+    explicit Folder(std::string path) : TableObject(kTable), path_(std::move(path)) {}
+    std::u16string_view typeName() const override { return u"Folder"; }
+    void call(int id, Invoke /*kind*/, Value* /*args*/, int /*argc*/, Value& result) override {
+        switch (static_cast<Id>(id)) {
+            case Path: result = Value(scriptPath(path_)); return;
+            case Name: result = Value(scriptPath(leafOf(path_))); return;
+            case Files: result = Value::object(new FolderItems(path_, false)); return;
+            case SubFolders: result = Value::object(new FolderItems(path_, true)); return;
+            case ParentFolder: result = parentOf(path_); return;
+            case Delete: deleteFolder(path_); return;
+        }
+    }
+
+private:
+    enum Id { Path, Name, Files, SubFolders, ParentFolder, Delete };
+    static constexpr Member kMembers[] = {
+        {u"Path", 0, 0, kReadOnly}, {u"Name", 0, 0, kReadOnly}, {u"Files", 0, 0, kReadOnly}, {u"SubFolders", 0, 0, kReadOnly},
+        {u"ParentFolder", 0, 0, kReadOnly}, {u"Delete", 0, 1},
+    };
+    static constexpr MemberTable kTable{kMembers};
+    std::string path_;
+};
+
+}  // namespace
+
+Value makeFile(std::string path) { return Value::object(new File(std::move(path))); }
+Value makeFolder(std::string path) { return Value::object(new Folder(std::move(path))); }
+
+}  // namespace vbs

@@ -1,0 +1,27 @@
+#pragma once
+// Scripting.FileSystemObject over the POSIX file system, taking Windows paths (see paths.h) and
+// raising Windows' error numbers.
+#include <string>
+
+#include "script/object.h"
+#include "script/objects/members.h"
+#include "script/objects/textstream.h"
+
+namespace vbs {
+
+class FileSystem final : public TableObject {
+public:
+    FileSystem();
+    std::u16string_view typeName() const override { return u"FileSystemObject"; }
+
+private:
+    void call(int id, Invoke kind, Value* args, int argc, Value& result) override;
+};
+
+// OpenTextFile's rules on an absolute POSIX path: a missing file raises 53 unless created;
+// format -1 is UTF-16LE, 0 and -2 the default text format.
+Value openTextFile(const std::string& path, IoMode mode, bool create, int format);
+// Removes a folder and everything in it; 76 when it is not there.
+void deleteFolder(const std::string& path);
+
+}  // namespace vbs

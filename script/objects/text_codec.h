@@ -1,0 +1,16 @@
+#pragma once
+// How TextStream turns file bytes into script text and back. Files in the default format read as
+// UTF-8 when they are valid UTF-8 and as Windows-1252 otherwise (what Windows' ANSI code page
+// gives for files written there); byte-order marks are honoured. Unicode files are UTF-16LE.
+#include <string>
+#include <string_view>
+
+namespace vbs {
+
+std::u16string decodeText(std::string_view bytes, bool unicode);
+// UTF-16LE when unicode (the caller writes the byte-order mark), else UTF-8.
+std::string encodeText(std::u16string_view text, bool unicode);
+
+constexpr std::string_view kUtf16Bom = "\xFF\xFE";
+
+}  // namespace vbs

@@ -1,0 +1,166 @@
+#include "script/objects/textstream.h"
+
+#include <cerrno>
+
+#include "script/convert.h"
+#include "script/errors.h"
+#include "script/objects/members.h"
+#include "script/objects/paths.h"
+#include "script/objects/text_codec.h"
+
+namespace vbs {
+
+namespace {
+
+enum Id {
+    None, Read, ReadLine, ReadAll, Skip, SkipLine, Write, WriteLine, WriteBlankLines,
+    AtEndOfStream, AtEndOfLine, Line, Column, Close,
+};
+
+constexpr Member kMembers[] = {
+    {},  // no default member
+    {u"Read", 1, 1},
+    {u"ReadLine", 0, 0},
+    {u"ReadAll", 0, 0},
+    {u"Skip", 1, 1},
+    {u"SkipLine", 0, 0},
+    {u"Write", 1, 1},
+    {u"WriteLine", 0, 1},
+    {u"WriteBlankLines", 1, 1},
+    {u"AtEndOfStream", 0, 0, kReadOnly},
+    {u"AtEndOfLine", 0, 0, kReadOnly},
+    {u"Line", 0, 0, kReadOnly},
+    {u"Column", 0, 0, kReadOnly},
+    {u"Close", 0, 0},
+};
+constexpr MemberTable kTable(kMembers);
+
+constexpr std::u16string_view kNewline = u"\r\n";  // what Windows writes
+
+size_t countArg(const Value& v) {
+    int32_t n = toLong(v);
+    if (n < 0) raise(errInvalidCall);
+    return static_cast<size_t>(n);
+}
+
+}  // namespace
+
+Value TextStream::open(const std::string& path, IoMode mode, bool unicode) {
+    Ref<TextStream> s(new TextStream);
+    s->unicode_ = unicode;
+    if (mode == ForReading) {
+        FILE* f = std::fopen(path.c_str(), "rb");
+        if (!f) raiseFileError(errno);
+        std::string bytes;
+        char buf[65536];
+        for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) bytes.append(buf, n);
+        std::fclose(f);
+        s->text_ = decodeText(bytes, unicode);
+        s->reading_ = true;
+    } else {
+        s->file_ = std::fopen(path.c_str(), mode == ForWriting ? "wb" : "ab");
+        if (!s->file_) raiseFileError(errno == ENOENT ? ENOTDIR : errno);  // the folder is missing
+        if (unicode && std::ftell(s->file_) == 0) std::fwrite(kUtf16Bom.data(), 1, kUtf16Bom.size(), s->file_);
+    }
+    return Value::object(s.get());
+}
+
+TextStream::~TextStream() { close(); }
+
+TextStream::TextStream() : TableObject(kTable) {}
+
+void TextStream::needReading() const {
+    if (!reading_ || closed_) raise(errBadFileMode);
+}
+
+void TextStream::needWriting() const {
+    if (reading_ || closed_) raise(errBadFileMode);
+}
+
+void TextStream::track(std::u16string_view text) {
+    size_t lf = text.rfind(u'\n');
+    if (lf == std::u16string_view::npos) {
+        column_ += static_cast<int32_t>(text.size());
+        return;
+    }
+    for (char16_t c : text.substr(0, lf + 1)) line_ += c == u'\n';
+    column_ = static_cast<int32_t>(text.size() - lf);
+}
+
+std::u16string_view TextStream::take(size_t n) {
+    needReading();
+    if (pos_ == text_.size()) raise(errPastEnd);
+    std::u16string_view out = std::u16string_view(text_).substr(pos_, n);
+    pos_ += out.size();
+    track(out);
+    return out;
+}
+
+std::u16string_view TextStream::takeLine() {
+    needReading();
+    if (pos_ == text_.size()) raise(errPastEnd);
+    size_t lf = text_.find(u'\n', pos_);
+    size_t end = lf == std::u16string::npos ? text_.size() : lf;
+    std::u16string_view line = std::u16string_view(text_).substr(pos_, end - pos_);
+    if (!line.empty() && line.back() == u'\r' && lf != std::u16string::npos) line.remove_suffix(1);
+    pos_ = lf == std::u16string::npos ? end : lf + 1;
+    if (lf != std::u16string::npos) ++line_;
+    column_ = 1;
+    return line;
+}
+
+void TextStream::write(std::u16string_view text) {
+    needWriting();
+    std::string bytes = encodeText(text, unicode_);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) raiseFileError(errno);
+    track(text);
+}
+
+void TextStream::close() {
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
+    closed_ = true;
+    text_.clear();
+    text_.shrink_to_fit();
+}
+
+void TextStream::call(int id, Invoke /*kind*/, Value* args, int argc, Value& result) {
+    switch (static_cast<Id>(id)) {
+        case None: return;  // not reached: check() rejects it
+        case Read: result = Value(take(countArg(args[0]))); return;
+        case ReadLine: result = Value(takeLine()); return;
+        case ReadAll: result = Value(take(text_.size())); return;
+        case Skip: take(countArg(args[0])); return;
+        case SkipLine: takeLine(); return;
+        case Write: write(toString(args[0]).view()); return;
+        case WriteLine: {
+            needWriting();
+            if (argc > 0) {
+                String line = toString(args[0]);
+                line.append(kNewline);
+                write(line.view());
+            } else {
+                write(kNewline);
+            }
+            return;
+        }
+        case WriteBlankLines: {
+            size_t n = countArg(args[0]);
+            needWriting();
+            std::u16string lines;
+            for (size_t i = 0; i < n; ++i) lines += kNewline;
+            write(lines);
+            return;
+        }
+        case AtEndOfStream: needReading(); result = Value::boolean(pos_ == text_.size()); return;
+        case AtEndOfLine:
+            needReading();
+            result = Value::boolean(pos_ == text_.size() || text_[pos_] == u'\n' || text_[pos_] == u'\r');
+            return;
+        case Line: result = Value::lng(line_); return;
+        case Column: result = Value::lng(column_); return;
+        case Close: close(); return;
+    }
+}
+
+}  // namespace vbs

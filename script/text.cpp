@@ -1,0 +1,92 @@
+#include "script/text.h"
+
+#include <cwctype>
+#include <locale.h>
+
+namespace vbs {
+
+namespace {
+
+// Both directions for the whole BMP, built once from glibc's C.UTF-8 tables so the answer never
+// depends on the locale the process happens to run in. Surrogates map to themselves.
+struct CaseTables {
+    char16_t upper[0x10000];
+    char16_t lower[0x10000];
+
+    CaseTables() {
+        locale_t loc = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(0));
+        for (unsigned c = 0; c < 0x10000; ++c) {
+            upper[c] = lower[c] = static_cast<char16_t>(c);
+            if (!loc || (c >= 0xD800 && c <= 0xDFFF)) continue;
+            wint_t u = towupper_l(static_cast<wint_t>(c), loc);
+            wint_t l = towlower_l(static_cast<wint_t>(c), loc);
+            // A mapping that leaves the BMP would need a second code unit: keep such letters as they are.
+            if (u < 0x10000) upper[c] = static_cast<char16_t>(u);
+            if (l < 0x10000) lower[c] = static_cast<char16_t>(l);
+        }
+        // Without the locale, ASCII at least must work.
+        if (!loc) {
+            for (unsigned c = 'a'; c <= 'z'; ++c) upper[c] = static_cast<char16_t>(c - 32);
+            for (unsigned c = 'A'; c <= 'Z'; ++c) lower[c] = static_cast<char16_t>(c + 32);
+        } else {
+            freelocale(loc);
+        }
+    }
+};
+
+const CaseTables& tables() {
+    static const CaseTables* t = new CaseTables;  // never freed: used until the very end
+    return *t;
+}
+
+template <bool Upper>
+String mapCase(std::u16string_view s) {
+    const char16_t* map = Upper ? tables().upper : tables().lower;
+    String out = String::uninitialized(s.size());
+    char16_t* d = out.data();
+    for (size_t i = 0; i < s.size(); ++i) d[i] = map[s[i]];
+    return out;
+}
+
+}  // namespace
+
+char16_t toUpper(char16_t c) {
+    if (c < 0x80) return c >= 'a' && c <= 'z' ? static_cast<char16_t>(c - 32) : c;
+    return tables().upper[c];
+}
+
+char16_t toLower(char16_t c) {
+    if (c < 0x80) return c >= 'A' && c <= 'Z' ? static_cast<char16_t>(c + 32) : c;
+    return tables().lower[c];
+}
+
+String upper(std::u16string_view s) { return mapCase<true>(s); }
+String lower(std::u16string_view s) { return mapCase<false>(s); }
+
+int compareBinary(std::u16string_view a, std::u16string_view b) {
+    // u16string_view compares char16_t as unsigned code units, which is what binary mode means.
+    int r = a.compare(b);
+    return r < 0 ? -1 : r > 0 ? 1 : 0;
+}
+
+// Text mode folds to lower case: that keeps ASCII punctuation such as "_" before the letters, as
+// Windows' text comparison orders them.
+int compareText(std::u16string_view a, std::u16string_view b) {
+    const char16_t* map = tables().lower;
+    size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (size_t i = 0; i < n; ++i) {
+        char16_t x = map[a[i]], y = map[b[i]];
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+bool equalsIgnoreCase(std::u16string_view a, std::u16string_view b) {
+    if (a.size() != b.size()) return false;
+    const char16_t* map = tables().lower;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i] && map[a[i]] != map[b[i]]) return false;
+    return true;
+}
+
+}  // namespace vbs

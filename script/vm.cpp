@@ -1,0 +1,343 @@
+#include "script/vm.h"
+
+#include <cmath>
+#include <limits>
+
+#include "script/compiler.h"
+#include "script/convert.h"
+#include "script/err_object.h"
+#include "script/operators.h"
+#include "script/parser.h"
+#include "script/script_class.h"
+#include "script/array_ops.h"
+#include "script/vm_support.h"
+
+namespace vbs {
+
+namespace {
+
+constexpr size_t kStackSlots = 1 << 18;  // 4 MB of Values per engine
+constexpr int kMaxDepth = 3000;          // script calls deep
+constexpr ptrdiff_t kMaxNativeStack = 4 << 20;
+constexpr int kTickInterval = 4096;      // clock reads: one per this many calls and backward jumps
+
+}  // namespace
+
+// ---- lifetime ----
+
+VM::VM(int timeoutMs) : stack_(new Value[kStackSlots]), timeoutMs_(timeoutMs) {
+    sp_ = stack_.get();
+    stackEnd_ = stack_.get() + kStackSlots;
+    err = new ErrObject;
+    int slot = addGlobal(u"Err");
+    globals[slot] = Value::object(err);
+    hostGlobals.insert(slot);
+}
+
+VM::~VM() {
+    // Objects still referenced when the script ends run Class_Terminate, in declaration order.
+    Entry entry(*this);
+    for (size_t i = 0; i < globals.size(); ++i)
+        if (!hostGlobals.count(static_cast<int>(i))) globals[i] = Value();
+    for (auto& g : globals) g = Value();
+    for (auto& [k, v] : consts) v = Value();
+}
+
+int VM::addGlobal(std::u16string_view name) {
+    int slot = static_cast<int>(globals.size());
+    globals.emplace_back();
+    globalIndex[foldName(name)] = slot;
+    return slot;
+}
+
+VM::Entry::Entry(VM& v) : vm(v) {
+    if (vm.hostDepth_++ == 0) {
+        char probe;
+        vm.stackBase_ = &probe;
+        vm.aborting_ = false;
+        vm.ticks_ = kTickInterval;
+        vm.deadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(vm.timeoutMs_);
+    }
+}
+
+VM::Entry::~Entry() { --vm.hostDepth_; }
+
+void VM::checkClock() {
+    ticks_ = kTickInterval;
+    if (timeoutMs_ > 0 && std::chrono::steady_clock::now() > deadline_) timedOut();
+}
+
+void VM::timedOut() {
+    aborting_ = true;
+    ScriptError e;
+    e.number = 0;
+    e.description = u"script timed out after ";
+    for (char c : std::to_string(timeoutMs_)) e.description += static_cast<char16_t>(c);
+    e.description += u" ms";
+    e.source = u"Tarvik";
+    throw e;
+}
+
+// ---- calls ----
+
+void VM::call(Proc* p, int argc, ScriptObject* me, Value* outer, Value& result) {
+    Value* args = sp_;
+    Value* const saved = sp_;
+    Value* const top = args + p->nlocals + p->maxStack;
+    char probe;
+    if (argc != p->nparams || top >= stackEnd_ || depth_ >= kMaxDepth ||
+        (stackBase_ && stackBase_ - &probe > kMaxNativeStack)) {
+        clearRange(args, args + argc);
+        raise(argc != p->nparams ? errWrongArgCount : errOutOfStack);
+    }
+    if (--ticks_ <= 0) checkClock();
+    for (int i = 0; i < argc; ++i)
+        if (args[i].type == Type::Ref && p->byVal[i]) {
+            Value* target = args[i].ref;
+            args[i].type = Type::Empty;
+            copyInto(&args[i], *target);
+        }
+    clearRange(args + argc, args + p->nlocals);
+    ++depth_;
+    sp_ = top;
+    try {
+        execute(p, args, me, outer);
+    } catch (...) {
+        --depth_;
+        clearRange(args, top);
+        sp_ = saved;
+        throw;
+    }
+    --depth_;
+    if (p->retSlot >= 0) moveInto(result, &args[p->retSlot]);
+    clearRange(args, args + p->nlocals);
+    sp_ = saved;
+}
+
+Value VM::callFromHost(Proc* p, Value* const* args, int argc) {
+    Entry entry(*this);
+    for (int i = 0; i < argc; ++i) sp_[i] = Value::reference(&args[i]->deref());
+    Value result;
+    call(p, argc, nullptr, nullptr, result);
+    return result;
+}
+
+void VM::invokeMember(ScriptObject* o, int id, Invoke kind, Value* args, int argc, Value& result) {
+    Value* base = sp_;
+    if (base + argc >= stackEnd_) raise(errOutOfStack);
+    for (int i = 0; i < argc; ++i) base[i] = args[i];
+    sp_ = base + argc;
+    try {
+        scriptMember(o, id, kind, base, argc, result);
+    } catch (...) {
+        for (Value* v = base; v < base + argc; ++v) *v = Value();
+        sp_ = base;
+        throw;
+    }
+    for (Value* v = base; v < base + argc; ++v) *v = Value();
+    sp_ = base;
+}
+
+// A member of a script object; args lie on the stack at sp_ - argc... and may be references.
+void VM::scriptMember(ScriptObject* o, int id, Invoke kind, Value* args, int argc, Value& result) {
+    ClassInfo* cls = o->cls;
+    if (id < 0 || id >= static_cast<int>(cls->members.size())) raise(errNoSuchMember);
+    const auto& m = cls->members[id];
+    auto run = [&](Proc* p) {
+        if (!p) raise(id == kDefaultMember && m.name.empty() ? errNoSuchMember : errWrongArgCount);
+        sp_ = args;
+        call(p, argc, o, nullptr, result);
+    };
+    if (m.field >= 0) {
+        Value& f = o->fields[m.field];
+        if (kind == Invoke::Get || kind == Invoke::Call) {
+            if (argc == 0) result = f;
+            else index(f, args, argc, result);
+            return;
+        }
+        Value v = args[argc - 1].deref();
+        if (argc == 1) {
+            if (kind == Invoke::Let) letValue(v);
+            else if (!v.isObject()) raise(errObjectRequired);
+            f = std::move(v);
+            return;
+        }
+        storeElement(f, args, argc - 1, std::move(v), kind == Invoke::Set);
+        return;
+    }
+    if (m.method) {
+        if (kind == Invoke::Let || kind == Invoke::Set) raise(errWrongArgCount);
+        run(m.method);
+        return;
+    }
+    switch (kind) {
+        case Invoke::Get:
+        case Invoke::Call:
+            if (m.get && m.get->nparams == 0 && argc > 0) {  // obj.List(0): index what the property answers
+                Value whole;
+                sp_ = args + argc;
+                call(m.get, 0, o, nullptr, whole);
+                index(whole, args, argc, result);
+                break;
+            }
+            run(m.get);
+            break;
+        case Invoke::Let: run(m.let); break;
+        case Invoke::Set: run(m.set); break;
+    }
+}
+
+void VM::memberOp(MemberSite& site, Invoke kind, Value* base, int argc, Value& result) {
+    Value& target = base[0];
+    if (target.type != Type::Object) raise(errObjectRequired);
+    Object* obj = target.obj;
+    if (!obj) raise(errObjectNotSet);
+    if (site.typeKey != obj->typeKey()) {
+        int id = obj->memberId(site.name);
+        if (id == kNoMember) raiseNamed(errNoSuchMember, site.name);
+        auto* so = dynamic_cast<ScriptObject*>(obj);
+        site.cls = so && &so->vm == this ? so->cls : nullptr;
+        site.typeKey = obj->typeKey();
+        site.id = id;
+    }
+    if (site.cls) {
+        scriptMember(static_cast<ScriptObject*>(obj), site.id, kind, base + 1, argc, result);
+        return;
+    }
+    for (int i = 1; i <= argc; ++i)
+        if (base[i].type == Type::Ref) base[i] = Value(*base[i].ref);
+    try {
+        obj->invoke(site.id, kind, base + 1, argc, result);
+    } catch (const ScriptError& e) {
+        // obj.Items(0): a property without parameters, indexed (what COM's dispatch does).
+        if (e.number != errWrongArgCount || kind != Invoke::Get || argc == 0) throw;
+        Value whole;
+        obj->invoke(site.id, kind, nullptr, 0, whole);
+        index(whole, base + 1, argc, result);
+    }
+}
+
+// container(args): an array element or the object's default member.
+void VM::index(Value& container, Value* args, int argc, Value& result) {
+    Value& c = container.deref();
+    for (int i = 0; i < argc; ++i)
+        if (args[i].type == Type::Ref) args[i] = Value(*args[i].ref);
+    if (c.type == Type::Array) {
+        result = element(c.arr, args, argc);
+        return;
+    }
+    if (c.type == Type::Object) {
+        if (!c.obj) raise(errObjectNotSet);
+        if (auto* so = dynamic_cast<ScriptObject*>(c.obj); so && &so->vm == this) {
+            Value keep = c;  // the container may be a temporary the call overwrites
+            scriptMember(so, kDefaultMember, Invoke::Get, args, argc, result);
+        } else {
+            c.obj->invoke(kDefaultMember, Invoke::Get, args, argc, result);
+        }
+        return;
+    }
+    if (argc == 0) {
+        result = c;
+        return;
+    }
+    raise(errTypeMismatch);
+}
+
+// A call of a name unknown when the code was compiled: a procedure or a global variable defined
+// since. The arguments are at sp_.
+void VM::callName(NameSite& site, int argc, Value& result, bool explicitNames) {
+    if (!site.proc) {
+        auto it = procs.find(site.key);
+        if (it != procs.end()) site.proc = it->second;
+    }
+    if (site.proc) {
+        call(site.proc, argc, nullptr, nullptr, result);
+        return;
+    }
+    auto g = globalIndex.find(site.key);
+    if (g == globalIndex.end()) raiseNamed(explicitNames ? errVariableUndefined : errTypeMismatch, site.name);
+    index(globals[g->second], sp_, argc, result);
+}
+
+Value VM::newObject(ClassInfo* cls) {
+    auto* o = new ScriptObject(*this, cls);
+    Value v = Value::object(o);
+    for (size_t i = 0; i < cls->fields.size(); ++i) {
+        const auto& f = cls->fields[i];
+        if (f.isArray) o->fields[i] = makeArray(f.bounds.data(), static_cast<int>(f.bounds.size()), !f.bounds.empty());
+    }
+    if (cls->init) {
+        Value r;
+        call(cls->init, 0, o, nullptr, r);
+    }
+    return v;
+}
+
+void VM::terminate(ScriptObject* o) noexcept {
+    try {
+        Value r;
+        call(o->cls->term, 0, o, nullptr, r);
+    } catch (...) {
+        // An error in Class_Terminate has nowhere to go.
+    }
+}
+
+void VM::unpin(size_t mark) {
+    while (pins_.size() > mark) {
+        ArrayRep* a = pins_.back();
+        pins_.pop_back();
+        --a->locks;
+        Value release = Value::array(a);
+        --a->refs;  // the pin's own reference goes with `release`
+    }
+}
+
+// ---- Eval, Execute, ExecuteGlobal, AddCode ----
+
+void VM::addCode(std::u16string_view source, const Proc* scope, ScriptObject* me, Value* outer) {
+    auto text = std::make_shared<SourceText>();
+    text->text = std::u16string(source);
+    std::unique_ptr<Unit> unit;
+    try {
+        ast::Program program = parse(text->text);
+        unit = compile(*this, program, text, scope && outer ? UnitMode::Execute : UnitMode::Global, scope);
+    } catch (ScriptError& e) {
+        if (e.lineText.empty() && e.line > 0) e.lineText = std::u16string(text->line(e.line));
+        throw;
+    }
+    Unit* u = unit.get();
+    units.push_back(std::move(unit));
+    Value r;
+    call(u->main.get(), 0, me, outer, r);
+}
+
+Value VM::evalText(std::u16string_view text, int mode, Proc* p, ScriptObject* me, Value* locals, Value* outer) {
+    // Code run from a string reports its errors at the statement that ran it.
+    try {
+        if (mode == 0) {
+            auto src = std::make_shared<SourceText>();
+            src->text = std::u16string(kEvalResultName) + u" = (" + std::u16string(text) + u")";
+            ast::Program program = parse(src->text);
+            if (program.body.size() != 1 || program.body[0]->kind != ast::StmtKind::Assign) raise(errSyntax);
+            auto unit = compile(*this, program, src, UnitMode::Eval, p->name == u"<main>" && !outer ? nullptr : p);
+            Value r;
+            Proc* main = unit->main.get();
+            bool keep = !unit->procs.empty() || !unit->classes.empty();
+            call(main, 0, me, p->name == u"<main>" && !outer ? nullptr : locals, r);
+            if (keep) units.push_back(std::move(unit));
+            return r;
+        }
+        bool global = mode == 2 || (p->name == u"<main>" && !outer);
+        addCode(text, global ? nullptr : p, global ? nullptr : me, global ? nullptr : locals);
+    } catch (ScriptError& e) {
+        if (e.source == u"Microsoft VBScript compilation error") {
+            e.source = u"Microsoft VBScript runtime error";
+            e.line = 0;
+            e.lineText.clear();
+        }
+        throw;
+    }
+    return Value();
+}
+
+}  // namespace vbs

@@ -1,0 +1,93 @@
+#pragma once
+// The virtual machine: runs compiled procedures on one value stack. Each engine owns one VM; nothing
+// is shared between VMs.
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "script/bytecode.h"
+#include "script/context.h"
+#include "script/errors.h"
+#include "script/object.h"
+
+namespace vbs {
+
+class ErrObject;
+class ScriptObject;
+
+class VM {
+public:
+    explicit VM(int timeoutMs);
+    ~VM();
+    VM(const VM&) = delete;
+    VM& operator=(const VM&) = delete;
+
+    Context ctx;
+
+    // Script-wide names, shared by every unit (folded keys).
+    std::deque<Value> globals;  // a deque: ByRef references to globals stay valid as it grows
+    std::unordered_map<std::u16string, int> globalIndex;
+    std::unordered_map<std::u16string, Proc*> procs;
+    std::unordered_map<std::u16string, ClassInfo*> classes;
+    std::unordered_map<std::u16string, Value> consts;
+    std::unordered_set<int> hostGlobals;  // Err and the host's objects: released after the script's
+    std::vector<std::unique_ptr<Unit>> units;
+    ErrObject* err = nullptr;
+
+    int addGlobal(std::u16string_view name);
+
+    // Compiles source whole, then runs its top-level code (AddCode, ExecuteGlobal).
+    void addCode(std::u16string_view source, const Proc* scope = nullptr, ScriptObject* me = nullptr,
+                 Value* outer = nullptr);
+    // Calls p with host values; each args[i] is passed by reference.
+    Value callFromHost(Proc* p, Value* const* args, int argc);
+    // A member of one of this VM's script objects, with plain argument values (Object::invoke).
+    void invokeMember(ScriptObject* o, int id, Invoke kind, Value* args, int argc, Value& result);
+    // Calls p with its argc arguments at sp_ (sp_[0] is the first); clears them.
+    void call(Proc* p, int argc, ScriptObject* me, Value* outer, Value& result);
+    // Runs Class_Initialize / Class_Terminate.
+    Value newObject(ClassInfo* cls);
+    void terminate(ScriptObject* o) noexcept;
+
+    // Host entry: arms the time-out for one call from the host.
+    struct Entry {
+        VM& vm;
+        explicit Entry(VM& v);
+        ~Entry();
+    };
+
+    void setTimeout(int ms) { timeoutMs_ = ms; }
+
+    Value* sp_ = nullptr;  // where the next call's arguments go
+
+private:
+    friend class ErrObject;
+    void execute(Proc* p, Value* locals, ScriptObject* me, Value* outer);
+    void checkClock();
+    [[noreturn]] void timedOut();
+    void memberOp(MemberSite& site, Invoke kind, Value* base, int argc, Value& result);
+    void scriptMember(ScriptObject* o, int id, Invoke kind, Value* args, int argc, Value& result);
+    void index(Value& container, Value* args, int argc, Value& result);
+    void callName(NameSite& site, int argc, Value& result, bool explicitNames);
+    Value evalText(std::u16string_view text, int mode, Proc* p, ScriptObject* me, Value* locals,
+                   Value* outer);
+    void unpin(size_t mark);
+
+    std::unique_ptr<Value[]> stack_;
+    Value* stackEnd_ = nullptr;
+    std::vector<ArrayRep*> pins_;  // arrays with an element passed ByRef
+    int depth_ = 0;
+    int hostDepth_ = 0;
+    const char* stackBase_ = nullptr;
+    int timeoutMs_;
+    int ticks_ = 0;
+    bool aborting_ = false;
+    std::chrono::steady_clock::time_point deadline_;
+};
+
+}  // namespace vbs

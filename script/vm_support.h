@@ -1,0 +1,213 @@
+#pragma once
+// Small pieces the VM's files share: the inline number fast paths and the objects the VM makes
+// for For Each and GetRef.
+#include <cstdint>
+#include <memory>
+#include <new>
+
+#include "script/convert.h"
+#include "script/errors.h"
+#include "script/object.h"
+#include "script/operators.h"
+#include "script/vm.h"
+
+namespace vbs {
+
+constexpr int32_t kParamNotFound = static_cast<int32_t>(0x80020004);  // an omitted argument
+
+// For Each over a collection keeps its enumerator in a hidden slot, wrapped as an object.
+class EnumHolder final : public Object {
+public:
+    explicit EnumHolder(std::unique_ptr<Enumerator> e) : e_(std::move(e)) {}
+    bool next(Value& out) { return e_->next(out); }
+    std::u16string_view typeName() const override { return u"Object"; }
+    const void* typeKey() const override { return &kKey; }
+    int memberId(std::u16string_view) const override { return kNoMember; }
+    void invoke(int, Invoke, Value*, int, Value&) override { raise(errNoSuchMember); }
+
+private:
+    static inline const char kKey = 0;
+    std::unique_ptr<Enumerator> e_;
+};
+
+// GetRef's answer: calling its default member calls the procedure.
+class ProcRef final : public Object {
+public:
+    ProcRef(VM& vm, Proc* p) : vm_(vm), p_(p) {}
+    std::u16string_view typeName() const override { return u"Object"; }
+    const void* typeKey() const override { return &kKey; }
+    int memberId(std::u16string_view) const override { return kNoMember; }
+    void invoke(int id, Invoke kind, Value* args, int argc, Value& result) override {
+        if (id != kDefaultMember || kind == Invoke::Let || kind == Invoke::Set) raise(errNoSuchMember);
+        Value* base = vm_.sp_;
+        for (int i = 0; i < argc; ++i) base[i] = args[i];
+        vm_.call(p_, argc, nullptr, nullptr, result);
+    }
+
+private:
+    static inline const char kKey = 0;
+    VM& vm_;
+    Proc* p_;
+};
+
+// Copies v into a stack slot that is Empty (everything above the stack top is).
+inline void copyInto(Value* slot, const Value& v) {
+    if (v.counted()) {
+        new (slot) Value(v);
+    } else {
+        slot->type = v.type;
+        slot->cy = v.cy;
+    }
+}
+
+// Moves *src into dst, leaving src Empty and releasing what dst held.
+inline void moveInto(Value& dst, Value* src) {
+    if (!dst.counted()) {
+        dst.type = src->type;
+        dst.cy = src->cy;
+        src->type = Type::Empty;
+    } else {
+        dst.swap(*src);
+        *src = Value();
+    }
+}
+
+// Empties slots without the cost of a swap for plain numbers.
+inline void clearRange(Value* from, Value* to) {
+    for (; from < to; ++from) {
+        if (from->counted()) *from = Value();
+        else from->type = Type::Empty;
+    }
+}
+
+inline bool isInt(const Value& v) { return v.type == Type::Integer || v.type == Type::Long; }
+inline int32_t intOf(const Value& v) { return v.type == Type::Integer ? v.i16 : v.i32; }
+inline bool isFast(const Value& v) {
+    return v.type == Type::Integer || v.type == Type::Long || v.type == Type::Double;
+}
+inline double dblOf(const Value& v) {
+    return v.type == Type::Double ? v.f64 : static_cast<double>(intOf(v));
+}
+
+// An integer result: Integer when both operands were Integer and it fits, else Long, else Double.
+inline void setInt(Value& v, int64_t r, bool bothInteger) {
+    if (bothInteger && r >= INT16_MIN && r <= INT16_MAX) {
+        v.type = Type::Integer;
+        v.i16 = static_cast<int16_t>(r);
+    } else if (r >= INT32_MIN && r <= INT32_MAX) {
+        v.type = Type::Long;
+        v.i32 = static_cast<int32_t>(r);
+    } else {
+        v.type = Type::Double;
+        v.f64 = static_cast<double>(r);
+    }
+}
+
+inline void setDouble(Value& v, double d) {
+    v.type = Type::Double;
+    v.f64 = d;
+}
+
+// If and loop conditions: Null counts as False.
+inline bool truthy(const Value& v) {
+    switch (v.type) {
+        case Type::Boolean: return v.b;
+        case Type::Integer: return v.i16 != 0;
+        case Type::Long: return v.i32 != 0;
+        case Type::Double: return v.f64 != 0;
+        case Type::Null:
+        case Type::Empty: return false;
+        default: return toBool(v);
+    }
+}
+
+// <0, 0, >0, or 2 for Null.
+[[gnu::always_inline]] inline int compareValues(const Value& a, const Value& b, unsigned flags) {
+    if (isInt(a) && isInt(b)) {
+        int32_t x = intOf(a), y = intOf(b);
+        return (x > y) - (x < y);
+    }
+    if (isFast(a) && isFast(b)) {
+        double x = dblOf(a), y = dblOf(b);
+        return (x > y) - (x < y);
+    }
+    if (a.isString() && b.isString() && !(flags & ops::kTextCompare)) {
+        int c = a.strView().compare(b.strView());
+        return (c > 0) - (c < 0);
+    }
+    return static_cast<int>(ops::compare(a, b, flags));
+}
+
+template <class Pred>
+inline void compareOp(Value*& sp, unsigned flags, Pred pred) {
+    Value &a = sp[-2], &b = sp[-1];
+    int c = compareValues(a, b, flags);
+    clearRange(&a, &b + 1);
+    if (c == 2) {
+        a.type = Type::Null;
+    } else {
+        a.type = Type::Boolean;
+        a.b = pred(c);
+    }
+    --sp;
+}
+
+template <class F>
+inline void binaryOp(Value*& sp, F op) {
+    Value &a = sp[-2], &b = sp[-1];
+    a = op(a, b);
+    clearRange(&b, &b + 1);
+    --sp;
+}
+
+// For's test: the variable has not passed the limit in the step's direction.
+inline bool forContinues(const Value& var, const Value& limit, const Value& step) {
+    bool down = isFast(step) ? dblOf(step) < 0 : ops::compare(step, Value::integer(0)) == ops::Order::Less;
+    int c = compareValues(var, limit, 0);
+    return down ? c >= 0 : c <= 0;
+}
+
+// One For Each step over hidden slots [variable ref, array or enumerator, next index].
+inline bool forEachStep(Value* h) {
+    Value& var = *h[0].ref;
+    if (h[1].isArray()) {
+        ArrayRep* a = h[1].arr;
+        int32_t i = h[2].i32;
+        if (static_cast<size_t>(i) >= a->data.size()) return false;
+        var = a->data[i];
+        h[2].i32 = i + 1;
+        return true;
+    }
+    Value next;
+    if (!static_cast<EnumHolder*>(h[1].obj)->next(next)) return false;
+    var = std::move(next);
+    return true;
+}
+
+// s = s & x without copying s when nothing else holds it.
+inline void appendTo(Value& target, const Value& tail) {
+    if (target.isString() && (tail.isString() || tail.isNumeric() || tail.isEmpty())) {
+        String t = tail.isString() ? tail.string() : toString(tail);
+        String s = String::adopt(target.str);
+        target.type = Type::Empty;
+        s.append(t.view());
+        target = Value(std::move(s));
+        return;
+    }
+    target = ops::concat(target, tail);
+}
+
+[[noreturn]] inline void raiseNamed(int number, std::u16string_view name) {
+    std::u16string d(errorDescription(number));
+    d += u": '";
+    d += name;
+    d += u"'";
+    raise(number, d);
+}
+
+// An assignment without Set stores an object's default property value.
+inline void letValue(Value& v) {
+    if (v.type == Type::Object) v = defaultValue(v);
+}
+
+}  // namespace vbs

@@ -1,0 +1,234 @@
+#include "app/Form1.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
+
+#include "settings/modGlobals.h"
+#include "support/FileTable.h"
+#include "tests/support/MessageRecorder.h"
+#include "tests/support/TempFolder.h"
+
+namespace {
+
+using tarvik::testing::MessageRecorder;
+using tarvik::testing::TempFolder;
+
+constexpr const char* kSignature =
+    "Function GetResponse(Sentence, UserName, ComputerName, LearningLevel, WorkingDir, "
+    "A1, A2, A3, A4, A5, A6, A7, A8, A9, A10)\n";
+
+class Form1Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings("CreateCSV=TRUE\r\nCreateLog=TRUE\r\n");
+        brain("one.vbs", "GetResponse = \"one:\" & Sentence & \" <STOP>\"\n");
+        brain("two.vbs", "WorkingDir = WorkingDir & \"+\"\nGetResponse = \"two:\" & WorkingDir & \" <STOP>\"\n");
+        brain("three.vbs", "GetResponse = \"three:\" & Sentence & \" <STOP>\"\n");
+    }
+    void settings(const std::string& extra) {
+        // The first of two equal keys wins, so the test's own values come first.
+        folder.write("Tarvik.ini", "[Tarvik]\r\n" + extra + "UserName=Ada\r\nLearningLevel=1\r\nInputFile=input.txt\r\n"
+                                   "CSVName=results.csv\r\nLogName=talk.log\r\n" +
+                                   "[Brains]\r\nBrain1Name=One\r\nBrain1Script=one.vbs\r\nBrain2Name=Two\r\n"
+                                   "Brain2Script=two.vbs\r\nBrain2WorkingDir=/w\r\nBrain3Name=Three\r\n"
+                                   "Brain3Script=three.vbs\r\n");
+    }
+    void brain(const std::string& name, const std::string& body) {
+        folder.write(name, std::string(kSignature) + body + "End Function\n");
+    }
+    // The window, started on the test's settings, with message boxes recorded.
+    bool start(const std::string& ini = "") {
+        form = std::make_unique<Form1>();
+        messages = std::make_unique<MessageRecorder>();
+        return form->Load(ini.empty() ? folder.path("Tarvik.ini") : ini);
+    }
+    void TearDown() override {
+        messages.reset();
+        form.reset();
+    }
+    std::vector<std::string> shownTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& m : messages->shown) texts.push_back(m.text);
+        return texts;
+    }
+
+    TempFolder folder;
+    std::unique_ptr<Form1> form;
+    std::unique_ptr<MessageRecorder> messages;
+};
+
+TEST_F(Form1Test, StartsWithoutSettingsAsAnEmptyBench) {
+    ASSERT_TRUE(start(folder.path("missing/Tarvik.ini")));
+    EXPECT_EQ(form->windowTitle(), "Tarvik");
+    EXPECT_EQ(form->Command3->text(), "");
+    EXPECT_EQ(form->cmdVorli->text(), "");
+    EXPECT_EQ(form->Label1->text(), ":");
+    EXPECT_EQ(form->Label3->text(), ":");
+    EXPECT_EQ(form->Text1->text(), "Type something here!");
+    EXPECT_EQ(form->Text2->toPlainText(), "");
+    EXPECT_EQ(form->Label4->text(), "Label4");
+    EXPECT_EQ(form->cmdAll->text(), "All Responses");
+    EXPECT_EQ(form->cmdTextFile->text(), "Read Text");
+    EXPECT_EQ(form->mnuEdit->text(), "&Edit INI File");
+    EXPECT_TRUE(messages->shown.empty());
+}
+
+TEST_F(Form1Test, NamesTheButtonsAndLabelsFromTheSettings) {
+    ASSERT_TRUE(start());
+    EXPECT_EQ(form->Command3->text(), "One");
+    EXPECT_EQ(form->Command2->text(), "Two");
+    EXPECT_EQ(form->cmdVorli->text(), "Three");
+    EXPECT_EQ(form->Label2->text(), "Two:");
+}
+
+TEST_F(Form1Test, AStartUpFailureShowsTheStandardMessage) {
+    settings("LearningLevel=40000\r\n");
+    EXPECT_FALSE(start());
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"Run-time error '6':\n\nOverflow"});
+}
+
+TEST_F(Form1Test, ABrainThatDoesNotCompileStopsTheStartNamingIt) {
+    folder.write("three.vbs", "Function GetResponse(\n");
+    EXPECT_FALSE(start());
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_NE(messages->shown[0].text.find("Brain 3 (Three, " + folder.path("three.vbs") + "), line 1"), std::string::npos);
+}
+
+TEST_F(Form1Test, ASingleQueryShowsOneReplyLineAndOneTime) {
+    ASSERT_TRUE(start());
+    form->Text1->setText("hello");
+    form->cmdAll->click();
+    form->Command3->click();
+    EXPECT_EQ(form->Text2->toPlainText(), "One: one:hello");
+    EXPECT_FALSE(form->Label4->text().isEmpty());
+    EXPECT_EQ(form->Label5->text(), "");
+    EXPECT_EQ(form->Label6->text(), "");
+}
+
+TEST_F(Form1Test, AllResponsesShowsAndRecordsEveryBrain) {
+    ASSERT_TRUE(start());
+    form->Text1->setText("hi");
+    form->cmdAll->click();
+    EXPECT_EQ(form->Text2->toPlainText(), "One: one:hi\nTwo: two:/w+\nThree: three:hi");
+    EXPECT_FALSE(form->Label6->text().isEmpty());
+    form->cmdAll->click();  // the working directory the brain assigned is what it gets next
+    EXPECT_EQ(form->Text2->toPlainText(), "One: one:hi\nTwo: two:/w++\nThree: three:hi");
+    EXPECT_EQ(folder.read("talk.log"), "Sent: hi\r\nOne: one:hi\r\nTwo: two:/w+\r\nThree: three:hi\r\n\r\n"
+                                       "Sent: hi\r\nOne: one:hi\r\nTwo: two:/w++\r\nThree: three:hi\r\n\r\n");
+    std::string table = folder.read("results.csv");
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 2);
+    EXPECT_EQ(std::count(table.begin(), table.end(), ','), 4);
+}
+
+TEST_F(Form1Test, NothingIsWrittenWithTheSwitchesOff) {
+    settings("CreateCSV=no\r\nCreateLog=\r\n");
+    ASSERT_TRUE(start());
+    form->cmdAll->click();
+    EXPECT_FALSE(std::filesystem::exists(folder.path("results.csv")));
+    EXPECT_FALSE(std::filesystem::exists(folder.path("talk.log")));
+}
+
+TEST_F(Form1Test, ABatchAnswersEveryUsableLine) {
+    folder.write("input.txt", "one\r\n\r\n \r\ntwo\r\nthree");
+    ASSERT_TRUE(start());
+    form->cmdTextFile->click();
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"Read Text is Finished!"});
+    EXPECT_EQ(form->cmdTextFile->text(), "Read Text");
+    EXPECT_EQ(form->Text1->text(), "three");
+    std::string table = folder.read("results.csv");
+    EXPECT_EQ(table.substr(0, table.find("\r\n")), "One,Two,Three");
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 4);
+    std::string log = folder.read("talk.log");
+    EXPECT_EQ(log.find("Sent: one\r\n"), 0u);
+    EXPECT_NE(log.find("Sent: three\r\nOne: one:three\r\n"), std::string::npos);
+    EXPECT_EQ(tarvik::FreeFile(), 1);
+}
+
+TEST_F(Form1Test, StopDuringABatchEndsItAfterTheCurrentLine) {
+    folder.write("input.txt", "one\ntwo\nthree\n");
+    ASSERT_TRUE(start());
+    QTimer::singleShot(0, form->cmdTextFile, &QPushButton::click);  // arrives while the batch runs
+    form->cmdTextFile->click();
+    EXPECT_EQ(form->Text1->text(), "one");
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"Read Text is Finished!"});
+    EXPECT_EQ(form->cmdTextFile->text(), "Read Text");
+    EXPECT_FALSE(form->StopRequested());
+    std::string table = folder.read("results.csv");
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 2);  // header and one row
+}
+
+TEST_F(Form1Test, ABrainFailureStopsTheBatchAndNamesTheBrain) {
+    brain("two.vbs", "If Sentence = \"two\" Then Err.Raise 13\nGetResponse = \"ok <STOP>\"\n");
+    folder.write("input.txt", "one\ntwo\nthree\n");
+    ASSERT_TRUE(start());
+    form->cmdTextFile->click();
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_NE(messages->shown[0].text.find("Brain 2 (Two"), std::string::npos);
+    EXPECT_NE(messages->shown[0].text.find("line 2"), std::string::npos);
+    EXPECT_NE(messages->shown[0].text.find("Type mismatch"), std::string::npos);
+    EXPECT_EQ(form->cmdTextFile->text(), "Read Text");
+    EXPECT_EQ(tarvik::FreeFile(), 1);  // the input was closed
+    form->Text1->setText("again");     // and the program goes on
+    form->Command3->click();
+    EXPECT_EQ(form->Text2->toPlainText(), "One: one:again");
+}
+
+TEST_F(Form1Test, AMissingInputShowsWhyAndRunsNothing) {
+    ASSERT_TRUE(start());
+    form->cmdTextFile->click();
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"File not foundError 53"});
+    EXPECT_EQ(form->cmdTextFile->text(), "Read Text");
+    EXPECT_EQ(form->Text2->toPlainText(), "");
+}
+
+TEST_F(Form1Test, ATableThatCannotBeOpenedCostsTheRowNotTheRun) {
+    settings("CreateCSV=TRUE\r\nCSVName=no/such/folder/results.csv\r\n");
+    ASSERT_TRUE(start());
+    form->Text1->setText("hi");
+    form->cmdAll->click();
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"Path not foundError 76"});
+    EXPECT_EQ(form->Text2->toPlainText(), "One: one:hi\nTwo: two:/w+\nThree: three:hi");
+}
+
+TEST_F(Form1Test, ClosingDuringABatchKeepsWhatWasWritten) {
+    folder.write("input.txt", "one\ntwo\nthree\n");
+    ASSERT_TRUE(start());
+    form->show();
+    QTimer::singleShot(0, form.get(), &Form1::close);
+    form->cmdTextFile->click();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(tarvik::FreeFile(), 1);
+    std::string table = folder.read("results.csv");
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 2);
+}
+
+TEST_F(Form1Test, EditIniFileStartsTheEditorWithoutWaiting) {
+    ASSERT_TRUE(start());
+    qputenv("VISUAL", "true");
+    form->mnuEdit->trigger();
+    EXPECT_TRUE(messages->shown.empty());
+    qputenv("VISUAL", "/no/such/editor");
+    form->mnuEdit->trigger();
+    EXPECT_EQ(messages->shown.size(), 1u);
+    qunsetenv("VISUAL");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // No display here: CI has none.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

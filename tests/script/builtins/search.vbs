@@ -1,0 +1,32 @@
+' InStr, InStrRev, StrComp and Replace in binary and text compare modes.
+Sub Try(label)
+    If Err.Number <> 0 Then
+        WScript.Echo label & ": error " & Err.Number
+        Err.Clear
+    Else
+        WScript.Echo label & ": no error"
+    End If
+End Sub
+
+WScript.Echo "InStr: " & InStr("abcabc", "c") & " " & InStr(4, "abcabc", "c") & " " & InStr(7, "abcabc", "c") & " " & InStr("abc", "x")
+WScript.Echo "InStr empty find: " & InStr("abc", "") & " " & InStr(3, "abc", "") & " " & InStr(4, "abc", "") & " " & InStr("", "")
+WScript.Echo "InStr compare: " & InStr(1, "ABC", "b", vbTextCompare) & " " & InStr(1, "ABC", "b", vbBinaryCompare) & " " & InStr(1, "xABCabc", "bc", 1)
+WScript.Echo "InStr Null: " & TypeName(InStr("abc", Null)) & " " & TypeName(InStr(Null, "a"))
+WScript.Echo "InStr numbers: " & InStr(12345, 34)
+WScript.Echo "InStrRev empty: " & InStrRev("", "") & " " & InStrRev("", "a")
+WScript.Echo "InStrRev: " & InStrRev("abcabc", "c") & " " & InStrRev("abcabc", "c", 5) & " " & InStrRev("abc", "c", 10) & " " & InStrRev("abc", "")
+WScript.Echo "InStrRev compare: " & InStrRev("ABCabc", "B", -1, vbTextCompare) & " " & InStrRev("ABCabc", "B")
+WScript.Echo "StrComp: " & StrComp("a", "B") & " " & StrComp("a", "B", 1) & " " & StrComp("ABC", "abc", 1) & " " & StrComp("abc", "abcd") & " " & TypeName(StrComp("a", Null)) & " " & TypeName(StrComp("a", "b"))
+WScript.Echo "Replace: " & Replace("aXbXc", "X", "-") & " " & Replace("aXbXc", "x", "-") & " " & Replace("aXbXc", "x", "-", 1, -1, vbTextCompare)
+WScript.Echo "Replace start: " & Replace("aXbXc", "X", "-", 3) & " [" & Replace("abc", "b", "x", 10) & "]"
+WScript.Echo "Replace count: " & Replace("aXbXc", "X", "-", 1, 1) & " " & Replace("aXbXc", "X", "-", 1, 0)
+WScript.Echo "Replace empty: " & Replace("abc", "", "-") & " " & Replace("abc", "b", "") & " " & Replace("aaa", "aa", "b")
+
+On Error Resume Next
+x = InStr(0, "abc", "a") : Try "InStr start 0"
+x = InStr(Null, "abc", "a") : Try "InStr start Null"
+x = InStr(1, "abc", "a", 3) : Try "InStr compare 3"
+x = InStrRev("abc", "a", 0) : Try "InStrRev start 0"
+x = Replace("abc", "b", "x", 0) : Try "Replace start 0"
+x = Replace("abc", "b", "x", 1, -2) : Try "Replace count -2"
+x = Replace(Null, "a", "b") : Try "Replace Null"

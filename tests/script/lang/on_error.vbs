@@ -1,0 +1,59 @@
+' On Error Resume Next: continue after the failing statement, in every procedure, and let
+' errors of callers without a handler travel up to one that has it.
+On Error Resume Next
+Dim x
+x = 1 / 0
+WScript.Echo "after division:", Err.Number, Err.Description, Err.Source
+Err.Clear
+WScript.Echo "cleared:", Err.Number, "[" & Err.Description & "]"
+
+Sub Inner()
+  WScript.Echo "inner start"
+  x = CLng("not a number")
+  WScript.Echo "inner not reached"
+End Sub
+Sub Middle()
+  Inner
+  WScript.Echo "middle not reached"
+End Sub
+Middle
+WScript.Echo "back at top:", Err.Number
+
+Err.Clear
+Sub Handles()
+  On Error Resume Next
+  x = 1 / 0
+  WScript.Echo "handled inside:", Err.Number
+End Sub
+Handles
+WScript.Echo "after a handling procedure:", Err.Number
+
+' An error in an If condition continues inside the If.
+If 1 / 0 = 5 Then
+  WScript.Echo "then branch"
+Else
+  WScript.Echo "else branch"
+End If
+
+Err.Raise 1234, "my source", "my description"
+WScript.Echo Err.Number, Err.Source, Err.Description
+Err.Raise vbObjectError + 7
+WScript.Echo Err.Number, Err.Description
+Err.Clear
+Err.Number = 5
+WScript.Echo Err.Number, Err.Description
+
+On Error GoTo 0
+WScript.Echo "goto 0 clears:", Err.Number
+On Error Resume Next
+Dim o
+o.Method
+WScript.Echo "on Empty:", Err.Number, Err.Description
+Err.Clear
+Set o = Nothing
+o.Method
+WScript.Echo "on Nothing:", Err.Number, Err.Description
+Err.Clear
+Set o = New RegExp
+o.NoSuchThing
+WScript.Echo "no member:", Err.Number, Err.Description

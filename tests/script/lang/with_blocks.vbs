@@ -1,0 +1,27 @@
+' With blocks: .member reaches the With object, nesting, and the object evaluated once.
+Class Point
+  Public X, Y
+  Public Function Sum()
+    Sum = X + Y
+  End Function
+End Class
+Dim made
+Function MakePoint()
+  made = made + 1
+  Set MakePoint = New Point
+End Function
+With MakePoint()
+  .X = 3
+  .Y = 4
+  WScript.Echo .Sum(), made
+End With
+Dim d
+Set d = CreateObject("Scripting.Dictionary")
+With d
+  .Add "k", "v"
+  With New Point
+    .X = "inner"
+    WScript.Echo .X, d.Count
+  End With
+  WScript.Echo .Item("k")
+End With

@@ -1,0 +1,29 @@
+' FileSystemObject's name functions work on the text alone, Windows paths included.
+Option Explicit
+Dim fso, t
+Set fso = CreateObject("Scripting.FileSystemObject")
+WScript.Echo TypeName(fso)
+WScript.Echo fso.BuildPath("C:\brains", "memory.txt")
+WScript.Echo fso.BuildPath("C:\brains\", "memory.txt")
+WScript.Echo fso.GetFileName("C:\brains\memory.txt")
+WScript.Echo fso.GetFileName("C:\brains\sub\")
+WScript.Echo "[" & fso.GetFileName("C:\") & "]"
+WScript.Echo fso.GetBaseName("C:\brains\memory.old.txt")
+WScript.Echo fso.GetExtensionName("C:\brains\memory.old.txt")
+WScript.Echo "[" & fso.GetExtensionName("C:\brains\README") & "]"
+WScript.Echo fso.GetParentFolderName("C:\brains\memory.txt")
+WScript.Echo fso.GetParentFolderName("C:\brains")
+WScript.Echo "[" & fso.GetParentFolderName("memory.txt") & "]"
+WScript.Echo fso.GetFileName("logs/today.log") & " " & fso.GetParentFolderName("logs/today.log")
+t = fso.GetTempName
+WScript.Echo Len(t) & " " & Left(t, 3) & " " & Right(t, 4)
+WScript.Echo fso.GetAbsolutePathName("x\y\..\z.txt") = fso.BuildPath(fso.GetAbsolutePathName("x"), "z.txt")
+On Error Resume Next
+t = fso.GetFileName()
+WScript.Echo "argument count: " & Err.Number
+Err.Clear
+t = fso.GetSpecialFolder(9)
+WScript.Echo "special folder 9: " & Err.Number
+Err.Clear
+Set t = CreateObject("Scripting.NoSuchThing")
+WScript.Echo "unknown class: " & Err.Number

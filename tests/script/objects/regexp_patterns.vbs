@@ -1,0 +1,55 @@
+' The pattern language is JavaScript's: classes, quantifiers, anchors, escapes and case folding.
+Option Explicit
+
+Function Found(pattern, flags, subject)
+    Dim re, m, out
+    Set re = New RegExp
+    re.Pattern = pattern
+    re.Global = True
+    re.IgnoreCase = InStr(flags, "i") > 0
+    re.Multiline = InStr(flags, "m") > 0
+    out = ""
+    For Each m In re.Execute(subject)
+        out = out & "[" & m.Value & "]"
+    Next
+    Found = pattern & " " & flags & "-> " & out
+End Function
+
+Function Replaced(pattern, subject)
+    Dim re
+    Set re = New RegExp
+    re.Pattern = pattern
+    re.Global = True
+    Replaced = pattern & " -> " & re.Replace(subject, "#")
+End Function
+
+WScript.Echo Found("[a-c]+", "", "abcxcab")
+WScript.Echo Found("[^a-c]+", "", "abcxcab")
+WScript.Echo Found("[.]", "", "a.b")
+WScript.Echo Found("\d{2,3}", "", "1 12 1234")
+WScript.Echo Found("<.+?>", "", "<a><b>")
+WScript.Echo Found("<.+>", "", "<a><b>")
+WScript.Echo Found("a+?", "", "aaa")
+WScript.Echo Found("(\w)\1", "", "aabbcd")
+WScript.Echo Found("(['""])(.*?)\1", "", "say 'hi' or ""yo""")
+WScript.Echo Found("\bcat\b", "", "cat concat cat.")
+WScript.Echo Found("colou?r", "i", "Color COLOUR colr")
+WScript.Echo Found("(?:ab)+", "", "ababx")
+WScript.Echo Found("a(?=b)", "", "ab ac")
+WScript.Echo Found("a(?!b)\w", "", "ab ac")
+WScript.Echo Found("\u0041\x42\103", "", "ABC")
+WScript.Echo Found("\w+", "", "café")
+WScript.Echo Found("ÉTÉ", "i", "un été chaud")
+WScript.Echo Found("[à-ÿ]+", "i", "ÀÉÎ")
+WScript.Echo Found("^\w+$", "", "one" & vbCrLf & "two")
+WScript.Echo Found("^\w+$", "m", "one" & vbCrLf & "two" & vbLf & "three")
+WScript.Echo Found("^t", "m", "one" & vbLf & "two" & vbLf & "three")
+WScript.Echo Found("o$", "", "two" & vbLf & "o")
+WScript.Echo Found("end$", "", "the end" & vbLf)
+WScript.Echo Replaced(".", "a" & vbTab & "b" & vbLf & "c")
+WScript.Echo Replaced("[^]", "ab")
+WScript.Echo Replaced("\s+", "a  " & vbTab & " b")
+WScript.Echo Replaced("\D", "a1b2")
+WScript.Echo Replaced("\W", "a-b_c")
+WScript.Echo Replaced("\S+", "ab cd")
+WScript.Echo Replaced("a|", "bab")

@@ -1,0 +1,154 @@
+// tarvik-bench driven as a user would: a settings file, brains and sentences of the test's own.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <iterator>
+#include <sstream>
+#include <vector>
+#include <string>
+
+#include "tests/support/TempFolder.h"
+
+namespace {
+
+using tarvik::testing::TempFolder;
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+constexpr const char* kSignature =
+    "Function GetResponse(Sentence, UserName, ComputerName, LearningLevel, WorkingDir, "
+    "A1, A2, A3, A4, A5, A6, A7, A8, A9, A10)\n";
+
+class TarvikBenchTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings("CreateCSV=TRUE\r\nCreateLog=TRUE\r\n");
+        brain("one.vbs", "GetResponse = \"one:\" & Sentence & \" <STOP>\"\n");
+        brain("two.vbs", "If Sentence = \"boom\" Then x = 1 / 0\nGetResponse = \"two <STOP>\"\n");
+        brain("three.vbs", "GetResponse = \"no marker\"\n");
+        folder.write("input.txt", "hello\r\n\r\n \r\nboom\r\nbye");
+    }
+    void settings(const std::string& extra) {
+        folder.write("Tarvik.ini", "[Tarvik]\r\nInputFile=input.txt\r\nCSVName=results.csv\r\nLogName=talk.log\r\n" +
+                                       extra +
+                                       "[Brains]\r\nBrain1Name=One\r\nBrain1Script=one.vbs\r\nBrain2Name=Two\r\n"
+                                       "Brain2Script=two.vbs\r\nBrain3Name=Three\r\nBrain3Script=three.vbs\r\n");
+    }
+    void brain(const std::string& name, const std::string& body) {
+        folder.write(name, std::string(kSignature) + body + "End Function\n");
+    }
+    Outcome run(const std::string& arguments) {
+        std::string command = std::string(TARVIK_BENCH) + " " + arguments + " 2>" + folder.path("stderr.txt");
+        Outcome outcome;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        char buffer[4096];
+        size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) outcome.out.append(buffer, got);
+        outcome.status = WEXITSTATUS(::pclose(pipe));
+        outcome.err = folder.read("stderr.txt");
+        return outcome;
+    }
+    std::string ini() const { return "--ini " + folder.path("Tarvik.ini"); }
+
+    TempFolder folder;
+};
+
+// The summary row of a brain, split at blanks: number, name, calls, failures, then the times.
+std::vector<std::string> row(const std::string& summary, const std::string& name) {
+    std::istringstream in(summary);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream fields(line);
+        std::vector<std::string> cells{std::istream_iterator<std::string>(fields), {}};
+        if (cells.size() > 2 && cells[1] == name) return cells;
+    }
+    return {};
+}
+
+size_t lines(const std::string& text) { return static_cast<size_t>(std::count(text.begin(), text.end(), '\n')); }
+
+TEST_F(TarvikBenchTest, TimesEveryBrainAndKeepsGoingPastAFailure) {
+    Outcome o = run(ini() + " --repeat 2");
+    EXPECT_EQ(o.status, 3) << o.err;  // some calls failed
+    // The failure names the brain, its script and line, the error and the sentence.
+    EXPECT_NE(o.err.find("Brain 2 (Two, " + folder.path("two.vbs") + "), line 2, column"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("runtime error 11: Division by zero"), std::string::npos);
+    EXPECT_NE(o.err.find("\"boom\""), std::string::npos);
+    // Three usable sentences twice: brains 1 and 3 answer all six, brain 2 fails twice.
+    auto counts = [&](const std::string& name) {
+        std::vector<std::string> cells = row(o.out, name);
+        return cells.size() == 11 ? cells[2] + "/" + cells[3] : "no row: " + o.out;  // then 7 figures
+    };
+    EXPECT_EQ(counts("One"), "6/0");
+    EXPECT_EQ(counts("Two"), "4/2");
+    EXPECT_EQ(counts("Three"), "6/0");
+}
+
+TEST_F(TarvikBenchTest, WritesTheWindowsRecords) {
+    brain("two.vbs", "GetResponse = \"two <STOP>\"\n");
+    Outcome o = run(ini());
+    EXPECT_EQ(o.status, 0) << o.err;
+    std::string table = folder.read("results.csv");
+    EXPECT_EQ(table.substr(0, table.find("\r\n") + 2), "One,Two,Three\r\n");
+    EXPECT_EQ(lines(table), 4u);
+    EXPECT_EQ(folder.read("talk.log"),
+              "Sent: hello\r\nOne: one:hello\r\nTwo: two\r\nThree: \r\n\r\n"
+              "Sent: boom\r\nOne: one:boom\r\nTwo: two\r\nThree: \r\n\r\n"
+              "Sent: bye\r\nOne: one:bye\r\nTwo: two\r\nThree: \r\n\r\n");
+}
+
+TEST_F(TarvikBenchTest, AFailedSentenceLeavesNoRecord) {
+    Outcome o = run(ini());
+    EXPECT_EQ(lines(folder.read("results.csv")), 3u);  // header, hello, bye
+    EXPECT_EQ(folder.read("talk.log").find("boom"), std::string::npos);
+}
+
+TEST_F(TarvikBenchTest, ASubsetOfBrainsAsJsonAndAnotherInput) {
+    folder.write("other.txt", "a\nb\n");
+    Outcome o = run(ini() + " --brains 1,3 --json --warmup 1 --input " + folder.path("other.txt"));
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out.find("{\"sentences\": 2, \"repeat\": 1, \"warmup\": 1, \"brains\": [{\"brain\": 1, \"name\": \"One\", \"calls\": 2"), 0u) << o.out;
+    EXPECT_NE(o.out.find("{\"brain\": 3, \"name\": \"Three\", \"calls\": 2, \"failures\": 0"), std::string::npos);
+    EXPECT_EQ(o.out.find("\"brain\": 2"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder.path("results.csv")));  // records need all three brains
+}
+
+TEST_F(TarvikBenchTest, BadOptionsAndMissingFilesSayWhatIsWrong) {
+    Outcome o = run("--repeat 0");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.err.find("--repeat needs a whole number of at least 1, not '0'"), std::string::npos) << o.err;
+    o = run("--frobnicate");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.err.find("unknown option '--frobnicate'"), std::string::npos);
+    o = run("--brains 4");
+    EXPECT_EQ(o.status, 2);
+    o = run("--ini " + folder.path("nowhere.ini"));
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("settings file not found: " + folder.path("nowhere.ini")), std::string::npos) << o.err;
+    o = run(ini() + " --input " + folder.path("none.txt"));
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("input file not found: " + folder.path("none.txt")), std::string::npos);
+}
+
+TEST_F(TarvikBenchTest, ABrainThatDoesNotCompileStopsTheRunBeforeAnythingIsWritten) {
+    folder.write("three.vbs", "Function GetResponse(\n");
+    folder.write("results.csv", "kept\r\n");
+    Outcome o = run(ini());
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("Brain 3 (Three, " + folder.path("three.vbs") + "), line 1"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("compile error"), std::string::npos);
+    EXPECT_EQ(folder.read("results.csv"), "kept\r\n");
+}
+
+TEST_F(TarvikBenchTest, HelpAndVersion) {
+    Outcome o = run("--help");
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out.find("Usage: tarvik-bench [options]"), 0u);
+    o = run("--version");
+    EXPECT_EQ(o.out.find("tarvik-bench "), 0u);
+}
+
+}  // namespace

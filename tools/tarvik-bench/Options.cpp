@@ -1,0 +1,90 @@
+#include "tools/tarvik-bench/Options.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace tarvik {
+
+namespace {
+
+int count(std::string_view option, std::string_view text, int least) {
+    int value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < least) {
+        throw std::invalid_argument(std::string(option) + " needs a whole number of at least " + std::to_string(least) +
+                                    ", not '" + std::string(text) + "'");
+    }
+    return value;
+}
+
+std::array<bool, 3> brainList(std::string_view text) {
+    std::array<bool, 3> chosen{};
+    bool any = false;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t comma = text.find(',', start);
+        std::string_view item = text.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        if (item != "1" && item != "2" && item != "3") {
+            throw std::invalid_argument("--brains takes brain numbers 1 to 3 separated by commas, not '" +
+                                        std::string(text) + "'");
+        }
+        chosen[item[0] - '1'] = any = true;
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    if (!any) throw std::invalid_argument("--brains needs at least one brain");
+    return chosen;
+}
+
+}  // namespace
+
+BenchOptions ParseOptions(int argc, const char* const* argv) {
+    BenchOptions options;
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        std::string_view value;
+        bool inlineValue = false;
+        if (arg.starts_with("--") && arg.find('=') != std::string_view::npos) {
+            value = arg.substr(arg.find('=') + 1);
+            arg = arg.substr(0, arg.find('='));
+            inlineValue = true;
+        }
+        auto next = [&]() -> std::string_view {
+            if (inlineValue) return value;
+            if (i + 1 >= argc) throw std::invalid_argument(std::string(arg) + " needs a value");
+            return argv[++i];
+        };
+        if (arg == "--ini") options.ini = next();
+        else if (arg == "--input") options.input = next();
+        else if (arg == "--repeat") options.repeat = count(arg, next(), 1);
+        else if (arg == "--warmup") options.warmup = count(arg, next(), 0);
+        else if (arg == "--brains") options.brains = brainList(next());
+        else if (arg == "--quiet" || arg == "-q") options.quiet = true;
+        else if (arg == "--json") options.json = true;
+        else if (arg == "--help" || arg == "-h") options.help = true;
+        else if (arg == "--version") options.version = true;
+        else throw std::invalid_argument("unknown option '" + std::string(argv[i]) + "'");
+    }
+    return options;
+}
+
+std::string UsageText() {
+    return "Usage: tarvik-bench [options]\n"
+           "Times the three brains of Tarvik.ini on every usable line of the input file, without a window,\n"
+           "writing the same result table and conversation log as the window when the settings ask for them.\n"
+           "\n"
+           "  --ini PATH      settings file (default: Tarvik.ini beside the program)\n"
+           "  --input FILE    sentences, one per line (default: the InputFile setting)\n"
+           "  --repeat N      ask each sentence N times (default 1)\n"
+           "  --warmup N      untimed rounds over the input first (default 0)\n"
+           "  --brains LIST   only these brains, e.g. 1,3 (records need all three)\n"
+           "  --quiet         no progress line and no per-sentence failure reports\n"
+           "  --json          the summary as JSON\n"
+           "  --help          this text\n"
+           "  --version       the program's version\n"
+           "\n"
+           "Exit status: 0 all calls answered, 1 the run could not start (settings, input, a brain that does\n"
+           "not compile), 2 bad options, 3 some calls failed.\n";
+}
+
+}  // namespace tarvik

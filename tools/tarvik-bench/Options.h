@@ -1,0 +1,26 @@
+#pragma once
+// tarvik-bench's command line.
+#include <array>
+#include <stdexcept>
+#include <string>
+
+namespace tarvik {
+
+struct BenchOptions {
+    std::string ini;     // "" = Tarvik.ini beside the program
+    std::string input;   // "" = the InputFile setting
+    int repeat = 1;
+    int warmup = 0;
+    std::array<bool, 3> brains{true, true, true};
+    bool quiet = false;
+    bool json = false;
+    bool help = false;
+    bool version = false;
+};
+
+// Raises std::invalid_argument with a message that names the offending option.
+BenchOptions ParseOptions(int argc, const char* const* argv);
+
+std::string UsageText();
+
+}  // namespace tarvik

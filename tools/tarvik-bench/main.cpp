@@ -1,0 +1,230 @@
+// tarvik-bench: the text-file batch without a window, with statistics per brain.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+
+#include "bench/BrainEngines.h"
+#include "bench/Queries.h"
+#include "bench/Statistics.h"
+#include "records/ResultTable.h"
+#include "records/TextFileBatch.h"
+#include "settings/modGlobals.h"
+#include "support/Failure.h"
+#include "support/FileTable.h"
+#include "support/MessageBox.h"
+#include "support/modFile.h"
+#include "tools/tarvik-bench/Options.h"
+
+namespace {
+
+using namespace tarvik;
+
+constexpr int kStartFailed = 1, kBadOptions = 2, kCallsFailed = 3;
+
+struct StartFailure {
+    std::string message;
+};
+
+// The sentence a query reads in place of the input box.
+class Sentence : public QueryWindow {
+public:
+    std::u16string text;
+    std::u16string ReadText1() const override { return text; }
+    void SetText2(const std::string&) override {}
+    void SetTimeLabels(const std::string&, const std::string&, const std::string&) override {}
+    bool StopRequested() const override { return false; }
+    std::string DecimalSeparator() const override { return "."; }
+};
+
+struct BrainTally {
+    std::vector<double> times;
+    size_t failures = 0;
+};
+
+std::string programFolder() {
+    return std::filesystem::read_symlink("/proc/self/exe").parent_path().string();
+}
+
+void loadSettings(const BenchOptions& options) {
+    std::string ini = options.ini.empty() ? programFolder() + "/Tarvik.ini" : std::filesystem::absolute(options.ini).string();
+    if (!modFile::PathExists(ini)) throw StartFailure{"settings file not found: " + ini};
+    modGlobals::IniPath = ini;
+    try {
+        modGlobals::ReadSettings(ini);
+    } catch (const Failure& failure) {
+        throw StartFailure{"settings file " + ini + ": " + failure.Description};
+    }
+}
+
+// Every usable line of the input, read as the window's batch reads it.
+std::vector<std::string> readSentences(const BenchOptions& options) {
+    std::string path = options.input.empty() ? modGlobals::ResolvePath(modGlobals::InputFile)
+                                             : std::filesystem::absolute(options.input).string();
+    if (path.empty()) throw StartFailure{"no input file: set InputFile in the settings or give --input"};
+    if (!modFile::PathExists(path)) throw StartFailure{"input file not found: " + path};
+    std::int16_t number = modFile::OpenFile(path, "I");
+    if (number == 0) throw StartFailure{"input file cannot be read: " + path};
+    std::vector<std::string> sentences;
+    while (!AtEndOfFile(number)) {
+        std::string line = LineInput(number);
+        if (IsUsableLine(line)) sentences.push_back(line);
+    }
+    modFile::CloseFile(number);
+    return sentences;
+}
+
+const std::string& brainName(int brain) {
+    using namespace modGlobals;
+    return brain == 1 ? Brain1Name : brain == 2 ? Brain2Name : Brain3Name;
+}
+
+std::string number(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.4f", value);
+    return buffer;
+}
+
+std::string jsonText(const std::string& text) {
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') out += '\\', out += static_cast<char>(c);
+        else if (c < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else out += static_cast<char>(c);
+    }
+    return out + "\"";
+}
+
+void printSummary(const BenchOptions& options, const std::array<BrainTally, 3>& tallies, size_t sentences) {
+    std::array<TimeSummary, 3> summaries;
+    double fastest = 0;
+    for (int b = 0; b < 3; ++b) {
+        summaries[b] = Summarise(tallies[b].times);
+        if (options.brains[b] && summaries[b].calls && (fastest == 0 || summaries[b].median < fastest)) fastest = summaries[b].median;
+    }
+    auto relative = [&](int b) { return fastest > 0 && summaries[b].calls ? summaries[b].median / fastest : 0.0; };
+    std::ostringstream out;
+    if (options.json) {
+        out << "{\"sentences\": " << sentences << ", \"repeat\": " << options.repeat << ", \"warmup\": " << options.warmup
+            << ", \"brains\": [";
+        bool first = true;
+        for (int b = 0; b < 3; ++b) {
+            if (!options.brains[b]) continue;
+            const TimeSummary& s = summaries[b];
+            out << (first ? "" : ", ") << "{\"brain\": " << b + 1 << ", \"name\": " << jsonText(brainName(b + 1))
+                << ", \"calls\": " << s.calls << ", \"failures\": " << tallies[b].failures
+                << ", \"min_ms\": " << number(s.minimum) << ", \"median_ms\": " << number(s.median)
+                << ", \"mean_ms\": " << number(s.mean) << ", \"p95_ms\": " << number(s.p95)
+                << ", \"max_ms\": " << number(s.maximum) << ", \"stddev_ms\": " << number(s.deviation)
+                << ", \"median_vs_fastest\": " << number(relative(b)) << "}";
+            first = false;
+        }
+        out << "]}\n";
+    } else {
+        char line[256];
+        std::snprintf(line, sizeof line, "%-5s %-16s %7s %8s %10s %10s %10s %10s %10s %10s %8s\n", "brain", "name", "calls",
+                      "failures", "min ms", "median ms", "mean ms", "p95 ms", "max ms", "stddev ms", "median");
+        out << line;
+        for (int b = 0; b < 3; ++b) {
+            if (!options.brains[b]) continue;
+            const TimeSummary& s = summaries[b];
+            std::string relativeText = s.calls ? number(relative(b)).substr(0, 5) + "x" : "-";
+            std::snprintf(line, sizeof line, "%-5d %-16.16s %7zu %8zu %10.4f %10.4f %10.4f %10.4f %10.4f %10.4f %8s\n", b + 1,
+                          brainName(b + 1).c_str(), s.calls, tallies[b].failures, s.minimum, s.median, s.mean, s.p95,
+                          s.maximum, s.deviation, relativeText.c_str());
+            out << line;
+        }
+    }
+    std::cout << out.str() << std::flush;
+}
+
+int run(const BenchOptions& options) {
+    loadSettings(options);
+    std::vector<std::string> sentences = readSentences(options);
+
+    BrainEngines engines;
+    engines.TakeSettings();
+    for (int brain = 1; brain <= 3; ++brain) {
+        if (!options.brains[brain - 1]) continue;
+        try {
+            engines.LoadScript(brain);
+        } catch (const BrainFailure& failure) {
+            throw StartFailure{failure.Where() + ": " + failure.Error()};
+        }
+    }
+    bool allBrains = options.brains == std::array<bool, 3>{true, true, true};
+    if (allBrains && modGlobals::CreateCSV == -1) WriteResultTableHeader(modGlobals::ResolvePath(modGlobals::CSVName));
+
+    std::array<BrainTally, 3> tallies;
+    bool progress = !options.quiet && ::isatty(STDERR_FILENO);
+    size_t total = sentences.size() * static_cast<size_t>(options.warmup + options.repeat), done = 0;
+    Sentence window;
+    for (int round = 0; round < options.warmup + options.repeat; ++round) {
+        bool timed = round >= options.warmup;
+        for (size_t i = 0; i < sentences.size(); ++i) {
+            window.text = vbs::utf8ToUtf16(sentences[i]);
+            AllBrainsResult result;
+            result.completed = true;
+            for (int brain = 3; brain >= 1; --brain) {
+                if (!options.brains[brain - 1]) continue;
+                try {
+                    TimedResponse answer = TimedQuery(engines, window, brain);
+                    result.times[brain - 1] = answer.milliseconds;
+                    result.replies[brain - 1] = ReplyReduction(answer.response);
+                    if (timed) tallies[brain - 1].times.push_back(answer.milliseconds);
+                } catch (const BrainFailure& failure) {
+                    result.completed = false;
+                    if (timed) ++tallies[brain - 1].failures;
+                    if (!options.quiet) {
+                        std::cerr << (progress ? "\r\033[K" : "") << "tarvik-bench: " << failure.Where() << ": " << failure.Error()
+                                  << " (sentence " << i + 1 << ": \"" << sentences[i] << "\")\n";
+                    }
+                }
+            }
+            if (timed && allBrains && result.completed) WriteRecords(sentences[i], result);
+            ++done;
+            if (progress) std::cerr << "\r" << (timed ? "timing " : "warm-up ") << done << "/" << total << std::flush;
+        }
+    }
+    if (progress) std::cerr << "\r\033[K" << std::flush;
+    printSummary(options, tallies, sentences.size());
+    for (const BrainTally& tally : tallies) {
+        if (tally.failures) return kCallsFailed;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    SetMessageBoxSink([](const std::string& text, const std::string&) { std::cerr << "tarvik-bench: " << text << "\n"; });
+    BenchOptions options;
+    try {
+        options = ParseOptions(argc, argv);
+    } catch (const std::invalid_argument& bad) {
+        std::cerr << "tarvik-bench: " << bad.what() << "\nTry 'tarvik-bench --help'.\n";
+        return kBadOptions;
+    }
+    if (options.help) {
+        std::cout << UsageText();
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "tarvik-bench " TARVIK_VERSION "\n";
+        return 0;
+    }
+    try {
+        return run(options);
+    } catch (const StartFailure& failure) {
+        std::cerr << "tarvik-bench: " << failure.message << "\n";
+    } catch (const Failure& failure) {
+        std::cerr << "tarvik-bench: error " << failure.Number << ": " << failure.Description << "\n";
+    }
+    return kStartFailed;
+}

@@ -1,0 +1,73 @@
+// tarvik-vbs script.vbs [args...]: runs a script as cscript would. A failure is reported as
+// "script.vbs(line, column) runtime error N: description" on stderr with a non-zero exit status.
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "script/engine.h"
+#include "script/string.h"
+#include "tools/tarvik-vbs/source_file.h"
+#include "tools/tarvik-vbs/wscript.h"
+
+namespace {
+
+int usage() {
+    std::fputs("usage: tarvik-vbs [--timeout MS] script.vbs [arguments...]\n", stderr);
+    return 2;
+}
+
+void report(const std::string& script, const vbs::ScriptError& e) {
+    bool compile = e.source == u"Microsoft VBScript compilation error";
+    std::string line = script + "(" + std::to_string(e.line) + ", " + std::to_string(e.column) + ") " +
+                       (compile ? "compile" : "runtime") + " error " + std::to_string(e.number) + ": " +
+                       vbs::utf16ToUtf8(e.description) + "\n";
+    std::fflush(stdout);
+    std::fputs(line.c_str(), stderr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int timeoutMs = 0;  // a terminal run has no limit unless asked
+    int first = 1;
+    if (first + 1 < argc && std::strcmp(argv[first], "--timeout") == 0) {
+        timeoutMs = std::atoi(argv[first + 1]);
+        first += 2;
+    }
+    if (first >= argc) return usage();
+    std::string script = argv[first];
+    std::ifstream in(script, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "%s: cannot open the script\n", script.c_str());
+        return 2;
+    }
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+
+    std::vector<std::u16string> args;
+    for (int i = first + 1; i < argc; ++i) args.push_back(vbs::utf8ToUtf16(argv[i]));
+
+    int status = 0;
+    try {
+        tarvik::TerminalHost host;
+        vbs::Engine engine(u"VBScript", timeoutMs);
+        engine.setHost(&host);
+        vbs::Ref<tarvik::WScript> wscript(new tarvik::WScript(vbs::utf8ToUtf16(script), std::move(args)));
+        engine.addObject(u"WScript", wscript.get());
+        try {
+            engine.addCode(tarvik::decodeScript(bytes.str()));
+        } catch (const tarvik::QuitRequest& q) {
+            status = q.code;
+        }
+    } catch (const vbs::ScriptError& e) {
+        report(script, e);
+        status = 1;
+    } catch (const tarvik::QuitRequest& q) {
+        status = q.code;  // Quit from a Class_Terminate at the end
+    }
+    std::fflush(stdout);
+    return status;
+}
