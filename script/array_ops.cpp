@@ -95,8 +95,8 @@ void erase(Value& target) {
 
 void storeElement(Value& container, Value* args, int n, Value v, bool isSet) {
     Value& c = container.deref();
+    if (!isSet && v.isObject()) v = defaultValue(v);
     if (c.isArray()) {
-        if (!isSet && v.isObject()) v = defaultValue(v);
         element(ownArray(c), args, n) = std::move(v);
         return;
     }

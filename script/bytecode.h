@@ -24,7 +24,7 @@ enum class Op : uint8_t {
     // Variables: Load pushes a copy, Store pops (flags 1: Set, no default-property read), Ref pushes
     // a reference for a ByRef argument or an element/ReDim target.
     LoadLocal, StoreLocal, RefLocal,
-    LoadGlobal, StoreGlobal, RefGlobal,
+    LoadGlobal, StoreGlobal, RefGlobal, // p: the global's Value (its slot never moves), a: its index
     LoadField, StoreField, RefField,    // fields of Me
     LoadOuter, StoreOuter, RefOuter,    // locals of the procedure that ran Execute/Eval
     LoadName, StoreName, RefName,       // p: NameSite; a: implicit local slot or -1
@@ -34,6 +34,7 @@ enum class Op : uint8_t {
     Eq, Ne, Lt, Gt, Le, Ge,             // flags: ops::CompareFlags
     Is,
     Jump, JumpFalse, JumpTrue,          // a: target
+    JumpCompare,  // [lhs, rhs] a: target; argc: Eq..Ge as 0..5, | kJumpIfTrue; flags: CompareFlags
     CallProc,     // p: Proc, argc
     CallMethod,   // p: Proc of Me's class, argc
     CallBuiltin,  // p: Builtin, argc
@@ -60,6 +61,8 @@ enum class Op : uint8_t {
     Raise,        // a: error number
     Return,
 };
+
+constexpr int kJumpIfTrue = 8;
 
 struct Instr {
     Op op;

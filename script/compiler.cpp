@@ -464,7 +464,7 @@ private:
             case Kind::Local: emit(vbs::Op::LoadLocal, 1, r.slot); break;
             case Kind::Outer: emit(vbs::Op::LoadOuter, 1, r.slot); break;
             case Kind::Field: emit(vbs::Op::LoadField, 1, r.slot); break;
-            case Kind::Global: emit(vbs::Op::LoadGlobal, 1, r.slot); break;
+            case Kind::Global: emit(vbs::Op::LoadGlobal, 1, r.slot, 0, 0, &vm_.globals[r.slot]); break;
             case Kind::Const: constant(r.value); break;
             case Kind::Proc: emit(vbs::Op::CallProc, 1, 0, 0, 0, r.proc); break;
             case Kind::Method: emit(vbs::Op::CallMethod, 1, 0, 0, 0, r.proc); break;
@@ -483,7 +483,7 @@ private:
             case Kind::Local: emit(vbs::Op::RefLocal, 1, r.slot); break;
             case Kind::Outer: emit(vbs::Op::RefOuter, 1, r.slot); break;
             case Kind::Field: emit(vbs::Op::RefField, 1, r.slot); break;
-            case Kind::Global: emit(vbs::Op::RefGlobal, 1, r.slot); break;
+            case Kind::Global: emit(vbs::Op::RefGlobal, 1, r.slot, 0, 0, &vm_.globals[r.slot]); break;
             case Kind::Dynamic: emit(vbs::Op::RefName, 1, implicitLocal(e.name), 0, 0, nameSite(e.name)); break;
             default: emit(vbs::Op::Raise, 1, errIllegalAssignment); break;
         }
@@ -803,7 +803,7 @@ private:
                 case Kind::Local: emit(vbs::Op::StoreLocal, -1, r.slot, 0, set); break;
                 case Kind::Outer: emit(vbs::Op::StoreOuter, -1, r.slot, 0, set); break;
                 case Kind::Field: emit(vbs::Op::StoreField, -1, r.slot, 0, set); break;
-                case Kind::Global: emit(vbs::Op::StoreGlobal, -1, r.slot, 0, set); break;
+                case Kind::Global: emit(vbs::Op::StoreGlobal, -1, r.slot, 0, set, &vm_.globals[r.slot]); break;
                 case Kind::Dynamic:
                     emit(vbs::Op::StoreName, -1, implicitLocal(t.name), 0, set, nameSite(t.name));
                     break;
@@ -908,7 +908,17 @@ private:
         }
     }
 
+    // A test and a jump; a comparison and its jump are one instruction.
     void condition(const Expr& c, bool jumpIf, std::vector<int>& patches) {
+        Value folded;
+        if (c.kind == ExprKind::Binary && c.op >= ast::Op::Eq && c.op <= ast::Op::Ge && !tryFold(c, folded)) {
+            expr(*c.object);
+            expr(*c.rhs);
+            int kind = static_cast<int>(c.op) - static_cast<int>(ast::Op::Eq);
+            patches.push_back(emit(vbs::Op::JumpCompare, -2, 0, kind | (jumpIf ? kJumpIfTrue : 0),
+                                   static_cast<uint8_t>(compareFlags(c))));
+            return;
+        }
         expr(c);
         patches.push_back(emit(jumpIf ? vbs::Op::JumpTrue : vbs::Op::JumpFalse, -1));
     }

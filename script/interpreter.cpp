@@ -38,6 +38,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
             if (it != globalIndex.end()) {
                 I.op = I.op == Op::LoadName ? Op::LoadGlobal : I.op == Op::StoreName ? Op::StoreGlobal : Op::RefGlobal;
                 I.a = it->second;
+                I.p = &global(it->second);
                 return &global(it->second);
             }
             site->missedAt = globals.size();
@@ -50,33 +51,42 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
         return *v;
     };
 
+    // Threaded dispatch: each instruction jumps straight to the next one's code. NEXT stands
+    // outside every block with locals: a computed goto skips their destructors.
+    static const void* const kLabels[] = {&&L_PushConst, &&L_PushMissing, &&L_Pop, &&L_LoadLocal, &&L_StoreLocal, &&L_RefLocal, &&L_LoadGlobal, &&L_StoreGlobal, &&L_RefGlobal, &&L_LoadField, &&L_StoreField, &&L_RefField, &&L_LoadOuter, &&L_StoreOuter, &&L_RefOuter, &&L_LoadName, &&L_StoreName, &&L_RefName, &&L_LoadMe, &&L_Add, &&L_Sub, &&L_Mul, &&L_Div, &&L_IntDiv, &&L_Mod, &&L_Pow, &&L_Concat, &&L_Neg, &&L_Not, &&L_And, &&L_Or, &&L_Xor, &&L_Eqv, &&L_Imp, &&L_Append, &&L_Eq, &&L_Ne, &&L_Lt, &&L_Gt, &&L_Le, &&L_Ge, &&L_Is, &&L_Jump, &&L_JumpFalse, &&L_JumpTrue, &&L_JumpCompare, &&L_CallProc, &&L_CallMethod, &&L_CallBuiltin, &&L_CallName, &&L_Index, &&L_RefIndex, &&L_StoreIndex, &&L_Member, &&L_New, &&L_CheckObject, &&L_DimArray, &&L_ReDim, &&L_Erase, &&L_MidAssign, &&L_ForInit, &&L_ForNext, &&L_ForEachInit, &&L_ForEachNext, &&L_ClearLocal, &&L_OnError, &&L_Unpin, &&L_Eval, &&L_GetRef, &&L_Raise, &&L_Return};
+#define NEXT                                        \
+    do {                                            \
+        I = ip++;                                   \
+        goto* kLabels[static_cast<int>(I->op)];     \
+    } while (0)
+
     for (;;) {
         try {
             for (;;) {
-                Instr& I = *ip++;
-                switch (I.op) {
-                    case Op::PushConst: copyInto(sp++, consts[I.a]); break;
-                    case Op::PushMissing: *sp++ = Value::error(kParamNotFound); break;
-                    case Op::Pop: { Value drop = std::move(*--sp); break; }
+                Instr* I = ip++;
+                switch (I->op) {
+                    case Op::PushConst: L_PushConst: copyInto(sp++, consts[I->a]); NEXT;
+                    case Op::PushMissing: L_PushMissing: *sp++ = Value::error(kParamNotFound); NEXT;
+                    case Op::Pop: L_Pop: clearRange(sp - 1, sp); --sp; NEXT;
 
-                    case Op::LoadLocal: copyInto(sp++, locals[I.a].deref()); break;
-                    case Op::StoreLocal: store(locals[I.a], --sp, I.flags); break;
-                    case Op::RefLocal: pushRef(locals[I.a]); break;
-                    case Op::LoadGlobal: copyInto(sp++, global(I.a)); break;
-                    case Op::StoreGlobal: store(global(I.a), --sp, I.flags); break;
-                    case Op::RefGlobal: pushRef(global(I.a)); break;
-                    case Op::LoadField: copyInto(sp++, me->fields[I.a]); break;
-                    case Op::StoreField: store(me->fields[I.a], --sp, I.flags); break;
-                    case Op::RefField: pushRef(me->fields[I.a]); break;
-                    case Op::LoadOuter: copyInto(sp++, outer[I.a].deref()); break;
-                    case Op::StoreOuter: store(outer[I.a], --sp, I.flags); break;
-                    case Op::RefOuter: pushRef(outer[I.a]); break;
-                    case Op::LoadName: {
-                        if (Value* v = named(I)) {
+                    case Op::LoadLocal: L_LoadLocal: copyInto(sp++, locals[I->a].deref()); NEXT;
+                    case Op::StoreLocal: L_StoreLocal: store(locals[I->a], --sp, I->flags); NEXT;
+                    case Op::RefLocal: L_RefLocal: pushRef(locals[I->a]); NEXT;
+                    case Op::LoadGlobal: L_LoadGlobal: copyInto(sp++, *static_cast<Value*>(I->p)); NEXT;
+                    case Op::StoreGlobal: L_StoreGlobal: store(*static_cast<Value*>(I->p), --sp, I->flags); NEXT;
+                    case Op::RefGlobal: L_RefGlobal: pushRef(*static_cast<Value*>(I->p)); NEXT;
+                    case Op::LoadField: L_LoadField: copyInto(sp++, me->fields[I->a]); NEXT;
+                    case Op::StoreField: L_StoreField: store(me->fields[I->a], --sp, I->flags); NEXT;
+                    case Op::RefField: L_RefField: pushRef(me->fields[I->a]); NEXT;
+                    case Op::LoadOuter: L_LoadOuter: copyInto(sp++, outer[I->a].deref()); NEXT;
+                    case Op::StoreOuter: L_StoreOuter: store(outer[I->a], --sp, I->flags); NEXT;
+                    case Op::RefOuter: L_RefOuter: pushRef(outer[I->a]); NEXT;
+                    case Op::LoadName: L_LoadName: {
+                        if (Value* v = named(*I)) {
                             *sp++ = v->deref();
                             break;
                         }
-                        auto* site = static_cast<NameSite*>(I.p);
+                        auto* site = static_cast<NameSite*>(I->p);
                         auto it = procs.find(site->key);  // a function defined by later code
                         if (it == procs.end()) raiseNamed(errVariableUndefined, site->name);
                         Value r;
@@ -84,13 +94,13 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         call(it->second, 0, nullptr, nullptr, r);
                         sp_ = frameTop;
                         *sp++ = std::move(r);
-                        break;
                     }
-                    case Op::StoreName: store(mustName(I), --sp, I.flags); break;
-                    case Op::RefName: pushRef(mustName(I)); break;
-                    case Op::LoadMe: *sp++ = Value::object(me); break;
+                    NEXT;
+                    case Op::StoreName: L_StoreName: store(mustName(*I), --sp, I->flags); NEXT;
+                    case Op::RefName: L_RefName: pushRef(mustName(*I)); NEXT;
+                    case Op::LoadMe: L_LoadMe: *sp++ = Value::object(me); NEXT;
 
-                    case Op::Add: {
+                    case Op::Add: L_Add: {
                         Value &a = sp[-2], &b = sp[-1];
                         if (a.type == Type::Integer && b.type == Type::Integer) setInt(a, int32_t(a.i16) + b.i16, true);
                         else if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) + intOf(b), false);
@@ -98,9 +108,9 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         else a = ops::add(a, b);
                         clearRange(&b, &b + 1);
                         --sp;
-                        break;
                     }
-                    case Op::Sub: {
+                    NEXT;
+                    case Op::Sub: L_Sub: {
                         Value &a = sp[-2], &b = sp[-1];
                         if (a.type == Type::Integer && b.type == Type::Integer) setInt(a, int32_t(a.i16) - b.i16, true);
                         else if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) - intOf(b), false);
@@ -108,9 +118,9 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         else a = ops::sub(a, b);
                         clearRange(&b, &b + 1);
                         --sp;
-                        break;
                     }
-                    case Op::Mul: {
+                    NEXT;
+                    case Op::Mul: L_Mul: {
                         Value &a = sp[-2], &b = sp[-1];
                         if (a.type == Type::Integer && b.type == Type::Integer) setInt(a, int32_t(a.i16) * b.i16, true);
                         else if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) * intOf(b), false);
@@ -118,9 +128,9 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         else a = ops::mul(a, b);
                         clearRange(&b, &b + 1);
                         --sp;
-                        break;
                     }
-                    case Op::Div: {
+                    NEXT;
+                    case Op::Div: L_Div: {
                         Value &a = sp[-2], &b = sp[-1];
                         if (isFast(a) && isFast(b) && dblOf(b) != 0) {
                             setDouble(a, dblOf(a) / dblOf(b));
@@ -129,9 +139,9 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         } else {
                             binaryOp(sp, ops::div);
                         }
-                        break;
                     }
-                    case Op::IntDiv: {
+                    NEXT;
+                    case Op::IntDiv: L_IntDiv: {
                         Value &a = sp[-2], &b = sp[-1];
                         if (isInt(a) && isInt(b) && intOf(b) != 0 && intOf(b) != -1) {
                             setInt(a, intOf(a) / intOf(b), a.type == Type::Integer && b.type == Type::Integer);
@@ -140,9 +150,9 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         } else {
                             binaryOp(sp, ops::idiv);
                         }
-                        break;
                     }
-                    case Op::Mod: {
+                    NEXT;
+                    case Op::Mod: L_Mod: {
                         Value &a = sp[-2], &b = sp[-1];
                         if (isInt(a) && isInt(b) && intOf(b) != 0 && !(intOf(b) == -1)) {
                             setInt(a, intOf(a) % intOf(b), a.type == Type::Integer && b.type == Type::Integer);
@@ -151,54 +161,54 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         }
                         clearRange(&b, &b + 1);
                         --sp;
-                        break;
                     }
-                    case Op::Pow: binaryOp(sp, ops::pow); break;
-                    case Op::Concat: {
+                    NEXT;
+                    case Op::Pow: L_Pow: binaryOp(sp, ops::pow); NEXT;
+                    case Op::Concat: L_Concat: {
                         Value &a = sp[-2], &b = sp[-1];
                         if (a.isString() && b.isString()) a = Value(String::concat(a.strView(), b.strView()));
                         else a = ops::concat(a, b);
                         clearRange(&b, &b + 1);
                         --sp;
-                        break;
                     }
-                    case Op::Append:
+                    NEXT;
+                    case Op::Append: L_Append:
                         appendTo(*sp[-2].ref, sp[-1]);
                         *--sp = Value();
-                        break;
-                    case Op::Neg: {
+                        NEXT;
+                    case Op::Neg: L_Neg: {
                         Value& a = sp[-1];
                         if (a.type == Type::Integer && a.i16 != INT16_MIN) a.i16 = -a.i16;
                         else if (a.type == Type::Long && a.i32 != INT32_MIN) a.i32 = -a.i32;
                         else if (a.type == Type::Double) a.f64 = -a.f64;
                         else a = ops::neg(a);
-                        break;
                     }
-                    case Op::Not: {
+                    NEXT;
+                    case Op::Not: L_Not: {
                         Value& a = sp[-1];
                         if (a.type == Type::Boolean) a.b = !a.b;
                         else a = ops::bitNot(a);
-                        break;
                     }
-                    case Op::And: {
+                    NEXT;
+                    case Op::And: L_And: {
                         Value &a = sp[-2], &b = sp[-1];
                         if (a.type == Type::Boolean && b.type == Type::Boolean) a.b = a.b && b.b;
                         else if (isInt(a) && isInt(b)) setInt(a, intOf(a) & intOf(b), a.type == Type::Integer && b.type == Type::Integer);
                         else a = ops::bitAnd(a, b);
                         clearRange(&b, &b + 1);
                         --sp;
-                        break;
                     }
-                    case Op::Or: {
+                    NEXT;
+                    case Op::Or: L_Or: {
                         Value &a = sp[-2], &b = sp[-1];
                         if (a.type == Type::Boolean && b.type == Type::Boolean) a.b = a.b || b.b;
                         else if (isInt(a) && isInt(b)) setInt(a, intOf(a) | intOf(b), a.type == Type::Integer && b.type == Type::Integer);
                         else a = ops::bitOr(a, b);
                         clearRange(&b, &b + 1);
                         --sp;
-                        break;
                     }
-                    case Op::Xor: {
+                    NEXT;
+                    case Op::Xor: L_Xor: {
                         Value &a = sp[-2], &b = sp[-1];
                         if (isInt(a) && isInt(b)) {
                             setInt(a, intOf(a) ^ intOf(b), a.type == Type::Integer && b.type == Type::Integer);
@@ -207,82 +217,101 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         } else {
                             binaryOp(sp, ops::bitXor);
                         }
-                        break;
                     }
-                    case Op::Eqv: binaryOp(sp, ops::eqv); break;
-                    case Op::Imp: binaryOp(sp, ops::imp); break;
-                    case Op::Eq: compareOp(sp, I.flags, [](int c) { return c == 0; }); break;
-                    case Op::Ne: compareOp(sp, I.flags, [](int c) { return c != 0; }); break;
-                    case Op::Lt: compareOp(sp, I.flags, [](int c) { return c < 0; }); break;
-                    case Op::Gt: compareOp(sp, I.flags, [](int c) { return c > 0; }); break;
-                    case Op::Le: compareOp(sp, I.flags, [](int c) { return c <= 0; }); break;
-                    case Op::Ge: compareOp(sp, I.flags, [](int c) { return c >= 0; }); break;
-                    case Op::Is: {
+                    NEXT;
+                    case Op::Eqv: L_Eqv: binaryOp(sp, ops::eqv); NEXT;
+                    case Op::Imp: L_Imp: binaryOp(sp, ops::imp); NEXT;
+                    case Op::Eq: L_Eq: compareOp(sp, I->flags, [](int c) { return c == 0; }); NEXT;
+                    case Op::Ne: L_Ne: compareOp(sp, I->flags, [](int c) { return c != 0; }); NEXT;
+                    case Op::Lt: L_Lt: compareOp(sp, I->flags, [](int c) { return c < 0; }); NEXT;
+                    case Op::Gt: L_Gt: compareOp(sp, I->flags, [](int c) { return c > 0; }); NEXT;
+                    case Op::Le: L_Le: compareOp(sp, I->flags, [](int c) { return c <= 0; }); NEXT;
+                    case Op::Ge: L_Ge: compareOp(sp, I->flags, [](int c) { return c >= 0; }); NEXT;
+                    case Op::Is: L_Is: {
                         bool same = ops::is(sp[-2], sp[-1]);
                         sp[-1] = Value();
                         sp[-2] = Value::boolean(same);
                         --sp;
-                        break;
                     }
+                    NEXT;
 
-                    case Op::Jump:
-                        if (I.a < ip - code && --ticks_ <= 0) checkClock();
-                        ip = code + I.a;
-                        break;
-                    case Op::JumpFalse:
-                    case Op::JumpTrue: {
+                    case Op::Jump: L_Jump:
+                        if (I->a < ip - code && --ticks_ <= 0) checkClock();
+                        ip = code + I->a;
+                        NEXT;
+                    case Op::JumpFalse: L_JumpFalse:
+                    case Op::JumpTrue: L_JumpTrue: {
                         Value c = std::move(*--sp);
                         bool t = truthy(c);
-                        if (t == (I.op == Op::JumpTrue)) {
-                            if (I.a < ip - code && --ticks_ <= 0) checkClock();
-                            ip = code + I.a;
+                        if (t == (I->op == Op::JumpTrue)) {
+                            if (I->a < ip - code && --ticks_ <= 0) checkClock();
+                            ip = code + I->a;
                         }
-                        break;
                     }
+                    NEXT;
 
-                    case Op::CallProc:
-                    case Op::CallMethod: {
-                        Value* args = sp - I.argc;
+                    case Op::JumpCompare: L_JumpCompare: {
+                        int c = compareValues(sp[-2], sp[-1], I->flags);
+                        clearRange(sp - 2, sp);
+                        sp -= 2;
+                        bool t = false;
+                        switch (I->argc & 7) {
+                            case 0: t = c == 0; break;
+                            case 1: t = c != 0 && c != 2; break;
+                            case 2: t = c < 0; break;
+                            case 3: t = c > 0 && c != 2; break;
+                            case 4: t = c <= 0; break;
+                            case 5: t = c >= 0 && c != 2; break;
+                        }
+                        if (t == ((I->argc & kJumpIfTrue) != 0)) {
+                            if (I->a < ip - code && --ticks_ <= 0) checkClock();
+                            ip = code + I->a;
+                        }
+                    }
+                    NEXT;
+                    case Op::CallProc: L_CallProc:
+                    case Op::CallMethod: L_CallMethod: {
+                        Value* args = sp - I->argc;
                         Value r;
                         sp_ = args;
-                        call(static_cast<Proc*>(I.p), I.argc, I.op == Op::CallMethod ? me : nullptr, nullptr, r);
+                        call(static_cast<Proc*>(I->p), I->argc, I->op == Op::CallMethod ? me : nullptr, nullptr, r);
                         sp_ = frameTop;
                         sp = args;
                         *sp++ = std::move(r);
-                        break;
                     }
-                    case Op::CallBuiltin: {
-                        Value* args = sp - I.argc;
+                    NEXT;
+                    case Op::CallBuiltin: L_CallBuiltin: {
+                        Value* args = sp - I->argc;
                         Value r;
-                        static_cast<const Builtin*>(I.p)->fn(ctx, args, I.argc, r);
+                        static_cast<const Builtin*>(I->p)->fn(ctx, args, I->argc, r);
                         while (sp > args) *--sp = Value();
                         *sp++ = std::move(r);
-                        break;
                     }
-                    case Op::CallName: {
-                        Value* place = sp - I.argc - 1;
+                    NEXT;
+                    case Op::CallName: L_CallName: {
+                        Value* place = sp - I->argc - 1;
                         Value r;
                         sp_ = place + 1;
-                        callName(*static_cast<NameSite*>(I.p), I.argc, r, I.a != 0);
+                        callName(*static_cast<NameSite*>(I->p), I->argc, r, I->a != 0);
                         sp_ = frameTop;
                         while (sp > place + 1) *--sp = Value();
                         *place = std::move(r);
-                        break;
                     }
-                    case Op::Index: {
-                        Value* c = sp - I.argc - 1;
+                    NEXT;
+                    case Op::Index: L_Index: {
+                        Value* c = sp - I->argc - 1;
                         Value r;
-                        index(*c, c + 1, I.argc, r);
+                        index(*c, c + 1, I->argc, r);
                         while (sp > c + 1) *--sp = Value();
                         *c = std::move(r);
-                        break;
                     }
-                    case Op::RefIndex: {
-                        Value* c = sp - I.argc - 1;
+                    NEXT;
+                    case Op::RefIndex: L_RefIndex: {
+                        Value* c = sp - I->argc - 1;
                         Value& t = c->deref();
                         if (t.isArray()) {
                             ArrayRep* a = ownArray(t);
-                            Value& e = element(a, c + 1, I.argc);
+                            Value& e = element(a, c + 1, I->argc);
                             ++a->refs;
                             ++a->locks;
                             pins_.push_back(a);
@@ -290,30 +319,30 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                             *c = Value::reference(&e);
                         } else {
                             Value r;
-                            index(t, c + 1, I.argc, r);
+                            index(t, c + 1, I->argc, r);
                             while (sp > c + 1) *--sp = Value();
                             *c = std::move(r);
                         }
-                        break;
                     }
-                    case Op::StoreIndex: {
-                        Value* c = sp - I.argc - 2;
+                    NEXT;
+                    case Op::StoreIndex: L_StoreIndex: {
+                        Value* c = sp - I->argc - 2;
                         Value v = std::move(sp[-1]);
-                        storeElement(*c, c + 1, I.argc, std::move(v), I.flags);
+                        storeElement(*c, c + 1, I->argc, std::move(v), I->flags);
                         while (sp > c) *--sp = Value();
-                        break;
                     }
-                    case Op::Member: {
-                        Value* obj = sp - I.argc - 1;
+                    NEXT;
+                    case Op::Member: L_Member: {
+                        Value* obj = sp - I->argc - 1;
                         Value r;
-                        memberOp(*static_cast<MemberSite*>(I.p), static_cast<Invoke>(I.flags), obj, I.argc, r);
+                        memberOp(*static_cast<MemberSite*>(I->p), static_cast<Invoke>(I->flags), obj, I->argc, r);
                         sp_ = frameTop;
                         while (sp > obj + 1) *--sp = Value();
                         *obj = std::move(r);
-                        break;
                     }
-                    case Op::New: {
-                        auto* site = static_cast<NameSite*>(I.p);
+                    NEXT;
+                    case Op::New: L_New: {
+                        auto* site = static_cast<NameSite*>(I->p);
                         if (!site->cls) {
                             auto it = classes.find(site->key);
                             if (it == classes.end()) {
@@ -324,35 +353,35 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                             site->cls = it->second;
                         }
                         *sp++ = newObject(site->cls);
-                        break;
                     }
-                    case Op::CheckObject:
+                    NEXT;
+                    case Op::CheckObject: L_CheckObject:
                         if (!sp[-1].isObject()) raise(errObjectRequired);
-                        break;
-                    case Op::DimArray: {
-                        Value* c = sp - I.argc - 1;
+                        NEXT;
+                    case Op::DimArray: L_DimArray: {
+                        Value* c = sp - I->argc - 1;
                         int32_t upper[ArrayRep::kMaxDims];
-                        for (int i = 0; i < I.argc; ++i) upper[i] = toLong(c[1 + i]);
-                        Value a = makeArray(upper, I.argc, I.argc > 0);
+                        for (int i = 0; i < I->argc; ++i) upper[i] = toLong(c[1 + i]);
+                        Value a = makeArray(upper, I->argc, I->argc > 0);
                         c->deref() = std::move(a);
                         while (sp > c) *--sp = Value();
-                        break;
                     }
-                    case Op::ReDim: {
-                        Value* c = sp - I.argc - 1;
-                        redim(*c, c + 1, I.argc, I.flags);
+                    NEXT;
+                    case Op::ReDim: L_ReDim: {
+                        Value* c = sp - I->argc - 1;
+                        redim(*c, c + 1, I->argc, I->flags);
                         while (sp > c) *--sp = Value();
-                        break;
                     }
-                    case Op::Erase: erase(sp[-1]); *--sp = Value(); break;
-                    case Op::MidAssign:
+                    NEXT;
+                    case Op::Erase: L_Erase: erase(sp[-1]); *--sp = Value(); NEXT;
+                    case Op::MidAssign: L_MidAssign:
                         midAssign(sp[-4], sp[-3], sp[-2], sp[-1]);
                         clearRange(sp - 4, sp);
                         sp -= 4;
-                        break;
+                        NEXT;
 
-                    case Op::ForInit: {
-                        Value* h = locals + I.a;  // [variable ref, limit, step]
+                    case Op::ForInit: L_ForInit: {
+                        Value* h = locals + I->a;  // [variable ref, limit, step]
                         Value* in = sp - 4;       // [variable ref, from, to, step]
                         for (int i = 1; i < 4; ++i)
                             if (!isFast(in[i])) in[i] = toNumeric(in[i]);
@@ -362,11 +391,11 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         Value& var = *h[0].ref;
                         var = in[1];
                         while (sp > in) *--sp = Value();
-                        if (!forContinues(var, h[1], h[2])) ip = code + I.b;
-                        break;
+                        if (!forContinues(var, h[1], h[2])) ip = code + I->b;
                     }
-                    case Op::ForNext: {
-                        Value* h = locals + I.a;
+                    NEXT;
+                    case Op::ForNext: L_ForNext: {
+                        Value* h = locals + I->a;
                         Value& var = *h[0].ref;
                         Value& step = h[2];
                         if (var.type == Type::Integer && step.type == Type::Integer) setInt(var, int32_t(var.i16) + step.i16, true);
@@ -375,12 +404,12 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         else var = ops::add(var, step);
                         if (forContinues(var, h[1], step)) {
                             if (--ticks_ <= 0) checkClock();
-                            ip = code + I.b;
+                            ip = code + I->b;
                         }
-                        break;
                     }
-                    case Op::ForEachInit: {
-                        Value* h = locals + I.a;  // [variable ref, array or enumerator, next index]
+                    NEXT;
+                    case Op::ForEachInit: L_ForEachInit: {
+                        Value* h = locals + I->a;  // [variable ref, array or enumerator, next index]
                         Value* in = sp - 2;
                         h[0] = in[0];
                         Value coll = std::move(in[1]);
@@ -394,40 +423,40 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         } else {
                             raise(coll.isObject() ? errObjectNotSet : errNotCollection);
                         }
-                        if (!forEachStep(h)) ip = code + I.b;
-                        break;
+                        if (!forEachStep(h)) ip = code + I->b;
                     }
-                    case Op::ForEachNext:
-                        if (forEachStep(locals + I.a)) {
+                    NEXT;
+                    case Op::ForEachNext: L_ForEachNext:
+                        if (forEachStep(locals + I->a)) {
                             if (--ticks_ <= 0) checkClock();
-                            ip = code + I.b;
+                            ip = code + I->b;
                         }
-                        break;
-                    case Op::ClearLocal: locals[I.a] = Value(); break;
+                        NEXT;
+                    case Op::ClearLocal: L_ClearLocal: locals[I->a] = Value(); NEXT;
 
-                    case Op::OnError:
-                        resumeNext = I.flags;
+                    case Op::OnError: L_OnError:
+                        resumeNext = I->flags;
                         err->clear();
-                        break;
-                    case Op::Unpin: unpin(pins_.size() - I.argc); break;
-                    case Op::Eval: {
+                        NEXT;
+                    case Op::Unpin: L_Unpin: unpin(pins_.size() - I->argc); NEXT;
+                    case Op::Eval: L_Eval: {
                         Value text = std::move(sp[-1]);
                         String s = toString(text);
                         sp_ = frameTop;
-                        Value r = evalText(s.view(), I.flags, p, me, locals, outer);
+                        Value r = evalText(s.view(), I->flags, p, me, locals, outer);
                         sp_ = frameTop;
                         sp[-1] = std::move(r);
-                        break;
                     }
-                    case Op::GetRef: {
+                    NEXT;
+                    case Op::GetRef: L_GetRef: {
                         String name = toString(sp[-1]);
                         auto it = procs.find(foldName(name.view()));
                         if (it == procs.end()) raise(errInvalidCall);
                         sp[-1] = Value::object(new ProcRef(*this, it->second));
-                        break;
                     }
-                    case Op::Raise: raise(I.a);
-                    case Op::Return: goto done;
+                    NEXT;
+                    case Op::Raise: L_Raise: raise(I->a);
+                    case Op::Return: L_Return: goto done;
                 }
             }
         } catch (ScriptError& e) {
@@ -456,6 +485,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
             throw;
         }
     }
+#undef NEXT
 done:
     if (resumeNext) err->clear();  // leaving a procedure that handled its errors
 }

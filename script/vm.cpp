@@ -1,8 +1,5 @@
 #include "script/vm.h"
 
-#include <cmath>
-#include <limits>
-
 #include "script/compiler.h"
 #include "script/convert.h"
 #include "script/err_object.h"
@@ -60,11 +57,13 @@ VM::Entry::Entry(VM& v) : vm(v) {
     }
 }
 
-VM::Entry::~Entry() { --vm.hostDepth_; }
+VM::Entry::~Entry() {
+    if (--vm.hostDepth_ == 0) vm.stackBase_ = nullptr;
+}
 
 void VM::checkClock() {
     ticks_ = kTickInterval;
-    if (timeoutMs_ > 0 && std::chrono::steady_clock::now() > deadline_) timedOut();
+    if (timeoutMs_ > 0 && hostDepth_ > 0 && std::chrono::steady_clock::now() > deadline_) timedOut();
 }
 
 void VM::timedOut() {
@@ -188,6 +187,7 @@ void VM::scriptMember(ScriptObject* o, int id, Invoke kind, Value* args, int arg
 }
 
 void VM::memberOp(MemberSite& site, Invoke kind, Value* base, int argc, Value& result) {
+    if (kind == Invoke::Let && base[argc].isObject()) base[argc] = defaultValue(base[argc]);
     Value& target = base[0];
     if (target.type != Type::Object) raise(errObjectRequired);
     Object* obj = target.obj;

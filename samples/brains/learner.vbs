@@ -56,11 +56,13 @@ Function GetResponse(Sentence, UserName, ComputerName, LearningLevel, WorkingDir
     At = InStr(Text, " is ")
     If At > 0 And LearningLevel > 0 Then
         Subject = Trim(Left(Text, At - 1))
+        ' Only the clause the fact is in: "hello, my name is ada" teaches "your name".
+        If InStrRev(Subject, ",") > 0 Then Subject = Trim(Mid(Subject, InStrRev(Subject, ",") + 1))
         If Left(Subject, 3) = "my " Then Subject = "your " & Mid(Subject, 4)
         Learn Subject, Trim(Mid(Text, At + 4))
         GetResponse = "I will remember that " & Subject & " is " & Facts(Subject) & ". <STOP>"
         Exit Function
     End If
     Words = Split(Text, " ")
-    GetResponse = "I know " & Facts.Count & " things. Tell me something about " & Words(UBound(Words)) & ". <STOP>"
+    GetResponse = "I know " & Facts.Count & " fact(s). Tell me something about " & Words(UBound(Words)) & ". <STOP>"
 End Function

@@ -126,8 +126,8 @@ void appendNumber(std::u16string& out, int n, int width = 1) {
 
 }  // namespace
 
-// FormatDateTime(date[, format]): 0 as CStr shows it, 1 "Tuesday, December 8, 2026",
-// 2 "12/8/2026", 3 "1:05:09 PM", 4 "13:05".
+// FormatDateTime(date[, format]): 0 as CStr shows it, 1 "Tuesday, December 8, 2026" (Windows 10's
+// long date), 2 "12/8/2026", 3 "1:05:09 PM", 4 "13:05". Years have four digits ("1/1/0100").
 VBS_BUILTIN(FormatDateTime) {
     double serial = toDate(args[0]);
     int32_t format = longArg(args, argc, 1, 0);
@@ -143,14 +143,14 @@ VBS_BUILTIN(FormatDateTime) {
             out += u' ';
             appendNumber(out, p.day);
             out += u", ";
-            appendNumber(out, p.year);
+            appendNumber(out, p.year, 4);
             break;
         case 2:
             appendNumber(out, p.month);
             out += u'/';
             appendNumber(out, p.day);
             out += u'/';
-            appendNumber(out, p.year);
+            appendNumber(out, p.year, 4);
             break;
         case 3:
             appendNumber(out, (p.hour + 11) % 12 + 1);

@@ -29,8 +29,10 @@ constexpr Member kMembers[] = {
 constexpr MemberTable kTable(kMembers);
 
 // Keys compare by kind first: 1 and "1" differ, while every numeric subtype holding the same
-// number is one key, as on Windows.
+// number is one key, as on Windows. Empty is the odd one: it matches both "" and 0 (which
+// differ from each other), so those three share a hash.
 enum class KeyKind : uint8_t { Empty, Null, Boolean, Number, String, Object, Error };
+constexpr uint32_t kBlankHash = 0;
 
 KeyKind kindOf(const Value& v) {
     switch (v.type) {
@@ -55,6 +57,11 @@ double numberOf(const Value& v) {
         case Type::Currency: return static_cast<double>(v.cy) / 10000.0;
         default: return v.f64;  // Double, Date
     }
+}
+
+// "" or 0, the keys an Empty key matches.
+bool isBlank(const Value& v, KeyKind kind) {
+    return (kind == KeyKind::String && v.strView().empty()) || (kind == KeyKind::Number && numberOf(v) == 0);
 }
 
 uint32_t mix(uint64_t x) {
@@ -85,6 +92,7 @@ Dictionary::Dictionary() : TableObject(kTable) {}
 uint32_t Dictionary::hashOf(const Value& key) const {
     const Value& k = key.deref();
     KeyKind kind = kindOf(k);
+    if (kind == KeyKind::Empty || isBlank(k, kind)) return kBlankHash;
     switch (kind) {
         case KeyKind::String: {
             uint32_t h = 2166136261u;
@@ -94,23 +102,21 @@ uint32_t Dictionary::hashOf(const Value& key) const {
             }
             return h;
         }
-        case KeyKind::Number: {
-            double d = numberOf(k);
-            if (d == 0) d = 0;  // -0 and 0 are one key
-            return mix(std::bit_cast<uint64_t>(d));
-        }
+        case KeyKind::Number: return mix(std::bit_cast<uint64_t>(numberOf(k)));
         case KeyKind::Boolean: return mix(k.b ? 3 : 2);
         case KeyKind::Object: return mix(reinterpret_cast<uintptr_t>(k.obj));
         case KeyKind::Error: return mix(static_cast<uint64_t>(k.i32) + 7);
-        default: return static_cast<uint32_t>(kind);
+        default: return static_cast<uint32_t>(kind) + 1;  // Null
     }
 }
 
 bool Dictionary::sameKey(const Value& a, const Value& b) const {
     const Value& x = a.deref();
     const Value& y = b.deref();
-    KeyKind kind = kindOf(x);
-    if (kind != kindOf(y)) return false;
+    KeyKind kind = kindOf(x), other = kindOf(y);
+    if (kind != other) {
+        return (kind == KeyKind::Empty && isBlank(y, other)) || (other == KeyKind::Empty && isBlank(x, kind));
+    }
     switch (kind) {
         case KeyKind::String:
             return textMode_ ? equalsIgnoreCase(x.strView(), y.strView()) : x.strView() == y.strView();

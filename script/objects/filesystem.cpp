@@ -86,7 +86,8 @@ void deleteFiles(const std::string& spec) {
     std::error_code ec;
     bool any = false;
     for (fs::directory_iterator it(folderOf(spec), ec), end; !ec && it != end; it.increment(ec)) {
-        if (!it->is_regular_file() || fnmatch(leaf.c_str(), it->path().filename().c_str(), FNM_CASEFOLD) != 0)
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError) || fnmatch(leaf.c_str(), it->path().filename().c_str(), FNM_CASEFOLD) != 0)
             continue;
         any = true;
         if (::unlink(it->path().c_str()) != 0) raiseFileError(errno);

@@ -52,15 +52,21 @@ Value TextStream::open(const std::string& path, IoMode mode, bool unicode) {
         FILE* f = std::fopen(path.c_str(), "rb");
         if (!f) raiseFileError(errno);
         std::string bytes;
-        char buf[65536];
-        for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) bytes.append(buf, n);
+        constexpr size_t kChunk = 65536;
+        for (size_t got = kChunk; got == kChunk;) {
+            size_t used = bytes.size();
+            bytes.resize(used + kChunk);
+            got = std::fread(bytes.data() + used, 1, kChunk, f);
+            bytes.resize(used + got);
+        }
         std::fclose(f);
         s->text_ = decodeText(bytes, unicode);
         s->reading_ = true;
     } else {
         s->file_ = std::fopen(path.c_str(), mode == ForWriting ? "wb" : "ab");
         if (!s->file_) raiseFileError(errno == ENOENT ? ENOTDIR : errno);  // the folder is missing
-        if (unicode && std::ftell(s->file_) == 0) std::fwrite(kUtf16Bom.data(), 1, kUtf16Bom.size(), s->file_);
+        if (unicode && std::fseek(s->file_, 0, SEEK_END) == 0 && std::ftell(s->file_) == 0)
+            std::fwrite(kUtf16Bom.data(), 1, kUtf16Bom.size(), s->file_);
     }
     return Value::object(s.get());
 }
@@ -100,12 +106,14 @@ std::u16string_view TextStream::takeLine() {
     needReading();
     if (pos_ == text_.size()) raise(errPastEnd);
     size_t lf = text_.find(u'\n', pos_);
-    size_t end = lf == std::u16string::npos ? text_.size() : lf;
-    std::u16string_view line = std::u16string_view(text_).substr(pos_, end - pos_);
-    if (!line.empty() && line.back() == u'\r' && lf != std::u16string::npos) line.remove_suffix(1);
-    pos_ = lf == std::u16string::npos ? end : lf + 1;
-    if (lf != std::u16string::npos) ++line_;
-    column_ = 1;
+    size_t next = lf == std::u16string::npos ? text_.size() : lf + 1;
+    std::u16string_view line = std::u16string_view(text_).substr(pos_, next - pos_);
+    pos_ = next;
+    track(line);
+    if (line.ends_with(u'\n')) {
+        line.remove_suffix(1);
+        if (line.ends_with(u'\r')) line.remove_suffix(1);
+    }
     return line;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "script/codepage.h"
+
 namespace tarvik {
 namespace {
 
@@ -14,6 +16,12 @@ TEST(DecodeText, KeepsValidUtf8AsItIs) {
 TEST(DecodeText, DropsAUtf8ByteOrderMark) {
     EXPECT_EQ(DecodeText("\xEF\xBB\xBFUserName=Ann"), "UserName=Ann");
     EXPECT_EQ(DecodeText("\xEF\xBB\xBF"), "");
+}
+
+TEST(DecodeText, HonoursUtf16ByteOrderMarks) {
+    // "Unicode" as Notepad saves it, little- and big-endian.
+    EXPECT_EQ(DecodeText(std::string("\xFF\xFEH\0i\0\xAC\x20", 8)), "Hi\xE2\x82\xAC");
+    EXPECT_EQ(DecodeText(std::string("\xFE\xFF\0H\0i", 6)), "Hi");
 }
 
 TEST(DecodeText, ReadsOtherBytesAsWindows1252) {
@@ -34,15 +42,15 @@ TEST(DecodeText, OneBadSequenceMakesTheWholeFileWindows1252) {
 }
 
 TEST(IsValidUtf8, RejectsMalformedSequences) {
-    EXPECT_FALSE(IsValidUtf8("\xC0\x80"));          // overlong NUL
-    EXPECT_FALSE(IsValidUtf8("\xE0\x80\xAF"));      // overlong "/"
-    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // a surrogate
-    EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));  // past U+10FFFF
-    EXPECT_FALSE(IsValidUtf8("abc\xE2\x82"));       // cut short at the end
-    EXPECT_FALSE(IsValidUtf8("\x80"));              // a lone continuation byte
-    EXPECT_FALSE(IsValidUtf8("\xC3 "));             // lead byte without continuation
-    EXPECT_TRUE(IsValidUtf8("\xF4\x8F\xBF\xBF"));   // U+10FFFF itself
-    EXPECT_TRUE(IsValidUtf8("\xEF\xBF\xBF"));
+    EXPECT_FALSE(vbs::isValidUtf8("\xC0\x80"));          // overlong NUL
+    EXPECT_FALSE(vbs::isValidUtf8("\xE0\x80\xAF"));      // overlong "/"
+    EXPECT_FALSE(vbs::isValidUtf8("\xED\xA0\x80"));      // a surrogate
+    EXPECT_FALSE(vbs::isValidUtf8("\xF4\x90\x80\x80"));  // past U+10FFFF
+    EXPECT_FALSE(vbs::isValidUtf8("abc\xE2\x82"));       // cut short at the end
+    EXPECT_FALSE(vbs::isValidUtf8("\x80"));              // a lone continuation byte
+    EXPECT_FALSE(vbs::isValidUtf8("\xC3 "));             // lead byte without continuation
+    EXPECT_TRUE(vbs::isValidUtf8("\xF4\x8F\xBF\xBF"));   // U+10FFFF itself
+    EXPECT_TRUE(vbs::isValidUtf8("\xEF\xBF\xBF"));
 }
 
 }  // namespace

@@ -17,10 +17,12 @@ WScript.Echo "FormatNumber grouping: " & FormatNumber(1234.5, 2, vbTrue, vbFalse
 WScript.Echo "FormatCurrency: " & FormatCurrency(1234.5) & " " & FormatCurrency(-1234.5) & " " & FormatCurrency(-1, 2, vbTrue, vbFalse) & " " & FormatCurrency(0.125) & " " & FormatCurrency(5, 0) & " " & FormatCurrency(CCur(12345.6789))
 WScript.Echo "FormatPercent: " & FormatPercent(0.5) & " " & FormatPercent(1) & " " & FormatPercent(-0.1234, 1) & " " & FormatPercent(0.25, 0)
 
+WScript.Echo "Documented: " & FormatNumber(1 / Cos(1.3), 4) & " " & FormatPercent(2 / 32) & " " & FormatCurrency(1000)
+
 d = #12/8/2026 1:05:09 PM#
 WScript.Echo "FormatDateTime: " & FormatDateTime(d) & " | " & FormatDateTime(d, vbLongDate) & " | " & FormatDateTime(d, vbShortDate) & " | " & FormatDateTime(d, vbLongTime) & " | " & FormatDateTime(d, vbShortTime)
 WScript.Echo "FormatDateTime midnight: " & FormatDateTime(#12/8/2026#, vbLongTime) & " | " & FormatDateTime(#12:07:00 AM#, vbShortTime) & " | " & FormatDateTime(#12/8/2026#)
-WScript.Echo "FormatDateTime old: " & FormatDateTime(#7/4/1776#, vbLongDate) & " | " & FormatDateTime(0, vbShortDate)
+WScript.Echo "FormatDateTime old: " & FormatDateTime(#7/4/1776#, vbLongDate) & " | " & FormatDateTime(0, vbShortDate) & " | " & FormatDateTime(#2/3/100#, vbShortDate) & " | " & FormatDateTime(#2/3/100#, vbLongDate)
 
 On Error Resume Next
 x = FormatNumber("abc") : Try "FormatNumber text"

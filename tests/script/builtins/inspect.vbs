@@ -4,6 +4,11 @@ Set dict = CreateObject("Scripting.Dictionary")
 WScript.Echo "TypeName: " & TypeName(Empty) & " " & TypeName(Null) & " " & TypeName(1) & " " & TypeName(100000) & " " & TypeName(1.5) & " " & TypeName(CSng(1)) & " " & TypeName(CCur(1)) & " " & TypeName(#1/1/2000#) & " " & TypeName("") & " " & TypeName(True) & " " & TypeName(CByte(1))
 WScript.Echo "TypeName objects: " & TypeName(nothingAtAll) & " " & TypeName(dict) & " " & TypeName(Array()) & " " & TypeName(Split("a"))
 WScript.Echo "VarType: " & VarType(Empty) & " " & VarType(Null) & " " & VarType(1) & " " & VarType(100000) & " " & VarType(1.5) & " " & VarType(CSng(1)) & " " & VarType(CCur(1)) & " " & VarType(#1/1/2000#) & " " & VarType("") & " " & VarType(nothingAtAll) & " " & VarType(True) & " " & VarType(CByte(1)) & " " & VarType(Array()) & " " & VarType(Split("a"))
+Set re = New RegExp
+re.Pattern = "b+"
+Set found = re.Execute("abbc")
+' An object answers its default property's VarType: a Match's Value is a String.
+WScript.Echo "VarType of objects: " & VarType(found(0)) & " " & VarType(dict) & " " & VarType(found)
 WScript.Echo "VarType constants: " & (VarType(1) = vbInteger) & " " & (VarType("") = vbString) & " " & (VarType(Array()) = vbArray + vbVariant)
 WScript.Echo "IsEmpty: " & IsEmpty(Empty) & " " & IsEmpty("") & " " & IsEmpty(undeclaredYet)
 WScript.Echo "IsNull: " & IsNull(Null) & " " & IsNull(Empty)

@@ -43,3 +43,6 @@ Err.Clear
 Erase dyn
 WScript.Echo UBound(dyn)
 WScript.Echo "erased dynamic:", Err.Number
+Err.Clear
+ReDim huge(2000000000)
+WScript.Echo "too big:", Err.Number, Err.Description

@@ -68,6 +68,24 @@ End Sub
 Scoped
 WScript.Echo "after scoped"
 
+' Temporaries die at once: every object made in the loop is gone when it ends.
+Class Tracked
+  Private Sub Class_Terminate()
+    gone = gone + 1
+  End Sub
+  Public Function Self()
+    Set Self = Me
+  End Function
+End Class
+Dim gone, k, t
+gone = 0
+For k = 1 To 1000
+  Set t = New Tracked
+  t.Self().Self
+  If New Tracked Is Nothing Then WScript.Echo "never"
+Next
+Set t = Nothing
+WScript.Echo "terminated:", gone
 Dim last
 Set last = New Account
 last.Owner = "at end"

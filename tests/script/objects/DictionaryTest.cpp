@@ -36,6 +36,19 @@ TEST_F(DictionaryTest, NumericSubtypesShareKeysButStringsDoNot) {
     EXPECT_EQ(errorOf([&] { call(d, u"Add", {Value::currency(10000), Value()}); }), errDuplicateKey);
 }
 
+TEST_F(DictionaryTest, EmptyMatchesBlankStringAndZero) {
+    Dictionary& dict = static_cast<Dictionary&>(*d.obj);
+    dict.add(Value(), Value(u"empty"));
+    EXPECT_EQ(errorOf([&] { dict.add(Value(u""), Value()); }), errDuplicateKey);
+    EXPECT_EQ(errorOf([&] { dict.add(Value::dbl(-0.0), Value()); }), errDuplicateKey);
+    dict.remove(Value());
+    dict.add(Value(u""), Value(u"blank"));
+    dict.add(Value::integer(0), Value(u"zero"));  // "" and 0 are different keys
+    EXPECT_EQ(dict.count(), 2u);
+    EXPECT_NE(dict.find(Value()), nullptr);
+    EXPECT_EQ(dict.find(Value::null()), nullptr);
+}
+
 TEST_F(DictionaryTest, TextModeFoldsNonAsciiLetters) {
     assign(d, u"CompareMode", {}, Value::lng(1));
     call(d, u"Add", {u"ÄRGER", Value::lng(1)});

@@ -69,6 +69,16 @@ Set d.Item("inner") = d2
 d("inner").Add "x", 1
 WScript.Echo d2.Count & " " & TypeName(d("inner"))
 
+' Empty matches both "" and 0, which stay apart from each other.
+Set d = CreateObject("Scripting.Dictionary")
+d.Add "", "blank"
+d.Add 0, "zero"
+WScript.Echo d.Count & " " & d.Exists(Empty) & " " & d.Exists(0.0)
+On Error Resume Next
+d.Add Empty, "nothing"
+WScript.Echo "Empty onto a blank key: " & Err.Number
+On Error GoTo 0
+
 ' Text mode: keys compare without regard to case.
 Set d = CreateObject("Scripting.Dictionary")
 WScript.Echo d.CompareMode

@@ -1,12 +1,11 @@
-' Files, folders and text streams, in a scratch folder under the temporary folder.
+' Files, folders and text streams, in a scratch folder of its own under the temporary folder.
 Option Explicit
 Dim fso, base, ts, f, folder, item, x
 
 Set fso = CreateObject("Scripting.FileSystemObject")
-base = fso.GetSpecialFolder(2).Path & "\tarvik-fso-files"
-If fso.FolderExists(base) Then fso.DeleteFolder base
+base = fso.GetSpecialFolder(2).Path & "\tarvik-" & fso.GetBaseName(fso.GetTempName)
 Set folder = fso.CreateFolder(base)
-WScript.Echo TypeName(folder) & " " & folder.Name
+WScript.Echo TypeName(folder) & " " & (folder.Name = fso.GetFileName(base))
 
 Set ts = fso.CreateTextFile(base & "\notes.txt", True)
 WScript.Echo TypeName(ts)
@@ -51,7 +50,7 @@ ts.Close
 
 Set f = fso.GetFile(base & "\notes.txt")
 WScript.Echo TypeName(f) & " " & f.Name & " " & f.Size & " " & TypeName(f.DateLastModified)
-WScript.Echo f.ParentFolder.Name & " " & (f.Path = fso.GetAbsolutePathName(fso.BuildPath(base, "notes.txt")))
+WScript.Echo (f.ParentFolder.Name = folder.Name) & " " & (f.Path = fso.GetAbsolutePathName(fso.BuildPath(base, "notes.txt")))
 Set ts = f.OpenAsTextStream(1)
 ts.SkipLine
 WScript.Echo ts.ReadLine
@@ -112,7 +111,7 @@ For Each item In folder.Files
     WScript.Echo "file " & item.Name
 Next
 For Each item In folder.SubFolders
-    WScript.Echo "folder " & item.Name & " " & item.ParentFolder.Name
+    WScript.Echo "folder " & item.Name & " " & (item.ParentFolder.Path = folder.Path)
 Next
 WScript.Echo folder.Files("NOTES.TXT").Name & " " & folder.SubFolders.Item("Sub").Name
 

@@ -1,0 +1,50 @@
+' Private members, indexed properties, array fields, class constants and Exit Property.
+Class Grid
+  Private Const Size = 3
+  Private cells(2)
+  Private log
+  Public Tags()
+
+  Private Function Check(i)
+    Check = (i >= 0 And i < Size)
+  End Function
+
+  Public Property Let Cell(i, v)
+    If Not Check(i) Then Exit Property
+    cells(i) = v
+  End Property
+  Public Property Get Cell(i)
+    Cell = cells(i)
+  End Property
+
+  Public Sub Tag(t)
+    ReDim Preserve Tags(UBound(Tags) + 1)
+    Tags(UBound(Tags)) = t
+  End Sub
+
+  Private Sub Class_Initialize
+    ReDim Tags(-1)
+  End Sub
+
+  Public Function Describe()
+    Describe = Join(cells, ",") & " tags=" & Join(Tags, "+") & " size=" & Size
+  End Function
+End Class
+
+Dim g
+Set g = New Grid
+g.Cell(0) = "a"
+g.Cell(2) = "c"
+g.Cell(7) = "ignored"
+g.Tag "x"
+g.Tag "y"
+WScript.Echo g.Describe(), g.Cell(2), UBound(g.Tags), g.Tags(1)
+On Error Resume Next
+WScript.Echo g.Check(1)
+WScript.Echo "private method:", Err.Number
+Err.Clear
+WScript.Echo g.log
+WScript.Echo "private field:", Err.Number
+Err.Clear
+g.Cell(1, 2) = "x"
+WScript.Echo "wrong arguments:", Err.Number
