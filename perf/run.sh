@@ -2,22 +2,23 @@
 # Runs the engine benchmark suite (../shared/perf) with our runner and Lua 5.4 side by side, then
 # prints each benchmark's time ratio, their geometric mean, and the regexp benchmark against a
 # C++ program doing the same matching with PCRE2 directly.
-# Usage: perf/run.sh [REPS] [RUNS]   (defaults 20 and 3)
+# Usage: perf/run.sh [REPS] [RUNS]   (defaults 20 and 3); BUILD_DIR picks the build (default build/).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 suite="${PERF_SUITE:-$root/../shared/perf}"
 reps="${1:-20}"
 runs="${2:-3}"
+build="${BUILD_DIR:-$root/build}"
 command -v lua5.4 > /dev/null || { echo "lua5.4 is needed: apt-get install lua5.4" >&2; exit 2; }
-cmake --build "$root/build" --target tarvik-vbs regexp-pcre2 > /dev/null
+cmake --build "$build" --target tarvik-vbs regexp-pcre2 > /dev/null
 
 tsv=$(mktemp)
 trap 'rm -f "$tsv"' EXIT
-"$suite/run-perf.sh" -v "$root/build/bin/tarvik-vbs" -r "$reps" -n "$runs" > "$tsv" || true
+"$suite/run-perf.sh" -v "$build/bin/tarvik-vbs" -r "$reps" -n "$runs" > "$tsv" || true
 cat "$tsv"
 
 # The PCRE2 floor: median per-repetition time over the same number of runs.
-floor=$(for _ in $(seq "$runs"); do "$root/build/bin/regexp-pcre2" "$reps" | sed -n 's/^elapsed: //p'; done |
+floor=$(for _ in $(seq "$runs"); do "$build/bin/regexp-pcre2" "$reps" | sed -n 's/^elapsed: //p'; done |
         sort -g | awk -v r="$reps" '{ v[NR] = $1 } END { printf "%.5f", v[int((NR + 1) / 2)] / r }')
 
 echo

@@ -76,8 +76,8 @@ struct Stmt {
 using StmtPtr = std::unique_ptr<Stmt>;
 using Block = std::vector<StmtPtr>;
 
-// target = value, or Set target = value. target is a Name, Member or Call (array element, indexed
-// property, or the Mid statement: Mid(s, start[, length]) = text).
+// target = value, or Set target = value. target is a Name, Member or Call (array element or indexed
+// property; VBScript has no Mid statement, so "Mid(s, 1) = t" fails at run time as on Windows).
 struct Assign : Stmt {
     ExprPtr target, value;
     bool isSet = false;

@@ -30,15 +30,18 @@ enum class Op : uint8_t {
     LoadName, StoreName, RefName,       // p: NameSite; a: implicit local slot or -1
     LoadMe,
     Add, Sub, Mul, Div, IntDiv, Mod, Pow, Concat, Neg, Not, And, Or, Xor, Eqv, Imp,
+    AddConst, SubConst, MulConst, IntDivConst, ModConst, ConcatConst,  // the right operand is consts[a]
+    AddLocalConst,                      // locals[a] = locals[a] + consts[b]
     Append,                             // [ref, text] -> [ref]: s = s & text in place
     Eq, Ne, Lt, Gt, Le, Ge,             // flags: ops::CompareFlags
     Is,
     Jump, JumpFalse, JumpTrue,          // a: target
     JumpCompare,  // [lhs, rhs] a: target; argc: Eq..Ge as 0..5, | kJumpIfTrue; flags: CompareFlags
+    JumpCompareConst,  // the same with [lhs] and consts[b] on the right
     CallProc,     // p: Proc, argc
     CallMethod,   // p: Proc of Me's class, argc
     CallBuiltin,  // p: Builtin, argc
-    CallName,     // [place, args...] p: NameSite, argc; a: 1 under Option Explicit
+    CallName,     // [place, args...] p: NameSite, argc; a: implicit local or -1; flags 1: Option Explicit
     Index,        // [container, args...] -> element or default member
     RefIndex,     // [ref, args...] -> reference to the element
     StoreIndex,   // [ref, args..., value]
@@ -48,7 +51,6 @@ enum class Op : uint8_t {
     DimArray,     // [ref, bounds...]
     ReDim,        // [ref, bounds...], flags 1: Preserve
     Erase,        // [ref]
-    MidAssign,    // [ref, start, length or missing, text]
     ForInit,      // [ref, from, to, step]; a: hidden slots, b: exit
     ForNext,      // a: hidden slots, b: loop start
     ForEachInit,  // [ref, collection]; a: hidden slots, b: exit
@@ -59,7 +61,7 @@ enum class Op : uint8_t {
     Eval,         // [text] flags: 0 Eval, 1 Execute, 2 ExecuteGlobal
     GetRef,       // [name]
     Raise,        // a: error number
-    Return,
+    Return,       // the last: the dispatch table is sized by it
 };
 
 constexpr int kJumpIfTrue = 8;
@@ -81,6 +83,7 @@ struct NameSite {
     std::u16string key;   // folded
     int global = -1;
     size_t missedAt = SIZE_MAX;  // globals count when the last look-up failed: retry only after growth
+    bool createGlobal = false;   // script level without Option Explicit: first use creates it
     Proc* proc = nullptr;
     ClassInfo* cls = nullptr;
 };
@@ -109,7 +112,8 @@ struct Proc {
     ast::ProcKind kind = ast::ProcKind::Sub;
     bool isPublic = true;
     int nparams = 0;
-    std::vector<bool> byVal;
+    std::vector<uint8_t> byVal;
+    bool anyByVal = false;  // lets calls skip the parameter scan
     int nlocals = 0;   // parameters, variables, the return value and hidden loop slots
     int retSlot = -1;
     int maxStack = 0;  // operand slots above the locals

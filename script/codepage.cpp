@@ -63,9 +63,13 @@ std::u16string decodeUtf16(std::string_view bytes, bool bigEndian) {
 }
 
 std::u16string decodeFileText(std::string_view bytes) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) return utf8ToUtf16(bytes.substr(3));
     if (bytes.starts_with("\xFF\xFE")) return decodeUtf16(bytes.substr(2), false);
     if (bytes.starts_with("\xFE\xFF")) return decodeUtf16(bytes.substr(2), true);
+    return decodeAnsiText(bytes);
+}
+
+std::u16string decodeAnsiText(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
     if (isValidUtf8(bytes)) return utf8ToUtf16(bytes);
     std::u16string out(bytes.size(), u'\0');
     for (size_t i = 0; i < bytes.size(); ++i) out[i] = fromWindows1252(static_cast<unsigned char>(bytes[i]));

@@ -13,8 +13,12 @@ unsigned char toWindows1252(char16_t c);
 bool isValidUtf8(std::string_view bytes);
 std::u16string decodeUtf16(std::string_view bytes, bool bigEndian);
 
-// A text file's bytes: a byte-order mark decides (UTF-8, UTF-16LE, UTF-16BE); without one, UTF-8
-// when the bytes are valid UTF-8, else Windows-1252.
+// 8-bit text: UTF-8 when the bytes are valid UTF-8 (a UTF-8 byte-order mark dropped), else
+// Windows-1252. This is how a script's text streams read files without a format, so a UTF-16 file
+// reads byte for byte, as on Windows.
+std::u16string decodeAnsiText(std::string_view bytes);
+// A file the program reads whole (a script, the settings): a UTF-16 byte-order mark decides, else
+// as decodeAnsiText.
 std::u16string decodeFileText(std::string_view bytes);
 
 }  // namespace vbs

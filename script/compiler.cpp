@@ -84,7 +84,9 @@ private:
     bool inProc_ = false;
     const Procedure* procDecl_ = nullptr;
     std::unordered_map<std::u16string, Value> localConsts_;
+    std::unordered_map<std::u16string, int> implicitSlots_;  // undeclared names of this procedure
     int depth_ = 0;
+    int label_ = 0;  // the last position a jump lands on
     struct Loop {
         bool isFor;
         std::vector<int> exits;
@@ -179,10 +181,7 @@ private:
 
     void declareLocal(const std::u16string& name, Pos pos) {
         std::u16string key = foldName(name);
-        if (p_->localNames.count(key)) {
-            // A function's own name is its return value, not a redeclaration target.
-            compileError(errNameRedefined, pos);
-        }
+        if (p_->localNames.count(key)) compileError(errNameRedefined, pos);
         p_->localNames[key] = p_->nlocals++;
     }
 
@@ -192,7 +191,10 @@ private:
         proc->kind = d.procKind;
         proc->isPublic = d.visibility != Visibility::Private;
         proc->nparams = static_cast<int>(d.params.size());
-        for (auto& prm : d.params) proc->byVal.push_back(prm.byVal);
+        for (auto& prm : d.params) {
+            proc->byVal.push_back(prm.byVal);
+            proc->anyByVal |= prm.byVal;
+        }
         proc->cls = cls;
         proc->source = source_;
         return proc;
@@ -387,17 +389,6 @@ private:
         return r;
     }
 
-    // An undeclared name: script level creates the variable (without Option Explicit); procedures
-    // look it up at run time and fall back to an implicit local.
-    Resolved resolveVariable(const std::u16string& name, Pos pos) {
-        Resolved r = resolve(name);
-        if (r.kind == Kind::Dynamic && !explicit_ && !inProc_ && mode_ == UnitMode::Global) {
-            declareGlobal(name, pos, false);
-            return resolve(name);
-        }
-        return r;
-    }
-
     bool isOwnName(const std::u16string& name) const {
         return procDecl_ && (procDecl_->procKind == ProcKind::Function || procDecl_->procKind == ProcKind::PropertyGet) &&
                foldName(name) == foldName(procDecl_->name);
@@ -420,7 +411,45 @@ private:
         return pc() - 1;
     }
 
-    void patch(int at) { p_->code[at].a = pc(); }
+    // x = x + constant on a local becomes one instruction.
+    void storeLocal(int slot, uint8_t set) {
+        auto& code = p_->code;
+        size_t n = code.size();
+        if (!set && n >= 2 && pc() - 2 > label_ && code[n - 1].op == vbs::Op::AddConst &&
+            code[n - 2].op == vbs::Op::LoadLocal && code[n - 2].a == slot) {
+            int k = code[n - 1].a;
+            code.resize(n - 2);
+            depth_ -= 1;
+            int at = emit(vbs::Op::AddLocalConst, 0, slot);
+            p_->code[at].b = k;
+            return;
+        }
+        emit(vbs::Op::StoreLocal, -1, slot, 0, set);
+    }
+
+    // The current position as a jump target.
+    int here() {
+        label_ = pc();
+        return label_;
+    }
+
+    void patch(int at) { p_->code[at].a = here(); }
+
+    // Whether the last instruction pushed a constant that the next may take as its operand (never
+    // when a jump lands between them).
+    bool lastIsConstant() const { return pc() > label_ && p_->code.back().op == vbs::Op::PushConst; }
+
+    static vbs::Op withConstant(ast::Op op) {
+        switch (op) {
+            case ast::Op::Add: return vbs::Op::AddConst;
+            case ast::Op::Sub: return vbs::Op::SubConst;
+            case ast::Op::Mul: return vbs::Op::MulConst;
+            case ast::Op::IntDiv: return vbs::Op::IntDivConst;
+            case ast::Op::Mod: return vbs::Op::ModConst;
+            case ast::Op::Concat: return vbs::Op::ConcatConst;
+            default: return vbs::Op::Pop;  // none
+        }
+    }
 
     int hidden() { return p_->nlocals++; }
 
@@ -444,15 +473,21 @@ private:
         return p_->members.back().get();
     }
 
+    // An undeclared variable. At script level (without Option Explicit) it comes into being when
+    // a statement using it runs; in a procedure it is a global existing by then, or a local.
+    NameSite* variableSite(const std::u16string& name) {
+        NameSite* site = nameSite(name);
+        site->createGlobal = !explicit_ && !inProc_ && mode_ == UnitMode::Global;
+        return site;
+    }
+
     int implicitLocal(const std::u16string& name) {
         if (explicit_ || !inProc_) return -1;
-        std::u16string key = foldName(name);
-        auto it = p_->localNames.find(key);
-        if (it != p_->localNames.end()) return it->second;
-        // Found neither now nor (maybe) at run time: the procedure's own variable.
-        int slot = p_->nlocals++;
-        p_->localNames[key] = slot;
-        return slot;
+        // Found neither now nor (maybe) at run time: the procedure's own variable. Kept apart from
+        // the declared locals so that every use still looks for a global first.
+        auto [it, added] = implicitSlots_.try_emplace(foldName(name), p_->nlocals);
+        if (added) ++p_->nlocals;
+        return it->second;
     }
 
     void mark(int start, Pos pos) { p_->stmts.push_back({start, pc(), pos}); }
@@ -469,10 +504,10 @@ private:
             case Kind::Proc: emit(vbs::Op::CallProc, 1, 0, 0, 0, r.proc); break;
             case Kind::Method: emit(vbs::Op::CallMethod, 1, 0, 0, 0, r.proc); break;
             case Kind::Property: accessor(r.member->get, {}, nullptr); break;
-            case Kind::Builtin: builtinCall(r.builtin, {}, e.pos); break;
+            case Kind::Builtin: builtinCall(r.builtin, {}); break;
             case Kind::Dynamic: {
                 int slot = implicitLocal(e.name);
-                emit(vbs::Op::LoadName, 1, slot, 0, 0, nameSite(e.name));
+                emit(vbs::Op::LoadName, 1, slot, 0, 0, variableSite(e.name));
                 break;
             }
         }
@@ -484,7 +519,7 @@ private:
             case Kind::Outer: emit(vbs::Op::RefOuter, 1, r.slot); break;
             case Kind::Field: emit(vbs::Op::RefField, 1, r.slot); break;
             case Kind::Global: emit(vbs::Op::RefGlobal, 1, r.slot, 0, 0, &vm_.globals[r.slot]); break;
-            case Kind::Dynamic: emit(vbs::Op::RefName, 1, implicitLocal(e.name), 0, 0, nameSite(e.name)); break;
+            case Kind::Dynamic: emit(vbs::Op::RefName, 1, implicitLocal(e.name), 0, 0, variableSite(e.name)); break;
             default: emit(vbs::Op::Raise, 1, errIllegalAssignment); break;
         }
     }
@@ -497,7 +532,7 @@ private:
             r.slot = p_->retSlot;
             return r;
         }
-        return resolveVariable(e.name, e.pos);
+        return resolve(e.name);
     }
 
     void expr(const Expr& e) {
@@ -510,13 +545,13 @@ private:
             case ExprKind::Literal: constant(e.literal); break;
             case ExprKind::Name:
                 if (isOwnName(e.name)) emit(vbs::Op::LoadLocal, 1, p_->retSlot);
-                else load(resolveVariable(e.name, e.pos), e);
+                else load(resolve(e.name), e);
                 break;
             case ExprKind::Member:
                 object(e);
                 emit(vbs::Op::Member, 0, 0, 0, static_cast<uint8_t>(Invoke::Get), memberSite(e.name));
                 break;
-            case ExprKind::Call: call(e, Invoke::Get); break;
+            case ExprKind::Call: call(*e.object, e.args, Invoke::Get); break;
             case ExprKind::Paren: expr(*e.object); break;
             case ExprKind::Unary:
                 expr(*e.object);
@@ -559,6 +594,12 @@ private:
         };
         expr(*e.object);
         expr(*e.rhs);
+        if (vbs::Op k = withConstant(e.op); k != vbs::Op::Pop && lastIsConstant()) {
+            int c = p_->code.back().a;
+            p_->code.pop_back();
+            emit(k, -1, c);
+            return;
+        }
         for (auto& m : kMap)
             if (m.from == e.op) {
                 bool comparison = m.to >= vbs::Op::Eq && m.to <= vbs::Op::Ge;
@@ -577,7 +618,7 @@ private:
             const Expr& a = *args[i];
             bool byRef = callee ? (i < callee->byVal.size() && !callee->byVal[i]) : true;
             if (byRef && a.kind == ExprKind::Name && !isOwnName(a.name)) {
-                Resolved r = resolveVariable(a.name, a.pos);
+                Resolved r = resolve(a.name);
                 if (isVariable(r.kind) || r.kind == Kind::Dynamic) {
                     ref(r, a);
                     continue;
@@ -599,7 +640,7 @@ private:
         return pins;
     }
 
-    void builtinCall(const Builtin* b, const std::vector<ExprPtr>& args, Pos) {
+    void builtinCall(const Builtin* b, const std::vector<ExprPtr>& args) {
         int n = static_cast<int>(args.size());
         if (n < b->minArgs || (b->maxArgs >= 0 && n > b->maxArgs)) {
             for (auto& a : args) expr(*a);
@@ -615,9 +656,7 @@ private:
     }
 
     // callee(args) in a value context (kind Get) or as a statement (kind Call). Pushes one value.
-    void call(const Expr& e, Invoke kind) {
-        const Expr& callee = *e.object;
-        const auto& args = e.args;
+    void call(const Expr& callee, const std::vector<ExprPtr>& args, Invoke kind) {
         int n = static_cast<int>(args.size());
         if (callee.kind == ExprKind::Member) {
             object(callee);
@@ -631,12 +670,11 @@ private:
             emit(vbs::Op::Index, -n, 0, n);
             return;
         }
-        if (isOwnName(callee.name) && p_->retSlot >= 0 && !cls_) {
-            Proc* self = vm_.procs.count(foldName(callee.name)) ? vm_.procs[foldName(callee.name)] : nullptr;
-            if (self) {
-                unpinAfter(callArgs(self, args), [&] { emit(vbs::Op::CallProc, 1 - n, 0, n, 0, self); });
-                return;
-            }
+        if (isOwnName(callee.name)) {  // with parentheses the function's own name recurses
+            int pins = callArgs(p_, args);
+            emit(cls_ ? vbs::Op::CallMethod : vbs::Op::CallProc, 1 - n, 0, n, 0, p_);
+            unpin(pins);
+            return;
         }
         Resolved r = resolve(callee.name);
         if (r.kind == Kind::Builtin || r.kind == Kind::Dynamic) {
@@ -650,21 +688,24 @@ private:
         }
         switch (r.kind) {
             case Kind::Proc:
-                unpinAfter(callArgs(r.proc, args), [&] { emit(vbs::Op::CallProc, 1 - n, 0, n, 0, r.proc); });
+            case Kind::Method: {
+                int pins = callArgs(r.proc, args);
+                emit(r.kind == Kind::Proc ? vbs::Op::CallProc : vbs::Op::CallMethod, 1 - n, 0, n, 0, r.proc);
+                unpin(pins);
                 break;
-            case Kind::Method:
-                unpinAfter(callArgs(r.proc, args), [&] { emit(vbs::Op::CallMethod, 1 - n, 0, n, 0, r.proc); });
-                break;
+            }
             case Kind::Property: accessor(r.member->get, args, nullptr); break;
-            case Kind::Builtin: builtinCall(r.builtin, args, e.pos); break;
+            case Kind::Builtin: builtinCall(r.builtin, args); break;
             case Kind::Dynamic:
                 constant(Value());  // the result's place
                 callArgs(nullptr, args);
-                emit(vbs::Op::CallName, -n, explicit_ ? 1 : 0, n, static_cast<uint8_t>(kind),
+                emit(vbs::Op::CallName, -n, implicitLocal(callee.name), n, explicit_ ? 1 : 0,
                      nameSite(callee.name));
                 break;
             default:
-                load(r, callee);
+                // A variable is indexed through a reference: no copy of the array is taken.
+                if (isVariable(r.kind)) ref(r, callee);
+                else load(r, callee);
                 for (auto& a : args) expr(*a);
                 emit(vbs::Op::Index, -n, 0, n);
                 break;
@@ -684,12 +725,6 @@ private:
         int pins = callArgs(proc, args);
         if (value) (*value)();
         emit(vbs::Op::CallMethod, 1 - n, 0, n, 0, proc);
-        unpin(pins);
-    }
-
-    template <class F>
-    void unpinAfter(int pins, F emitCall) {
-        emitCall();
         unpin(pins);
     }
 
@@ -800,12 +835,12 @@ private:
             }
             value();
             switch (r.kind) {
-                case Kind::Local: emit(vbs::Op::StoreLocal, -1, r.slot, 0, set); break;
+                case Kind::Local: storeLocal(r.slot, set); break;
                 case Kind::Outer: emit(vbs::Op::StoreOuter, -1, r.slot, 0, set); break;
                 case Kind::Field: emit(vbs::Op::StoreField, -1, r.slot, 0, set); break;
                 case Kind::Global: emit(vbs::Op::StoreGlobal, -1, r.slot, 0, set, &vm_.globals[r.slot]); break;
                 case Kind::Dynamic:
-                    emit(vbs::Op::StoreName, -1, implicitLocal(t.name), 0, set, nameSite(t.name));
+                    emit(vbs::Op::StoreName, -1, implicitLocal(t.name), 0, set, variableSite(t.name));
                     break;
                 default:
                     emit(vbs::Op::Pop, -1);
@@ -841,49 +876,16 @@ private:
             return;
         }
         if (callee.kind != ExprKind::Name) compileError(errSyntax, t.pos);
-        Resolved r = target(callee);
-        if (r.kind == Kind::Builtin && foldName(callee.name) == u"mid") {
-            midStatement(t, value);
-            return;
-        }
-        ref(r, callee);
+        ref(target(callee), callee);
         for (auto& x : t.args) expr(*x);
         value();
         emit(vbs::Op::StoreIndex, -n - 2, 0, n, set);
     }
 
-    // Mid(s, start[, length]) = text replaces characters of the variable s in place.
-    void midStatement(const Expr& t, const std::function<void()>& value) {
-        if (t.args.size() < 2 || t.args.size() > 3 || t.args[0]->kind != ExprKind::Name)
-            compileError(errSyntax, t.pos);
-        ref(target(*t.args[0]), *t.args[0]);
-        expr(*t.args[1]);
-        if (t.args.size() == 3) expr(*t.args[2]);
-        else emit(vbs::Op::PushMissing, 1);
-        value();
-        emit(vbs::Op::MidAssign, -4);
-    }
-
     void callStatement(const CallStmt& c) {
         const Expr& t = *c.target;
-        // Reuse the expression path: build the call shape the expression compiler expects.
-        if (t.kind == ExprKind::Name || t.kind == ExprKind::Member) {
-            Expr shape(ExprKind::Call, t.pos);
-            // The callee is borrowed: released before shape dies so the tree keeps ownership.
-            shape.object.reset(const_cast<Expr*>(&t));
-            shape.args.reserve(c.args.size());
-            for (auto& a : c.args) shape.args.emplace_back(const_cast<Expr*>(a.get()));
-            struct Release {
-                Expr& e;
-                ~Release() {
-                    (void)e.object.release();
-                    for (auto& a : e.args) (void)a.release();
-                }
-            } release{shape};
-            call(shape, Invoke::Call);
-        } else {
-            expr(t);
-        }
+        if (t.kind == ExprKind::Name || t.kind == ExprKind::Member) call(t, c.args, Invoke::Call);
+        else expr(t);
         emit(vbs::Op::Pop, -1);
     }
 
@@ -914,9 +916,17 @@ private:
         if (c.kind == ExprKind::Binary && c.op >= ast::Op::Eq && c.op <= ast::Op::Ge && !tryFold(c, folded)) {
             expr(*c.object);
             expr(*c.rhs);
-            int kind = static_cast<int>(c.op) - static_cast<int>(ast::Op::Eq);
-            patches.push_back(emit(vbs::Op::JumpCompare, -2, 0, kind | (jumpIf ? kJumpIfTrue : 0),
-                                   static_cast<uint8_t>(compareFlags(c))));
+            int kind = (static_cast<int>(c.op) - static_cast<int>(ast::Op::Eq)) | (jumpIf ? kJumpIfTrue : 0);
+            auto flags = static_cast<uint8_t>(compareFlags(c));
+            if (lastIsConstant()) {
+                int k = p_->code.back().a;
+                p_->code.pop_back();
+                int at = emit(vbs::Op::JumpCompareConst, -2, 0, kind, flags);
+                p_->code[at].b = k;
+                patches.push_back(at);
+            } else {
+                patches.push_back(emit(vbs::Op::JumpCompare, -2, 0, kind, flags));
+            }
             return;
         }
         expr(c);
@@ -967,52 +977,52 @@ private:
     }
 
     void forStatement(const For& f) {
-        int start = pc();
-        int slots = hidden();
-        hidden();
-        hidden();
-        ref(target(*f.var), *f.var);
-        expr(*f.from);
-        expr(*f.to);
-        if (f.step) expr(*f.step);
-        else constant(Value::integer(1));
-        int init = emit(vbs::Op::ForInit, -4, slots);
-        mark(start, f.pos);
-        int body = pc();
-        loops_.push_back({true, {}});
-        block(f.body);
-        int next = emit(vbs::Op::ForNext, 0, slots);
-        p_->code[next].b = body;
-        mark(next, f.pos);
-        p_->code[init].b = pc();
-        for (int e : loops_.back().exits) patch(e);
-        loops_.pop_back();
+        loop(f, *f.var, f.body, vbs::Op::ForInit, vbs::Op::ForNext, [&] {
+            expr(*f.from);
+            expr(*f.to);
+            if (f.step) expr(*f.step);
+            else constant(Value::integer(1));
+            return 3;
+        });
     }
 
     void forEach(const ForEach& f) {
+        loop(f, *f.var, f.body, vbs::Op::ForEachInit, vbs::Op::ForEachNext, [&] {
+            expr(*f.collection);
+            return 1;
+        });
+    }
+
+    // For and For Each: the header fills three hidden slots (the variable's reference first), the
+    // step instruction jumps back to the body. An error in the header skips the whole loop.
+    void loop(const Stmt& s, const Expr& var, const Block& body, vbs::Op init, vbs::Op step,
+              const std::function<int()>& operands) {
         int start = pc();
         int slots = hidden();
         hidden();
         hidden();
-        ref(target(*f.var), *f.var);
-        expr(*f.collection);
-        int init = emit(vbs::Op::ForEachInit, -2, slots);
-        mark(start, f.pos);
-        int body = pc();
+        ref(target(var), var);
+        int n = operands();
+        int head = emit(init, -n - 1, slots);
+        size_t header = p_->stmts.size();
+        mark(start, s.pos);
+        int top = here();
         loops_.push_back({true, {}});
-        block(f.body);
-        int next = emit(vbs::Op::ForEachNext, 0, slots);
-        p_->code[next].b = body;
-        mark(next, f.pos);
-        p_->code[init].b = pc();
+        block(body);
+        int next = emit(step, 0, slots);
+        p_->code[next].b = top;
+        mark(next, s.pos);
+        int exit = here();
+        p_->code[head].b = exit;
+        p_->stmts[header].resume = exit;
         for (int e : loops_.back().exits) patch(e);
         loops_.pop_back();
-        emit(vbs::Op::ClearLocal, 0, slots + 1);  // let go of the array snapshot or enumerator
+        emit(vbs::Op::ClearLocal, 0, slots + 1);  // let go of an array snapshot or enumerator
     }
 
     void doLoop(const Do& d) {
         std::vector<int> exits;
-        int top = pc();
+        int top = here();
         if (d.preKind != LoopCond::None) {
             condition(*d.preCond, d.preKind == LoopCond::Until, exits);
             mark(top, d.preCond->pos);
@@ -1034,7 +1044,7 @@ private:
 
     void whileLoop(const While& w) {
         std::vector<int> exits;
-        int top = pc();
+        int top = here();
         condition(*w.cond, false, exits);
         mark(top, w.cond->pos);
         loops_.push_back({false, {}});
@@ -1086,6 +1096,7 @@ private:
         inProc_ = true;
         procDecl_ = &d;
         localConsts_.clear();
+        implicitSlots_.clear();
         depth_ = 0;
         for (auto& prm : d.params) declareLocal(prm.name, prm.pos);
         if (d.procKind == ProcKind::Function || d.procKind == ProcKind::PropertyGet) {

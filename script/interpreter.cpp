@@ -1,10 +1,11 @@
 // The dispatch loop. Integer, Long and Double arithmetic and comparisons run inline; everything
 // else goes to vbs::ops. Errors are C++ exceptions caught once per frame, where On Error Resume
 // Next continues after the failing statement.
+#include <new>
+
 #include "script/array_ops.h"
 #include "script/convert.h"
 #include "script/err_object.h"
-#include "script/mid_statement.h"
 #include "script/objects/factory.h"
 #include "script/operators.h"
 #include "script/script_class.h"
@@ -14,24 +15,78 @@
 namespace vbs {
 
 void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
-    Instr* const code = p->code.data();
-    const Value* const consts = p->consts.data();
-    Value* const base = locals + p->nlocals;
-    Value* const frameTop = base + p->maxStack;
+    // The running frame. Calls from script to script switch these in place (the caller's are kept
+    // in frames_), so script recursion never deepens the C++ stack.
+    Instr* code = p->code.data();
+    const Value* consts = p->consts.data();
+    Value* base = locals + p->nlocals;
+    Value* frameTop = base + p->maxStack;
     Instr* ip = code;
     Value* sp = base;
     bool resumeNext = false;
-    const size_t pinMark = pins_.size();
+    size_t pinMark = pins_.size();
+    const size_t entryDepth = frameCount_;
+
+    // The helpers below are forced inline: a helper that is called keeps ip and sp in memory.
+#define INLINE __attribute__((always_inline))
+    auto activate = [&](Proc* callee, Value* frame, ScriptObject* self, Value* scope) INLINE {
+        p = callee;
+        code = p->code.data();
+        consts = p->consts.data();
+        locals = frame;
+        base = locals + p->nlocals;
+        frameTop = base + p->maxStack;
+        me = self;
+        outer = scope;
+        sp_ = frameTop;
+    };
+    // Calls callee with its argc arguments at args; its value will go to ret.
+    auto enter = [&](Proc* callee, Value* args, int argc, ScriptObject* self, Value* ret) INLINE {
+        Value* top = args + callee->nlocals + callee->maxStack;
+        char probe;
+        if (argc != callee->nparams) raise(errWrongArgCount);
+        if (top >= stackEnd_ || depth_ >= kMaxDepth || &probe < stackFloor_) raise(errOutOfStack);
+        if (top > stackHigh_) stackHigh_ = top;
+        if (--ticks_ <= 0) checkClock();
+        if (callee->anyByVal)
+            for (int i = 0; i < argc; ++i)
+                if (args[i].type == Type::Ref && callee->byVal[i]) {
+                    Value* target = args[i].ref;
+                    args[i].type = Type::Empty;
+                    copyInto(&args[i], *target);
+                }
+        clearRange(args + argc, args + callee->nlocals);
+        frames_[frameCount_++] = {p, ip, locals, ret, me, outer, pinMark, resumeNext};
+        ++depth_;
+        activate(callee, args, self, nullptr);
+        ip = code;
+        sp = base;
+        pinMark = pins_.size();
+        resumeNext = false;
+    };
+    // Back to the caller frame, with the callee's locals gone (its operand stack is empty by
+    // then). Answers where the callee's value goes.
+    auto leave = [&]() INLINE -> Value* {
+        clearRange(locals, base);
+        --depth_;
+        const CallerFrame& f = frames_[--frameCount_];
+        activate(f.p, f.locals, f.me, f.outer);
+        ip = f.ip;
+        pinMark = f.pinMark;
+        resumeNext = f.resumeNext;
+        sp = f.ret + 1;
+        return f.ret;
+    };
 
     auto global = [this](int i) -> Value& { return globals[static_cast<size_t>(i)]; };
-    auto pushRef = [&](Value& v) { *sp++ = Value::reference(v.type == Type::Ref ? v.ref : &v); };
+    auto pushRef = [&](Value& v) INLINE { *sp++ = Value::reference(v.type == Type::Ref ? v.ref : &v); };
     auto store = [](Value& dst, Value* src, bool set) {
         if (!set && src->type == Type::Object) letValue(*src);
         moveInto(dst.deref(), src);
     };
     // A name compiled without a declaration: now a global (the instruction is rewritten to reach
     // it directly), the procedure's implicit local, or nothing yet (nullptr).
-    auto named = [&](Instr& I) -> Value* {
+    auto named = [&](Instr& I) INLINE -> Value* {
         auto* site = static_cast<NameSite*>(I.p);
         if (site->missedAt != globals.size()) {
             auto it = globalIndex.find(site->key);
@@ -45,15 +100,32 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
         }
         return I.a >= 0 ? &locals[I.a] : nullptr;
     };
-    auto mustName = [&](Instr& I) -> Value& {
-        Value* v = named(I);
-        if (!v) raiseNamed(errVariableUndefined, static_cast<NameSite*>(I.p)->name);
-        return *v;
+    // The same, creating a script-level variable on its first use where that is allowed.
+    auto mustName = [&](Instr& I) INLINE -> Value& {
+        if (Value* v = named(I)) return *v;
+        auto* site = static_cast<NameSite*>(I.p);
+        if (!site->createGlobal) raiseNamed(errVariableUndefined, site->name);
+        addGlobal(site->name);
+        return *named(I);
     };
 
     // Threaded dispatch: each instruction jumps straight to the next one's code. NEXT stands
     // outside every block with locals: a computed goto skips their destructors.
-    static const void* const kLabels[] = {&&L_PushConst, &&L_PushMissing, &&L_Pop, &&L_LoadLocal, &&L_StoreLocal, &&L_RefLocal, &&L_LoadGlobal, &&L_StoreGlobal, &&L_RefGlobal, &&L_LoadField, &&L_StoreField, &&L_RefField, &&L_LoadOuter, &&L_StoreOuter, &&L_RefOuter, &&L_LoadName, &&L_StoreName, &&L_RefName, &&L_LoadMe, &&L_Add, &&L_Sub, &&L_Mul, &&L_Div, &&L_IntDiv, &&L_Mod, &&L_Pow, &&L_Concat, &&L_Neg, &&L_Not, &&L_And, &&L_Or, &&L_Xor, &&L_Eqv, &&L_Imp, &&L_Append, &&L_Eq, &&L_Ne, &&L_Lt, &&L_Gt, &&L_Le, &&L_Ge, &&L_Is, &&L_Jump, &&L_JumpFalse, &&L_JumpTrue, &&L_JumpCompare, &&L_CallProc, &&L_CallMethod, &&L_CallBuiltin, &&L_CallName, &&L_Index, &&L_RefIndex, &&L_StoreIndex, &&L_Member, &&L_New, &&L_CheckObject, &&L_DimArray, &&L_ReDim, &&L_Erase, &&L_MidAssign, &&L_ForInit, &&L_ForNext, &&L_ForEachInit, &&L_ForEachNext, &&L_ClearLocal, &&L_OnError, &&L_Unpin, &&L_Eval, &&L_GetRef, &&L_Raise, &&L_Return};
+    static const void* const kLabels[] = {
+        &&L_PushConst, &&L_PushMissing, &&L_Pop, &&L_LoadLocal, &&L_StoreLocal, &&L_RefLocal,
+        &&L_LoadGlobal, &&L_StoreGlobal, &&L_RefGlobal, &&L_LoadField, &&L_StoreField, &&L_RefField,
+        &&L_LoadOuter, &&L_StoreOuter, &&L_RefOuter, &&L_LoadName, &&L_StoreName, &&L_RefName,
+        &&L_LoadMe, &&L_Add, &&L_Sub, &&L_Mul, &&L_Div, &&L_IntDiv, &&L_Mod, &&L_Pow, &&L_Concat,
+        &&L_Neg, &&L_Not, &&L_And, &&L_Or, &&L_Xor, &&L_Eqv, &&L_Imp, &&L_AddConst, &&L_SubConst,
+        &&L_MulConst, &&L_IntDivConst, &&L_ModConst, &&L_ConcatConst, &&L_AddLocalConst, &&L_Append,
+        &&L_Eq, &&L_Ne, &&L_Lt, &&L_Gt, &&L_Le, &&L_Ge, &&L_Is, &&L_Jump, &&L_JumpFalse, &&L_JumpTrue,
+        &&L_JumpCompare, &&L_JumpCompareConst, &&L_CallProc, &&L_CallMethod, &&L_CallBuiltin,
+        &&L_CallName, &&L_Index, &&L_RefIndex, &&L_StoreIndex, &&L_Member, &&L_New, &&L_CheckObject,
+        &&L_DimArray, &&L_ReDim, &&L_Erase, &&L_ForInit, &&L_ForNext, &&L_ForEachInit,
+        &&L_ForEachNext, &&L_ClearLocal, &&L_OnError, &&L_Unpin, &&L_Eval, &&L_GetRef, &&L_Raise,
+        &&L_Return
+    };
+    static_assert(std::size(kLabels) == static_cast<size_t>(Op::Return) + 1, "one label per instruction");
 #define NEXT                                        \
     do {                                            \
         I = ip++;                                   \
@@ -61,6 +133,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
     } while (0)
 
     for (;;) {
+        ScriptError failure;
         try {
             for (;;) {
                 Instr* I = ip++;
@@ -88,7 +161,10 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         }
                         auto* site = static_cast<NameSite*>(I->p);
                         auto it = procs.find(site->key);  // a function defined by later code
-                        if (it == procs.end()) raiseNamed(errVariableUndefined, site->name);
+                        if (it == procs.end()) {
+                            copyInto(sp++, mustName(*I));
+                            break;
+                        }
                         Value r;
                         sp_ = sp;
                         call(it->second, 0, nullptr, nullptr, r);
@@ -100,36 +176,17 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     case Op::RefName: L_RefName: pushRef(mustName(*I)); NEXT;
                     case Op::LoadMe: L_LoadMe: *sp++ = Value::object(me); NEXT;
 
-                    case Op::Add: L_Add: {
-                        Value &a = sp[-2], &b = sp[-1];
-                        if (a.type == Type::Integer && b.type == Type::Integer) setInt(a, int32_t(a.i16) + b.i16, true);
-                        else if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) + intOf(b), false);
-                        else if (isFast(a) && isFast(b)) setDouble(a, dblOf(a) + dblOf(b));
-                        else a = ops::add(a, b);
-                        clearRange(&b, &b + 1);
-                        --sp;
+                    case Op::Add: L_Add: addInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::Sub: L_Sub: subInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::Mul: L_Mul: mulInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::AddConst: L_AddConst: addInto(sp[-1], consts[I->a]); NEXT;
+                    case Op::AddLocalConst: L_AddLocalConst: {  // v = v + constant
+                        Value& v = locals[I->a].deref();
+                        addInto(v, consts[I->b]);
                     }
                     NEXT;
-                    case Op::Sub: L_Sub: {
-                        Value &a = sp[-2], &b = sp[-1];
-                        if (a.type == Type::Integer && b.type == Type::Integer) setInt(a, int32_t(a.i16) - b.i16, true);
-                        else if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) - intOf(b), false);
-                        else if (isFast(a) && isFast(b)) setDouble(a, dblOf(a) - dblOf(b));
-                        else a = ops::sub(a, b);
-                        clearRange(&b, &b + 1);
-                        --sp;
-                    }
-                    NEXT;
-                    case Op::Mul: L_Mul: {
-                        Value &a = sp[-2], &b = sp[-1];
-                        if (a.type == Type::Integer && b.type == Type::Integer) setInt(a, int32_t(a.i16) * b.i16, true);
-                        else if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) * intOf(b), false);
-                        else if (isFast(a) && isFast(b)) setDouble(a, dblOf(a) * dblOf(b));
-                        else a = ops::mul(a, b);
-                        clearRange(&b, &b + 1);
-                        --sp;
-                    }
-                    NEXT;
+                    case Op::SubConst: L_SubConst: subInto(sp[-1], consts[I->a]); NEXT;
+                    case Op::MulConst: L_MulConst: mulInto(sp[-1], consts[I->a]); NEXT;
                     case Op::Div: L_Div: {
                         Value &a = sp[-2], &b = sp[-1];
                         if (isFast(a) && isFast(b) && dblOf(b) != 0) {
@@ -141,37 +198,13 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         }
                     }
                     NEXT;
-                    case Op::IntDiv: L_IntDiv: {
-                        Value &a = sp[-2], &b = sp[-1];
-                        if (isInt(a) && isInt(b) && intOf(b) != 0 && intOf(b) != -1) {
-                            setInt(a, intOf(a) / intOf(b), a.type == Type::Integer && b.type == Type::Integer);
-                            b.type = Type::Empty;
-                            --sp;
-                        } else {
-                            binaryOp(sp, ops::idiv);
-                        }
-                    }
-                    NEXT;
-                    case Op::Mod: L_Mod: {
-                        Value &a = sp[-2], &b = sp[-1];
-                        if (isInt(a) && isInt(b) && intOf(b) != 0 && !(intOf(b) == -1)) {
-                            setInt(a, intOf(a) % intOf(b), a.type == Type::Integer && b.type == Type::Integer);
-                        } else {
-                            a = ops::mod(a, b);
-                        }
-                        clearRange(&b, &b + 1);
-                        --sp;
-                    }
-                    NEXT;
+                    case Op::IntDiv: L_IntDiv: idivInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::Mod: L_Mod: modInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::IntDivConst: L_IntDivConst: idivInto(sp[-1], consts[I->a]); NEXT;
+                    case Op::ModConst: L_ModConst: modInto(sp[-1], consts[I->a]); NEXT;
                     case Op::Pow: L_Pow: binaryOp(sp, ops::pow); NEXT;
-                    case Op::Concat: L_Concat: {
-                        Value &a = sp[-2], &b = sp[-1];
-                        if (a.isString() && b.isString()) a = Value(String::concat(a.strView(), b.strView()));
-                        else a = ops::concat(a, b);
-                        clearRange(&b, &b + 1);
-                        --sp;
-                    }
-                    NEXT;
+                    case Op::Concat: L_Concat: concatInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::ConcatConst: L_ConcatConst: concatInto(sp[-1], consts[I->a]); NEXT;
                     case Op::Append: L_Append:
                         appendTo(*sp[-2].ref, sp[-1]);
                         *--sp = Value();
@@ -190,35 +223,9 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         else a = ops::bitNot(a);
                     }
                     NEXT;
-                    case Op::And: L_And: {
-                        Value &a = sp[-2], &b = sp[-1];
-                        if (a.type == Type::Boolean && b.type == Type::Boolean) a.b = a.b && b.b;
-                        else if (isInt(a) && isInt(b)) setInt(a, intOf(a) & intOf(b), a.type == Type::Integer && b.type == Type::Integer);
-                        else a = ops::bitAnd(a, b);
-                        clearRange(&b, &b + 1);
-                        --sp;
-                    }
-                    NEXT;
-                    case Op::Or: L_Or: {
-                        Value &a = sp[-2], &b = sp[-1];
-                        if (a.type == Type::Boolean && b.type == Type::Boolean) a.b = a.b || b.b;
-                        else if (isInt(a) && isInt(b)) setInt(a, intOf(a) | intOf(b), a.type == Type::Integer && b.type == Type::Integer);
-                        else a = ops::bitOr(a, b);
-                        clearRange(&b, &b + 1);
-                        --sp;
-                    }
-                    NEXT;
-                    case Op::Xor: L_Xor: {
-                        Value &a = sp[-2], &b = sp[-1];
-                        if (isInt(a) && isInt(b)) {
-                            setInt(a, intOf(a) ^ intOf(b), a.type == Type::Integer && b.type == Type::Integer);
-                            b.type = Type::Empty;
-                            --sp;
-                        } else {
-                            binaryOp(sp, ops::bitXor);
-                        }
-                    }
-                    NEXT;
+                    case Op::And: L_And: logicInto<Logic::And>(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::Or: L_Or: logicInto<Logic::Or>(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::Xor: L_Xor: logicInto<Logic::Xor>(sp[-2], sp[-1]); dropTop(sp); NEXT;
                     case Op::Eqv: L_Eqv: binaryOp(sp, ops::eqv); NEXT;
                     case Op::Imp: L_Imp: binaryOp(sp, ops::imp); NEXT;
                     case Op::Eq: L_Eq: compareOp(sp, I->flags, [](int c) { return c == 0; }); NEXT;
@@ -251,18 +258,18 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     NEXT;
 
                     case Op::JumpCompare: L_JumpCompare: {
-                        int c = compareValues(sp[-2], sp[-1], I->flags);
+                        bool t = compareHolds(I->argc, compareValues(sp[-2], sp[-1], I->flags));
                         clearRange(sp - 2, sp);
                         sp -= 2;
-                        bool t = false;
-                        switch (I->argc & 7) {
-                            case 0: t = c == 0; break;
-                            case 1: t = c != 0 && c != 2; break;
-                            case 2: t = c < 0; break;
-                            case 3: t = c > 0 && c != 2; break;
-                            case 4: t = c <= 0; break;
-                            case 5: t = c >= 0 && c != 2; break;
+                        if (t == ((I->argc & kJumpIfTrue) != 0)) {
+                            if (I->a < ip - code && --ticks_ <= 0) checkClock();
+                            ip = code + I->a;
                         }
+                    }
+                    NEXT;
+                    case Op::JumpCompareConst: L_JumpCompareConst: {
+                        bool t = compareHolds(I->argc, compareValues(sp[-1], consts[I->b], I->flags));
+                        dropTop(sp);
                         if (t == ((I->argc & kJumpIfTrue) != 0)) {
                             if (I->a < ip - code && --ticks_ <= 0) checkClock();
                             ip = code + I->a;
@@ -272,12 +279,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     case Op::CallProc: L_CallProc:
                     case Op::CallMethod: L_CallMethod: {
                         Value* args = sp - I->argc;
-                        Value r;
-                        sp_ = args;
-                        call(static_cast<Proc*>(I->p), I->argc, I->op == Op::CallMethod ? me : nullptr, nullptr, r);
-                        sp_ = frameTop;
-                        sp = args;
-                        *sp++ = std::move(r);
+                        enter(static_cast<Proc*>(I->p), args, I->argc, I->op == Op::CallMethod ? me : nullptr, args);
                     }
                     NEXT;
                     case Op::CallBuiltin: L_CallBuiltin: {
@@ -292,7 +294,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         Value* place = sp - I->argc - 1;
                         Value r;
                         sp_ = place + 1;
-                        callName(*static_cast<NameSite*>(I->p), I->argc, r, I->a != 0);
+                        callName(*static_cast<NameSite*>(I->p), I->argc, r, I->flags, I->a >= 0 ? &locals[I->a] : nullptr);
                         sp_ = frameTop;
                         while (sp > place + 1) *--sp = Value();
                         *place = std::move(r);
@@ -334,6 +336,12 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     NEXT;
                     case Op::Member: L_Member: {
                         Value* obj = sp - I->argc - 1;
+                        auto kind = static_cast<Invoke>(I->flags);
+                        if (Proc* target = scriptAccessor(*static_cast<MemberSite*>(I->p), kind, obj, I->argc)) {
+                            if (kind == Invoke::Let) letValue(sp[-1]);
+                            enter(target, obj + 1, I->argc, static_cast<ScriptObject*>(obj->obj), obj);
+                            NEXT;
+                        }
                         Value r;
                         memberOp(*static_cast<MemberSite*>(I->p), static_cast<Invoke>(I->flags), obj, I->argc, r);
                         sp_ = frameTop;
@@ -374,11 +382,6 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     }
                     NEXT;
                     case Op::Erase: L_Erase: erase(sp[-1]); *--sp = Value(); NEXT;
-                    case Op::MidAssign: L_MidAssign:
-                        midAssign(sp[-4], sp[-3], sp[-2], sp[-1]);
-                        clearRange(sp - 4, sp);
-                        sp -= 4;
-                        NEXT;
 
                     case Op::ForInit: L_ForInit: {
                         Value* h = locals + I->a;  // [variable ref, limit, step]
@@ -398,10 +401,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         Value* h = locals + I->a;
                         Value& var = *h[0].ref;
                         Value& step = h[2];
-                        if (var.type == Type::Integer && step.type == Type::Integer) setInt(var, int32_t(var.i16) + step.i16, true);
-                        else if (isInt(var) && isInt(step)) setInt(var, int64_t(intOf(var)) + intOf(step), false);
-                        else if (isFast(var) && isFast(step)) setDouble(var, dblOf(var) + dblOf(step));
-                        else var = ops::add(var, step);
+                        addInto(var, step);
                         if (forContinues(var, h[1], step)) {
                             if (--ticks_ <= 0) checkClock();
                             ip = code + I->b;
@@ -456,36 +456,58 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     }
                     NEXT;
                     case Op::Raise: L_Raise: raise(I->a);
-                    case Op::Return: L_Return: goto done;
+                    case Op::Return: L_Return: {
+                        if (frameCount_ == entryDepth) goto done;
+                        Value result;
+                        if (p->retSlot >= 0) moveInto(result, &locals[p->retSlot]);
+                        if (resumeNext) err->clear();  // leaving a procedure that handled its errors
+                        Value* ret = leave();
+                        moveInto(*ret, &result);
+                    }
+                    NEXT;
                 }
             }
         } catch (ScriptError& e) {
-            int at = static_cast<int>(ip - code) - 1;
-            const StmtInfo* st = p->stmtAt(at);
-            sp_ = frameTop;
-            for (Value* v = base; v < frameTop; ++v) *v = Value();
-            sp = base;
-            unpin(pinMark);
-            if (e.source.empty()) e.source = u"Microsoft VBScript runtime error";
-            if (resumeNext && !aborting_) {
-                err->set(e);
-                ip = code + (st ? st->resume : at + 1);
-                continue;
-            }
-            if (e.line == 0 && st) {
-                e.line = st->pos.line;
-                e.column = st->pos.column;
-                e.lineText = std::u16string(p->source->line(e.line));
-            }
-            throw;
+            failure = std::move(e);
+        } catch (const std::bad_alloc&) {
+            failure.number = errOutOfMemory;
+            failure.description = std::u16string(errorDescription(errOutOfMemory));
         } catch (...) {
-            sp_ = frameTop;
-            for (Value* v = base; v < frameTop; ++v) *v = Value();
+            for (;;) {
+                sp_ = frameTop;
+                clearRange(base, frameTop);
+                if (frameCount_ == entryDepth) break;
+                leave();
+            }
             unpin(pinMark);
             throw;
         }
+        // The error leaves frames until one has On Error Resume Next, where the statement after
+        // the failing one runs next; each frame it leaves gives it its position if it has none.
+        if (failure.source.empty()) failure.source = u"Microsoft VBScript runtime error";
+        for (;;) {
+            int at = static_cast<int>(ip - code) - 1;
+            const StmtInfo* st = p->stmtAt(at);
+            sp_ = frameTop;
+            clearRange(base, frameTop);
+            sp = base;
+            unpin(pinMark);
+            if (resumeNext && !aborting_) {
+                err->set(failure);
+                ip = code + (st ? st->resume : at + 1);
+                break;
+            }
+            if (failure.line == 0 && st) {
+                failure.line = st->pos.line;
+                failure.column = st->pos.column;
+                failure.lineText = std::u16string(p->source->line(failure.line));
+            }
+            if (frameCount_ == entryDepth) throw failure;
+            leave();
+        }
     }
 #undef NEXT
+#undef INLINE
 done:
     if (resumeNext) err->clear();  // leaving a procedure that handled its errors
 }

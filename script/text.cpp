@@ -34,31 +34,35 @@ struct CaseTables {
     }
 };
 
+// Building the tables costs millions of instructions: ASCII, which all names and most text are, is
+// mapped inline, so a script without other letters never builds them.
 const CaseTables& tables() {
     static const CaseTables* t = new CaseTables;  // never freed: used until the very end
     return *t;
 }
 
+inline char16_t upperOf(char16_t c) {
+    if (c < 0x80) return c >= 'a' && c <= 'z' ? static_cast<char16_t>(c - 32) : c;
+    return tables().upper[c];
+}
+
+inline char16_t lowerOf(char16_t c) {
+    if (c < 0x80) return c >= 'A' && c <= 'Z' ? static_cast<char16_t>(c + 32) : c;
+    return tables().lower[c];
+}
+
 template <bool Upper>
 String mapCase(std::u16string_view s) {
-    const char16_t* map = Upper ? tables().upper : tables().lower;
     String out = String::uninitialized(s.size());
     char16_t* d = out.data();
-    for (size_t i = 0; i < s.size(); ++i) d[i] = map[s[i]];
+    for (size_t i = 0; i < s.size(); ++i) d[i] = Upper ? upperOf(s[i]) : lowerOf(s[i]);
     return out;
 }
 
 }  // namespace
 
-char16_t toUpper(char16_t c) {
-    if (c < 0x80) return c >= 'a' && c <= 'z' ? static_cast<char16_t>(c - 32) : c;
-    return tables().upper[c];
-}
-
-char16_t toLower(char16_t c) {
-    if (c < 0x80) return c >= 'A' && c <= 'Z' ? static_cast<char16_t>(c + 32) : c;
-    return tables().lower[c];
-}
+char16_t toUpper(char16_t c) { return upperOf(c); }
+char16_t toLower(char16_t c) { return lowerOf(c); }
 
 String upper(std::u16string_view s) { return mapCase<true>(s); }
 String lower(std::u16string_view s) { return mapCase<false>(s); }
@@ -72,10 +76,9 @@ int compareBinary(std::u16string_view a, std::u16string_view b) {
 // Text mode folds to lower case: that keeps ASCII punctuation such as "_" before the letters, as
 // Windows' text comparison orders them.
 int compareText(std::u16string_view a, std::u16string_view b) {
-    const char16_t* map = tables().lower;
     size_t n = a.size() < b.size() ? a.size() : b.size();
     for (size_t i = 0; i < n; ++i) {
-        char16_t x = map[a[i]], y = map[b[i]];
+        char16_t x = lowerOf(a[i]), y = lowerOf(b[i]);
         if (x != y) return x < y ? -1 : 1;
     }
     return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
@@ -83,9 +86,8 @@ int compareText(std::u16string_view a, std::u16string_view b) {
 
 bool equalsIgnoreCase(std::u16string_view a, std::u16string_view b) {
     if (a.size() != b.size()) return false;
-    const char16_t* map = tables().lower;
     for (size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i] && map[a[i]] != map[b[i]]) return false;
+        if (a[i] != b[i] && lowerOf(a[i]) != lowerOf(b[i])) return false;
     return true;
 }
 

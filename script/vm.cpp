@@ -1,5 +1,8 @@
 #include "script/vm.h"
 
+#include <pthread.h>
+#include <sys/mman.h>
+
 #include "script/compiler.h"
 #include "script/convert.h"
 #include "script/err_object.h"
@@ -14,17 +17,51 @@ namespace vbs {
 namespace {
 
 constexpr size_t kStackSlots = 1 << 18;  // 4 MB of Values per engine
-constexpr int kMaxDepth = 3000;          // script calls deep
-constexpr ptrdiff_t kMaxNativeStack = 4 << 20;
+constexpr size_t kStackReserve = 256 << 10;    // native stack kept free below the deepest call
+constexpr ptrdiff_t kFallbackStack = 1 << 20;  // when the thread's stack size is unknown
+
+// The lowest address script calls may reach on this thread's stack. The thread's stack bounds are
+// read once per thread: for the main thread glibc parses /proc/self/maps, dearer than a whole query.
+const char* stackFloor(const char* here) {
+    struct Bounds {
+        void* lo = nullptr;
+        size_t size = 0;
+        Bounds() {
+            pthread_attr_t attr;
+            if (pthread_getattr_np(pthread_self(), &attr) == 0) {
+                pthread_attr_getstack(&attr, &lo, &size);
+                pthread_attr_destroy(&attr);
+            }
+        }
+    };
+    thread_local const Bounds bounds;
+    void* lo = bounds.lo;
+    size_t size = bounds.size;
+    const char* low = static_cast<const char*>(lo);
+    if (!lo || size <= kStackReserve * 2 || here < low || here > low + size) return here - kFallbackStack;
+    return low + kStackReserve;
+}
 constexpr int kTickInterval = 4096;      // clock reads: one per this many calls and backward jumps
+
+static_assert(static_cast<int>(Type::Empty) == 0, "the value stack starts as zeroed memory");
+
+Value* mapStack() {
+    void* m = mmap(nullptr, kStackSlots * sizeof(Value), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (m == MAP_FAILED) throw std::bad_alloc();
+    return static_cast<Value*>(m);
+}
 
 }  // namespace
 
 // ---- lifetime ----
 
-VM::VM(int timeoutMs) : stack_(new Value[kStackSlots]), timeoutMs_(timeoutMs) {
+void VM::StackPages::operator()(Value* v) const { munmap(v, kStackSlots * sizeof(Value)); }
+
+VM::VM(int timeoutMs)
+    : stack_(mapStack()), frames_(new CallerFrame[kMaxDepth + 1]), timeoutMs_(timeoutMs) {
     sp_ = stack_.get();
     stackEnd_ = stack_.get() + kStackSlots;
+    stackHigh_ = sp_;
     err = new ErrObject;
     int slot = addGlobal(u"Err");
     globals[slot] = Value::object(err);
@@ -38,6 +75,7 @@ VM::~VM() {
         if (!hostGlobals.count(static_cast<int>(i))) globals[i] = Value();
     for (auto& g : globals) g = Value();
     for (auto& [k, v] : consts) v = Value();
+    clearRange(stack_.get(), stackHigh_);
 }
 
 int VM::addGlobal(std::u16string_view name) {
@@ -50,7 +88,7 @@ int VM::addGlobal(std::u16string_view name) {
 VM::Entry::Entry(VM& v) : vm(v) {
     if (vm.hostDepth_++ == 0) {
         char probe;
-        vm.stackBase_ = &probe;
+        vm.stackFloor_ = stackFloor(&probe);
         vm.aborting_ = false;
         vm.ticks_ = kTickInterval;
         vm.deadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(vm.timeoutMs_);
@@ -58,7 +96,7 @@ VM::Entry::Entry(VM& v) : vm(v) {
 }
 
 VM::Entry::~Entry() {
-    if (--vm.hostDepth_ == 0) vm.stackBase_ = nullptr;
+    if (--vm.hostDepth_ == 0) vm.stackFloor_ = nullptr;
 }
 
 void VM::checkClock() {
@@ -85,17 +123,19 @@ void VM::call(Proc* p, int argc, ScriptObject* me, Value* outer, Value& result) 
     Value* const top = args + p->nlocals + p->maxStack;
     char probe;
     if (argc != p->nparams || top >= stackEnd_ || depth_ >= kMaxDepth ||
-        (stackBase_ && stackBase_ - &probe > kMaxNativeStack)) {
+        &probe < stackFloor_) {
         clearRange(args, args + argc);
         raise(argc != p->nparams ? errWrongArgCount : errOutOfStack);
     }
+    if (top > stackHigh_) stackHigh_ = top;
     if (--ticks_ <= 0) checkClock();
-    for (int i = 0; i < argc; ++i)
-        if (args[i].type == Type::Ref && p->byVal[i]) {
-            Value* target = args[i].ref;
-            args[i].type = Type::Empty;
-            copyInto(&args[i], *target);
-        }
+    if (p->anyByVal)
+        for (int i = 0; i < argc; ++i)
+            if (args[i].type == Type::Ref && p->byVal[i]) {
+                Value* target = args[i].ref;
+                args[i].type = Type::Empty;
+                copyInto(&args[i], *target);
+            }
     clearRange(args + argc, args + p->nlocals);
     ++depth_;
     sp_ = top;
@@ -137,7 +177,7 @@ void VM::invokeMember(ScriptObject* o, int id, Invoke kind, Value* args, int arg
     sp_ = base;
 }
 
-// A member of a script object; args lie on the stack at sp_ - argc... and may be references.
+// A member of a script object. args lie on the VM stack and may be references (ByRef).
 void VM::scriptMember(ScriptObject* o, int id, Invoke kind, Value* args, int argc, Value& result) {
     ClassInfo* cls = o->cls;
     if (id < 0 || id >= static_cast<int>(cls->members.size())) raise(errNoSuchMember);
@@ -184,6 +224,21 @@ void VM::scriptMember(ScriptObject* o, int id, Invoke kind, Value* args, int arg
         case Invoke::Let: run(m.let); break;
         case Invoke::Set: run(m.set); break;
     }
+}
+
+Proc* VM::scriptAccessor(MemberSite& site, Invoke kind, Value* base, int argc) {
+    const Value& target = base[0];
+    if (!site.cls || target.type != Type::Object || !target.obj || target.obj->typeKey() != site.typeKey)
+        return nullptr;
+    const auto& m = site.cls->members[site.id];
+    Proc* p = nullptr;
+    switch (kind) {
+        case Invoke::Get:
+        case Invoke::Call: p = m.method ? m.method : m.get; break;
+        case Invoke::Let: p = m.method ? nullptr : m.let; break;
+        case Invoke::Set: p = m.method ? nullptr : m.set; break;
+    }
+    return p && p->nparams == argc && m.field < 0 ? p : nullptr;
 }
 
 void VM::memberOp(MemberSite& site, Invoke kind, Value* base, int argc, Value& result) {
@@ -244,8 +299,8 @@ void VM::index(Value& container, Value* args, int argc, Value& result) {
 }
 
 // A call of a name unknown when the code was compiled: a procedure or a global variable defined
-// since. The arguments are at sp_.
-void VM::callName(NameSite& site, int argc, Value& result, bool explicitNames) {
+// since, or else the procedure's own undeclared variable. The arguments are at sp_.
+void VM::callName(NameSite& site, int argc, Value& result, bool explicitNames, Value* implicitLocal) {
     if (!site.proc) {
         auto it = procs.find(site.key);
         if (it != procs.end()) site.proc = it->second;
@@ -255,8 +310,9 @@ void VM::callName(NameSite& site, int argc, Value& result, bool explicitNames) {
         return;
     }
     auto g = globalIndex.find(site.key);
-    if (g == globalIndex.end()) raiseNamed(explicitNames ? errVariableUndefined : errTypeMismatch, site.name);
-    index(globals[g->second], sp_, argc, result);
+    if (g != globalIndex.end()) index(globals[g->second], sp_, argc, result);
+    else if (implicitLocal) index(*implicitLocal, sp_, argc, result);
+    else raiseNamed(explicitNames ? errVariableUndefined : errTypeMismatch, site.name);
 }
 
 Value VM::newObject(ClassInfo* cls) {

@@ -73,17 +73,39 @@ private:
     void memberOp(MemberSite& site, Invoke kind, Value* base, int argc, Value& result);
     void scriptMember(ScriptObject* o, int id, Invoke kind, Value* args, int argc, Value& result);
     void index(Value& container, Value* args, int argc, Value& result);
-    void callName(NameSite& site, int argc, Value& result, bool explicitNames);
+    void callName(NameSite& site, int argc, Value& result, bool explicitNames, Value* implicitLocal);
     Value evalText(std::u16string_view text, int mode, Proc* p, ScriptObject* me, Value* locals,
                    Value* outer);
     void unpin(size_t mark);
 
-    std::unique_ptr<Value[]> stack_;
+    // The value stack comes as zeroed pages straight from the kernel (an all-zero Value is Empty):
+    // the part a script never reaches costs neither time nor memory, and only the part below
+    // stackHigh_, the highest frame top so far, can hold anything to release.
+    struct StackPages {
+        void operator()(Value* v) const;
+    };
+    std::unique_ptr<Value[], StackPages> stack_;
     Value* stackEnd_ = nullptr;
+    Value* stackHigh_ = nullptr;
+    // A script procedure's caller while the procedure runs in the same execute().
+    struct CallerFrame {
+        Proc* p;
+        Instr* ip;
+        Value* locals;
+        Value* ret;  // where the callee's value goes; the caller's stack resumes above it
+        ScriptObject* me;
+        Value* outer;
+        size_t pinMark;
+        bool resumeNext;
+    };
+    std::unique_ptr<CallerFrame[]> frames_;  // one per call depth: never reallocated
+    size_t frameCount_ = 0;
+    // The script procedure a member call on one of this VM's objects runs directly, if any.
+    Proc* scriptAccessor(MemberSite& site, Invoke kind, Value* base, int argc);
     std::vector<ArrayRep*> pins_;  // arrays with an element passed ByRef
     int depth_ = 0;
     int hostDepth_ = 0;
-    const char* stackBase_ = nullptr;
+    const char* stackFloor_ = nullptr;  // calls below this address raise Out of stack space
     int timeoutMs_;
     int ticks_ = 0;
     bool aborting_ = false;

@@ -13,6 +13,7 @@
 
 namespace vbs {
 
+constexpr int kMaxDepth = 3000;  // script calls deep: then Out of stack space
 constexpr int32_t kParamNotFound = static_cast<int32_t>(0x80020004);  // an omitted argument
 
 // For Each over a collection keeps its enumerator in a hidden slot, wrapped as an object.
@@ -50,13 +51,16 @@ private:
     Proc* p_;
 };
 
-// Copies v into a stack slot that is Empty (everything above the stack top is).
-inline void copyInto(Value* slot, const Value& v) {
-    if (v.counted()) {
-        new (slot) Value(v);
-    } else {
-        slot->type = v.type;
-        slot->cy = v.cy;
+// Copies v into a stack slot that is Empty (everything above the stack top is). The reference
+// counts are bumped inline: this is the VM's most frequent operation.
+[[gnu::always_inline]] inline void copyInto(Value* slot, const Value& v) {
+    slot->type = v.type;
+    slot->cy = v.cy;
+    switch (v.type) {
+        case Type::String: if (v.str) ++v.str->refs; break;
+        case Type::Object: if (v.obj) v.obj->addRef(); break;
+        case Type::Array: ++v.arr->refs; break;
+        default: break;
     }
 }
 
@@ -72,12 +76,26 @@ inline void moveInto(Value& dst, Value* src) {
     }
 }
 
-// Empties slots without the cost of a swap for plain numbers.
+// Empties slots, releasing strings and objects without a call for the common cases.
 inline void clearRange(Value* from, Value* to) {
     for (; from < to; ++from) {
-        if (from->counted()) *from = Value();
-        else from->type = Type::Empty;
+        Type t = from->type;
+        from->type = Type::Empty;
+        if (t == Type::String) {
+            if (from->str && --from->str->refs == 0) std::free(from->str);
+        } else if (t == Type::Object) {
+            if (from->obj) from->obj->release();
+        } else if (t == Type::Array) {
+            Value owner;  // the last reference deletes through Value's own path
+            owner.type = Type::Array;
+            owner.arr = from->arr;
+        }
     }
+}
+
+inline void dropTop(Value*& sp) {
+    --sp;
+    clearRange(sp, sp + 1);
 }
 
 inline bool isInt(const Value& v) { return v.type == Type::Integer || v.type == Type::Long; }
@@ -90,7 +108,7 @@ inline double dblOf(const Value& v) {
 }
 
 // An integer result: Integer when both operands were Integer and it fits, else Long, else Double.
-inline void setInt(Value& v, int64_t r, bool bothInteger) {
+[[gnu::always_inline]] inline void setInt(Value& v, int64_t r, bool bothInteger) {
     if (bothInteger && r >= INT16_MIN && r <= INT16_MAX) {
         v.type = Type::Integer;
         v.i16 = static_cast<int16_t>(r);
@@ -106,6 +124,55 @@ inline void setInt(Value& v, int64_t r, bool bothInteger) {
 inline void setDouble(Value& v, double d) {
     v.type = Type::Double;
     v.f64 = d;
+}
+
+// a = a op b for + - * and &, Integer, Long and Double inline.
+[[gnu::always_inline]] inline void addInto(Value& a, const Value& b) {
+    if (a.type == Type::Integer && b.type == Type::Integer) setInt(a, int32_t(a.i16) + b.i16, true);
+    else if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) + intOf(b), false);
+    else if (isFast(a) && isFast(b)) setDouble(a, dblOf(a) + dblOf(b));
+    else a = ops::add(a, b);
+}
+[[gnu::always_inline]] inline void subInto(Value& a, const Value& b) {
+    if (a.type == Type::Integer && b.type == Type::Integer) setInt(a, int32_t(a.i16) - b.i16, true);
+    else if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) - intOf(b), false);
+    else if (isFast(a) && isFast(b)) setDouble(a, dblOf(a) - dblOf(b));
+    else a = ops::sub(a, b);
+}
+[[gnu::always_inline]] inline void mulInto(Value& a, const Value& b) {
+    if (a.type == Type::Integer && b.type == Type::Integer) setInt(a, int32_t(a.i16) * b.i16, true);
+    else if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) * intOf(b), false);
+    else if (isFast(a) && isFast(b)) setDouble(a, dblOf(a) * dblOf(b));
+    else a = ops::mul(a, b);
+}
+// \ and Mod: both truncate toward zero; -1 goes the slow way (the most negative Long overflows).
+[[gnu::always_inline]] inline void idivInto(Value& a, const Value& b) {
+    if (isInt(a) && isInt(b) && intOf(b) != 0 && intOf(b) != -1)
+        setInt(a, intOf(a) / intOf(b), a.type == Type::Integer && b.type == Type::Integer);
+    else a = ops::idiv(a, b);
+}
+[[gnu::always_inline]] inline void modInto(Value& a, const Value& b) {
+    if (isInt(a) && isInt(b) && intOf(b) != 0 && intOf(b) != -1)
+        setInt(a, intOf(a) % intOf(b), a.type == Type::Integer && b.type == Type::Integer);
+    else a = ops::mod(a, b);
+}
+// And, Or, Xor: Booleans stay Boolean, Integer and Long combine bitwise, the rest go to ops.
+enum class Logic { And, Or, Xor };
+template <Logic L>
+[[gnu::always_inline]] inline void logicInto(Value& a, const Value& b) {
+    auto apply = [](int32_t x, int32_t y) { return L == Logic::And ? x & y : L == Logic::Or ? x | y : x ^ y; };
+    if (a.type == Type::Boolean && b.type == Type::Boolean) {
+        a.b = apply(a.b, b.b) != 0;
+    } else if (isInt(a) && isInt(b)) {
+        setInt(a, apply(intOf(a), intOf(b)), a.type == Type::Integer && b.type == Type::Integer);
+    } else {
+        a = L == Logic::And ? ops::bitAnd(a, b) : L == Logic::Or ? ops::bitOr(a, b) : ops::bitXor(a, b);
+    }
+}
+
+inline void concatInto(Value& a, const Value& b) {
+    if (a.isString() && b.isString()) a = Value(String::concat(a.strView(), b.strView()));
+    else a = ops::concat(a, b);
 }
 
 // If and loop conditions: Null counts as False.
@@ -138,6 +205,18 @@ inline bool truthy(const Value& v) {
     return static_cast<int>(ops::compare(a, b, flags));
 }
 
+// Whether comparison kind (Eq..Ge as 0..5 in the low bits) holds for compareValues' answer.
+inline bool compareHolds(int kind, int c) {
+    switch (kind & 7) {
+        case 0: return c == 0;
+        case 1: return c != 0 && c != 2;
+        case 2: return c < 0;
+        case 3: return c > 0 && c != 2;
+        case 4: return c <= 0;
+        default: return c >= 0 && c != 2;
+    }
+}
+
 template <class Pred>
 inline void compareOp(Value*& sp, unsigned flags, Pred pred) {
     Value &a = sp[-2], &b = sp[-1];
@@ -161,7 +240,7 @@ inline void binaryOp(Value*& sp, F op) {
 }
 
 // For's test: the variable has not passed the limit in the step's direction.
-inline bool forContinues(const Value& var, const Value& limit, const Value& step) {
+[[gnu::always_inline]] inline bool forContinues(const Value& var, const Value& limit, const Value& step) {
     bool down = isFast(step) ? dblOf(step) < 0 : ops::compare(step, Value::integer(0)) == ops::Order::Less;
     int c = compareValues(var, limit, 0);
     return down ? c >= 0 : c <= 0;

@@ -6,9 +6,9 @@
 namespace vbs {
 
 std::u16string decodeText(std::string_view bytes, bool unicode) {
-    // A Unicode stream without its byte-order mark is still UTF-16LE.
-    if (unicode && !bytes.starts_with(kUtf16Bom)) return decodeUtf16(bytes, false);
-    return decodeFileText(bytes);
+    if (!unicode) return decodeAnsiText(bytes);
+    if (bytes.starts_with(kUtf16Bom)) bytes.remove_prefix(kUtf16Bom.size());
+    return decodeUtf16(bytes, false);
 }
 std::string encodeText(std::u16string_view text, bool unicode) {
     if (!unicode) return utf16ToUtf8(text);

@@ -1,7 +1,8 @@
 #pragma once
 // How TextStream turns file bytes into script text and back. Files in the default format read as
 // UTF-8 when they are valid UTF-8 and as Windows-1252 otherwise (what Windows' ANSI code page
-// gives for files written there); byte-order marks are honoured. Unicode files are UTF-16LE.
+// gives for files written there), so a UTF-16 file opened without a format reads byte for byte as
+// on Windows. Unicode files are UTF-16LE, their byte-order mark skipped. We write UTF-8.
 #include <string>
 #include <string_view>
 

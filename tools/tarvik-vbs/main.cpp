@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "script/codepage.h"
 #include "script/engine.h"
 #include "script/string.h"
-#include "tools/tarvik-vbs/source_file.h"
 #include "tools/tarvik-vbs/wscript.h"
 
 namespace {
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
         vbs::Ref<tarvik::WScript> wscript(new tarvik::WScript(vbs::utf8ToUtf16(script), std::move(args)));
         engine.addObject(u"WScript", wscript.get());
         try {
-            engine.addCode(tarvik::decodeScript(bytes.str()));
+            engine.addCode(vbs::decodeFileText(bytes.str()));
         } catch (const tarvik::QuitRequest& q) {
             status = q.code;
         }

@@ -59,3 +59,16 @@ Set c = New Counter
 c.Value = 41
 c.Bump
 WScript.Echo "field:", c.Value
+' An array whose element is out by reference cannot be resized meanwhile.
+Sub Resize(item)
+  ReDim Preserve dynamicArr(5)
+  item = "written"
+End Sub
+Dim dynamicArr()
+ReDim dynamicArr(1)
+On Error Resume Next
+Resize dynamicArr(0)
+WScript.Echo "locked:", Err.Number, "[" & dynamicArr(0) & "]", UBound(dynamicArr)
+Err.Clear
+Resize x
+WScript.Echo "unlocked again:", Err.Number, UBound(dynamicArr), x

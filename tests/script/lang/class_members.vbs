@@ -48,3 +48,16 @@ WScript.Echo "private field:", Err.Number
 Err.Clear
 g.Cell(1, 2) = "x"
 WScript.Echo "wrong arguments:", Err.Number
+On Error GoTo 0
+' Methods and property getters recurse through their own name.
+Class Maths
+  Public Function Fact(n)
+    If n <= 1 Then Fact = 1 Else Fact = n * Fact(n - 1)
+  End Function
+  Public Property Get Tri(n)
+    If n = 0 Then Tri = 0 Else Tri = n + Tri(n - 1)
+  End Property
+End Class
+Dim m
+Set m = New Maths
+WScript.Echo m.Fact(6), m.Tri(4)

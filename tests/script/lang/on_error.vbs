@@ -57,3 +57,37 @@ Err.Clear
 Set o = New RegExp
 o.NoSuchThing
 WScript.Echo "no member:", Err.Number, Err.Description
+' An error in a loop's header skips the loop.
+Err.Clear
+Dim v
+For v = 1 To "many"
+  WScript.Echo "never"
+Next
+WScript.Echo "bad bound:", Err.Number
+Err.Clear
+For Each v In 42
+  WScript.Echo "never"
+Next
+WScript.Echo "not a collection:", Err.Number
+' The same through methods of a class, two calls deep.
+Class Worker
+  Public Function Fail(n)
+    Fail = Deeper(n)
+    WScript.Echo "not reached"
+  End Function
+  Private Function Deeper(n)
+    Deeper = 10 / n
+  End Function
+  Public Function Careful(n)
+    On Error Resume Next
+    Careful = 10 / n
+    Careful = "careful: " & Err.Number
+  End Function
+End Class
+Dim wk
+Set wk = New Worker
+Err.Clear
+v = wk.Fail(0)
+WScript.Echo "from a method:", Err.Number, "[" & v & "]"
+Err.Clear
+WScript.Echo wk.Careful(0), Err.Number

@@ -52,3 +52,11 @@ Sub Implicit()
 End Sub
 Implicit
 Implicit
+' A script-level name without Dim exists once a statement using it has run.
+Sub UsesCounter()
+  counter = counter + 1
+End Sub
+UsesCounter
+WScript.Echo "[" & counter & "]"   ' the Sub's counter was its own; this line makes the global
+UsesCounter
+WScript.Echo counter

@@ -30,12 +30,9 @@ Learn "What is the time?"
 Learn "MY NAME is Grace"
 Learn "my café is Zoë's"
 
-' Written aside and moved into place, so a reader never sees half a memory.
-Set ts = fso.OpenTextFile(memory & ".new", 2, True)
+Set ts = fso.OpenTextFile(memory, 2, True)
 For Each key In facts
     ts.WriteLine key & vbTab & facts(key)
 Next
 ts.Close
-If fso.FileExists(memory) Then fso.DeleteFile memory
-fso.MoveFile memory & ".new", memory
 WScript.Echo facts.Count & " facts saved, " & fso.GetFile(memory).Size & " bytes"

@@ -1,15 +1,10 @@
 ' Reads back what brain_learn.vbs saved, then forgets it. The file name's case differs from the
 ' one written, as Windows allows.
 Option Explicit
-Dim fso, memory, ts, parts, facts, waited
+Dim fso, memory, ts, parts, facts
 
 Set fso = CreateObject("Scripting.FileSystemObject")
 memory = fso.GetSpecialFolder(2).Path & "\tarvik-brain-memory\Memory.TXT"
-' When tests run in parallel, brain_learn.vbs may still be at work.
-Do While Not fso.FileExists(memory) And waited < 100
-    WScript.Sleep 100
-    waited = waited + 1
-Loop
 Set facts = CreateObject("Scripting.Dictionary")
 Set ts = fso.OpenTextFile(memory, 1)
 Do While Not ts.AtEndOfStream
