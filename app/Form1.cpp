@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include "app/TarvikIcon.h"
 #include "settings/modGlobals.h"
 #include "support/Failure.h"
 #include "support/MessageBox.h"
@@ -53,6 +54,7 @@ std::string failureText(const std::exception_ptr& failure) {
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle("Tarvik");
+    setWindowIcon(TarvikIcon());
     auto* client = new QWidget(this);
     setCentralWidget(client);
     Twips twips(this);

@@ -69,6 +69,7 @@ protected:
 TEST_F(Form1Test, StartsWithoutSettingsAsAnEmptyBench) {
     ASSERT_TRUE(start(folder.path("missing/Tarvik.ini")));
     EXPECT_EQ(form->windowTitle(), "Tarvik");
+    EXPECT_EQ(form->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
     EXPECT_EQ(form->Command3->text(), "");
     EXPECT_EQ(form->cmdVorli->text(), "");
     EXPECT_EQ(form->Label1->text(), ":");
