@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the engine benchmark suite (../shared/perf) with our runner and Lua 5.4 side by side, then
-# prints each benchmark's time ratio, their geometric mean, and the regexp benchmark against a
-# C++ program doing the same matching with PCRE2 directly.
+# prints each benchmark's time ratio, their geometric mean, the regexp benchmark against a C++
+# program doing the same matching with PCRE2 directly, the start-up time and each benchmark's peak
+# resident memory (one more run under /usr/bin/time; the limit is 64 MB).
 # Usage: perf/run.sh [REPS] [RUNS]   (defaults 20 and 3); BUILD_DIR picks the build (default build/).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -10,10 +11,12 @@ reps="${1:-20}"
 runs="${2:-3}"
 build="${BUILD_DIR:-$root/build}"
 command -v lua5.4 > /dev/null || { echo "lua5.4 is needed: apt-get install lua5.4" >&2; exit 2; }
+[ -x /usr/bin/time ] || { echo "/usr/bin/time is needed: apt-get install time" >&2; exit 2; }
 cmake --build "$build" --target tarvik-vbs regexp-pcre2 > /dev/null
 
 tsv=$(mktemp)
-trap 'rm -f "$tsv"' EXIT
+mem=$(mktemp)
+trap 'rm -f "$tsv" "$mem"' EXIT
 "$suite/run-perf.sh" -v "$build/bin/tarvik-vbs" -r "$reps" -n "$runs" > "$tsv" || true
 cat "$tsv"
 
@@ -21,19 +24,42 @@ cat "$tsv"
 floor=$(for _ in $(seq "$runs"); do "$build/bin/regexp-pcre2" "$reps" | sed -n 's/^elapsed: //p'; done |
         sort -g | awk -v r="$reps" '{ v[NR] = $1 } END { printf "%.5f", v[int((NR + 1) / 2)] / r }')
 
+# Peak resident memory (kB) of one more run of each benchmark, with the same repetitions.
+for b in empty $(awk -F '\t' 'NR > 1 && $1 != "startup" && $2 == "vbs" { print $1 }' "$tsv"); do
+  (cd "$suite" && /usr/bin/time -f "$b\t%M" -a -o "$mem" "$build/bin/tarvik-vbs" "$b.vbs" "$reps" > /dev/null 2>&1) || true
+done
+
+# Start-up: the mean wall time of an empty script over many runs, each engine started directly
+# (the suite's start-up row also times the shell and `timeout` around it).
+startup() {
+  local t0 t1
+  t0=$(date +%s%N)
+  for _ in $(seq 100); do "$@" > /dev/null; done
+  t1=$(date +%s%N)
+  awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.2f", (b - a) / 100 / 1e6 }'
+}
+start_vbs=$(cd "$suite" && startup "$build/bin/tarvik-vbs" empty.vbs)
+start_lua=$(cd "$suite" && startup lua5.4 empty.lua)
+
 echo
-awk -F '\t' -v floor="$floor" '
-  NR > 1 && $4 != "-" { t[$1, $2] = $4; status[$1, $2] = $10; names[$1] = 1 }
+echo "machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1); $(date -u '+%Y-%m-%d %H:%M UTC')"
+awk -F '\t' -v floor="$floor" -v start_vbs="$start_vbs" -v start_lua="$start_lua" '
+  FNR == NR { peak[$1] = $2 / 1024; next }
+  FNR > 1 && $4 != "-" { t[$1, $2] = $4; status[$1, $2] = $10; if (!($1 in seen)) { seen[$1] = 1; order[++count] = $1 } }
   END {
-    printf "%-11s %12s %12s %8s  %s\n", "benchmark", "ours (s)", "lua (s)", "ratio", "checksum"
+    limit = 64
+    printf "%-11s %10s %10s %7s %9s  %s\n", "benchmark", "ours (s)", "lua (s)", "ratio", "peak (MB)", "checksum"
     n = 0; logsum = 0
-    for (b in names) {
+    for (i = 1; i <= count; i++) {
+      b = order[i]
+      over = peak[b] > limit ? " OVER " limit " MB" : ""
       if ((b, "lua") in t && t[b, "lua"] > 0) {
         ratio = t[b, "vbs"] / t[b, "lua"]; n++; logsum += log(ratio)
-        printf "%-11s %12.5f %12.5f %8.2f  %s\n", b, t[b, "vbs"], t[b, "lua"], ratio, status[b, "vbs"]
+        printf "%-11s %10.5f %10.5f %7.2f %9.1f  %s%s\n", b, t[b, "vbs"], t[b, "lua"], ratio, peak[b], status[b, "vbs"], over
       } else if (b == "regexp") {
-        printf "%-11s %12.5f %12.5f %8.2f  %s (against PCRE2 direct)\n", b, t[b, "vbs"], floor, t[b, "vbs"] / floor, status[b, "vbs"]
+        printf "%-11s %10.5f %10.5f %7.2f %9.1f  %s (against PCRE2 direct)%s\n", b, t[b, "vbs"], floor, t[b, "vbs"] / floor, peak[b], status[b, "vbs"], over
       }
     }
     if (n) printf "geometric mean of the %d ratios against Lua: %.2f\n", n, exp(logsum / n)
-  }' "$tsv"
+    printf "start-up (empty script, mean of 100): ours %.2f ms, lua %.2f ms; peak %.1f MB\n", start_vbs, start_lua, peak["empty"]
+  }' "$mem" "$tsv"

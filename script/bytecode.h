@@ -122,6 +122,12 @@ struct Proc {
     std::vector<Value> consts;
     std::vector<StmtInfo> stmts;
     std::unordered_map<std::u16string, int> localNames;  // folded -> slot, for Execute and Eval
+    // Procedures that run Execute or Eval: the slots of their undeclared variables (folded name ->
+    // slot; a global of the same name comes first), and the hidden slot holding the variables that
+    // Execute creates in one call of the procedure (-1 without Execute or Eval).
+    std::unordered_map<std::u16string, int> implicitNames;
+    int executeSlot = -1;
+    const Proc* outerScope = nullptr;  // code run by Execute or Eval in a procedure: that procedure
     std::vector<std::unique_ptr<NameSite>> names;
     std::vector<std::unique_ptr<MemberSite>> members;
     std::shared_ptr<SourceText> source;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <unordered_set>
 
 #include "script/convert.h"
 #include "script/errors.h"
@@ -32,6 +33,7 @@ enum class Kind { Local, Outer, Field, Global, Const, Proc, Method, Property, Bu
 struct Resolved {
     Kind kind = Kind::Dynamic;
     int slot = -1;
+    Value* var = nullptr;  // Global: the variable (a global, or one Execute created in a procedure)
     Value value;
     Proc* proc = nullptr;
     const Builtin* builtin = nullptr;
@@ -55,9 +57,10 @@ Special special(const std::u16string& key) {
 
 class Compiler {
 public:
-    Compiler(VM& vm, std::shared_ptr<SourceText> source, UnitMode mode, const Proc* scope, bool expl)
-        : vm_(vm), source_(std::move(source)), mode_(mode), scope_(scope), explicit_(expl),
-          cls_(scope && mode != UnitMode::Global ? scope->cls : nullptr) {}
+    Compiler(VM& vm, std::shared_ptr<SourceText> source, UnitMode mode, const Proc* scope, ExecuteScope* vars,
+             bool expl)
+        : vm_(vm), source_(std::move(source)), mode_(mode), scope_(mode != UnitMode::Global ? scope : nullptr),
+          vars_(scope_ ? vars : nullptr), explicit_(expl), cls_(scope_ ? scope_->cls : nullptr) {}
 
     std::unique_ptr<Unit> run(const Program& program) {
         try {
@@ -65,6 +68,7 @@ public:
             declareUnit(program.body);
             compileMain(program.body);
             for (auto& [decl, proc] : pendingProcs_) compileProc(*decl, proc);
+            redirectCalls();
             return std::move(unit_);
         } catch (...) {
             rollback();
@@ -76,7 +80,8 @@ private:
     VM& vm_;
     std::shared_ptr<SourceText> source_;
     UnitMode mode_;
-    const Proc* scope_;
+    const Proc* scope_;   // the procedure whose call Execute/Eval code runs in, if any
+    ExecuteScope* vars_;  // the variables Execute created in that call
     bool explicit_;
     ClassInfo* cls_;
     std::unique_ptr<Unit> unit_;
@@ -85,6 +90,7 @@ private:
     const Procedure* procDecl_ = nullptr;
     std::unordered_map<std::u16string, Value> localConsts_;
     std::unordered_map<std::u16string, int> implicitSlots_;  // undeclared names of this procedure
+    std::unordered_set<std::u16string> executeDims_;         // declared by this Execute text
     int depth_ = 0;
     int label_ = 0;  // the last position a jump lands on
     struct Loop {
@@ -95,11 +101,15 @@ private:
     std::vector<int> procExits_;
     std::vector<int> withSlots_;
     std::vector<std::pair<const Procedure*, Proc*>> pendingProcs_;
-    std::vector<std::u16string> addedGlobals_, addedProcs_, addedClasses_, addedConsts_;
+    std::vector<std::u16string> addedGlobals_, addedClasses_, addedConsts_;
+    std::vector<std::pair<std::u16string, Proc*>> addedProcs_;  // with the definition each replaced
 
     void rollback() {
         for (auto& k : addedGlobals_) vm_.globalIndex.erase(k);
-        for (auto& k : addedProcs_) vm_.procs.erase(k);
+        for (auto it = addedProcs_.rbegin(); it != addedProcs_.rend(); ++it) {
+            if (it->second) vm_.procs[it->first] = it->second;
+            else vm_.procs.erase(it->first);
+        }
         for (auto& k : addedClasses_) vm_.classes.erase(k);
         for (auto& k : addedConsts_) vm_.consts.erase(k);
     }
@@ -128,11 +138,13 @@ private:
             if (s->kind == StmtKind::Procedure) {
                 auto& d = static_cast<const Procedure&>(*s);
                 std::u16string key = foldName(d.name);
-                if (vm_.procs.count(key) || vm_.globalIndex.count(key) || vm_.classes.count(key))
-                    compileError(errNameRedefined, d.pos);
+                if (vm_.globalIndex.count(key) || vm_.classes.count(key)) compileError(errNameRedefined, d.pos);
+                // A Sub or Function defined again, in this text or a later one, replaces the
+                // earlier definition (VBScript raises no error).
                 auto proc = newProc(d, nullptr);
-                vm_.procs[key] = proc.get();
-                addedProcs_.push_back(key);
+                Proc*& entry = vm_.procs[key];
+                addedProcs_.push_back({key, entry});
+                entry = proc.get();
                 pendingProcs_.push_back({&d, proc.get()});
                 unit_->procs.push_back(std::move(proc));
             } else if (s->kind == StmtKind::Class) {
@@ -140,6 +152,28 @@ private:
             }
         }
         if (mode_ == UnitMode::Global) declareVariables(body, true);
+    }
+
+    // Calls compiled earlier to a procedure this text defined again go to the new definition.
+    void redirectCalls() {
+        std::unordered_map<const Proc*, Proc*> moved;
+        for (auto& [key, old] : addedProcs_)
+            if (old && std::none_of(unit_->procs.begin(), unit_->procs.end(), [&](auto& q) { return q.get() == old; }))
+                moved[old] = vm_.procs[key];
+        if (moved.empty()) return;
+        auto redirect = [&](Proc& q) {
+            for (auto& i : q.code)
+                if (i.op == vbs::Op::CallProc)
+                    if (auto it = moved.find(static_cast<Proc*>(i.p)); it != moved.end()) i.p = it->second;
+            for (auto& site : q.names)
+                if (auto it = moved.find(site->proc); it != moved.end()) site->proc = it->second;
+        };
+        for (auto& u : vm_.units) {
+            redirect(*u->main);
+            for (auto& q : u->procs) redirect(*q);
+            for (auto& c : u->classes)
+                for (auto& q : c->procs) redirect(*q);
+        }
     }
 
     // Dim and ReDim declare wherever they stand (VBScript hoists them).
@@ -181,6 +215,12 @@ private:
 
     void declareLocal(const std::u16string& name, Pos pos) {
         std::u16string key = foldName(name);
+        if (scope_ && !inProc_) {
+            // Dim in Execute code: a variable of the procedure's call, unless it has one by that name.
+            if (!executeDims_.insert(key).second) compileError(errNameRedefined, pos);
+            if (!scope_->localNames.count(key) && !scope_->implicitNames.count(key)) vars_->add(key);
+            return;
+        }
         if (p_->localNames.count(key)) compileError(errNameRedefined, pos);
         p_->localNames[key] = p_->nlocals++;
     }
@@ -359,9 +399,11 @@ private:
         if (auto it = localConsts_.find(key); it != localConsts_.end()) {
             r.kind = Kind::Const; r.value = it->second; return r;
         }
-        if (scope_ && mode_ != UnitMode::Global) {
+        // Execute and Eval code sees the procedure's variables; a procedure it defines does not.
+        if (scope_ && !inProc_) {
             auto it = scope_->localNames.find(key);
             if (it != scope_->localNames.end()) { r.kind = Kind::Outer; r.slot = it->second; return r; }
+            if ((r.var = vars_->find(key))) { r.kind = Kind::Global; return r; }
         }
         if (cls_) {
             if (auto it = cls_->consts.find(key); it != cls_->consts.end()) {
@@ -379,7 +421,11 @@ private:
             r.kind = Kind::Const; r.value = it->second; return r;
         }
         if (auto it = vm_.globalIndex.find(key); it != vm_.globalIndex.end()) {
-            r.kind = Kind::Global; r.slot = it->second; return r;
+            r.kind = Kind::Global; r.slot = it->second; r.var = &vm_.globals[r.slot]; return r;
+        }
+        if (scope_ && !inProc_) {  // the procedure's undeclared variables come after the globals
+            auto it = scope_->implicitNames.find(key);
+            if (it != scope_->implicitNames.end()) { r.kind = Kind::Outer; r.slot = it->second; return r; }
         }
         if (auto it = vm_.procs.find(key); it != vm_.procs.end()) {
             r.kind = Kind::Proc; r.proc = it->second; return r;
@@ -490,16 +536,25 @@ private:
         return it->second;
     }
 
+    // Execute in a procedure, without Option Explicit: a variable nothing knows yet is a new one
+    // of that call of the procedure.
+    void createVariable(Resolved& r, const std::u16string& name) {
+        if (r.kind != Kind::Dynamic || !scope_ || inProc_ || explicit_) return;
+        r.kind = Kind::Global;
+        r.var = vars_->add(foldName(name));
+    }
+
     void mark(int start, Pos pos) { p_->stmts.push_back({start, pc(), pos}); }
 
     // ---- expressions ----
 
-    void load(const Resolved& r, const Expr& e) {
+    void load(Resolved r, const Expr& e) {
+        createVariable(r, e.name);
         switch (r.kind) {
             case Kind::Local: emit(vbs::Op::LoadLocal, 1, r.slot); break;
             case Kind::Outer: emit(vbs::Op::LoadOuter, 1, r.slot); break;
             case Kind::Field: emit(vbs::Op::LoadField, 1, r.slot); break;
-            case Kind::Global: emit(vbs::Op::LoadGlobal, 1, r.slot, 0, 0, &vm_.globals[r.slot]); break;
+            case Kind::Global: emit(vbs::Op::LoadGlobal, 1, r.slot, 0, 0, r.var); break;
             case Kind::Const: constant(r.value); break;
             case Kind::Proc: emit(vbs::Op::CallProc, 1, 0, 0, 0, r.proc); break;
             case Kind::Method: emit(vbs::Op::CallMethod, 1, 0, 0, 0, r.proc); break;
@@ -513,12 +568,13 @@ private:
         }
     }
 
-    void ref(const Resolved& r, const Expr& e) {
+    void ref(Resolved r, const Expr& e) {
+        createVariable(r, e.name);
         switch (r.kind) {
             case Kind::Local: emit(vbs::Op::RefLocal, 1, r.slot); break;
             case Kind::Outer: emit(vbs::Op::RefOuter, 1, r.slot); break;
             case Kind::Field: emit(vbs::Op::RefField, 1, r.slot); break;
-            case Kind::Global: emit(vbs::Op::RefGlobal, 1, r.slot, 0, 0, &vm_.globals[r.slot]); break;
+            case Kind::Global: emit(vbs::Op::RefGlobal, 1, r.slot, 0, 0, r.var); break;
             case Kind::Dynamic: emit(vbs::Op::RefName, 1, implicitLocal(e.name), 0, 0, variableSite(e.name)); break;
             default: emit(vbs::Op::Raise, 1, errIllegalAssignment); break;
         }
@@ -610,8 +666,8 @@ private:
     }
 
     // Arguments for a call. With a known procedure, ByVal parameters get values and ByRef ones
-    // references; otherwise every plain variable goes by reference (the callee copies for ByVal).
-    // Returns how many array elements were pinned.
+    // references; otherwise every plain variable and array element goes by reference (the callee
+    // copies for ByVal). Returns how many array elements were pinned.
     int callArgs(const Proc* callee, const std::vector<ExprPtr>& args) {
         int pins = 0;
         for (size_t i = 0; i < args.size(); ++i) {
@@ -624,7 +680,7 @@ private:
                     continue;
                 }
             }
-            if (byRef && callee && a.kind == ExprKind::Call && a.object->kind == ExprKind::Name &&
+            if (byRef && a.kind == ExprKind::Call && a.object->kind == ExprKind::Name &&
                 !a.args.empty() && !isOwnName(a.object->name)) {
                 Resolved r = resolve(a.object->name);
                 if (isVariable(r.kind)) {
@@ -660,8 +716,9 @@ private:
         int n = static_cast<int>(args.size());
         if (callee.kind == ExprKind::Member) {
             object(callee);
-            callArgs(nullptr, args);
+            int pins = callArgs(nullptr, args);
             emit(vbs::Op::Member, -n, 0, n, static_cast<uint8_t>(kind), memberSite(callee.name));
+            unpin(pins);
             return;
         }
         if (callee.kind != ExprKind::Name) {
@@ -681,8 +738,12 @@ private:
             Special sp = special(foldName(callee.name));
             if (sp != Special::None && n == 1) {
                 expr(*args[0]);
-                if (sp == Special::GetRef) emit(vbs::Op::GetRef, 0);
-                else emit(vbs::Op::Eval, 0, 0, 0, static_cast<uint8_t>(static_cast<int>(sp) - 1));
+                if (sp == Special::GetRef) {
+                    emit(vbs::Op::GetRef, 0);
+                    return;
+                }
+                if (inProc_ && sp != Special::ExecuteGlobal && p_->executeSlot < 0) p_->executeSlot = hidden();
+                emit(vbs::Op::Eval, 0, 0, 0, static_cast<uint8_t>(static_cast<int>(sp) - 1));
                 return;
             }
         }
@@ -696,12 +757,14 @@ private:
             }
             case Kind::Property: accessor(r.member->get, args, nullptr); break;
             case Kind::Builtin: builtinCall(r.builtin, args); break;
-            case Kind::Dynamic:
+            case Kind::Dynamic: {
                 constant(Value());  // the result's place
-                callArgs(nullptr, args);
+                int pins = callArgs(nullptr, args);
                 emit(vbs::Op::CallName, -n, implicitLocal(callee.name), n, explicit_ ? 1 : 0,
                      nameSite(callee.name));
+                unpin(pins);
                 break;
+            }
             default:
                 // A variable is indexed through a reference: no copy of the array is taken.
                 if (isVariable(r.kind)) ref(r, callee);
@@ -828,6 +891,7 @@ private:
         Invoke kind = a.isSet ? Invoke::Set : Invoke::Let;
         if (t.kind == ExprKind::Name) {
             Resolved r = target(t);
+            createVariable(r, t.name);
             if (r.kind == Kind::Property) {
                 accessor(a.isSet ? r.member->set : r.member->let, {}, &value);
                 emit(vbs::Op::Pop, -1);
@@ -838,7 +902,7 @@ private:
                 case Kind::Local: storeLocal(r.slot, set); break;
                 case Kind::Outer: emit(vbs::Op::StoreOuter, -1, r.slot, 0, set); break;
                 case Kind::Field: emit(vbs::Op::StoreField, -1, r.slot, 0, set); break;
-                case Kind::Global: emit(vbs::Op::StoreGlobal, -1, r.slot, 0, set, &vm_.globals[r.slot]); break;
+                case Kind::Global: emit(vbs::Op::StoreGlobal, -1, r.slot, 0, set, r.var); break;
                 case Kind::Dynamic:
                     emit(vbs::Op::StoreName, -1, implicitLocal(t.name), 0, set, variableSite(t.name));
                     break;
@@ -1076,6 +1140,7 @@ private:
         p_->name = u"<main>";
         p_->source = source_;
         p_->cls = cls_;
+        p_->outerScope = scope_;
         if (mode_ == UnitMode::Execute) declareVariables(body, false);
         if (mode_ == UnitMode::Eval) {
             auto& a = static_cast<const Assign&>(*body.at(0));
@@ -1108,14 +1173,15 @@ private:
         for (int e : procExits_) patch(e);
         procExits_.clear();
         emit(vbs::Op::Return, 0);
+        if (proc->executeSlot >= 0) proc->implicitNames = implicitSlots_;
     }
 };
 
 }  // namespace
 
 std::unique_ptr<Unit> compile(VM& vm, const ast::Program& program, std::shared_ptr<SourceText> source,
-                              UnitMode mode, const Proc* scope) {
-    Compiler c(vm, std::move(source), mode, scope, program.optionExplicit);
+                              UnitMode mode, const Proc* scope, ExecuteScope* vars) {
+    Compiler c(vm, std::move(source), mode, scope, vars, program.optionExplicit);
     return c.run(program);
 }
 

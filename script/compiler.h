@@ -9,6 +9,7 @@
 namespace vbs {
 
 class VM;
+class ExecuteScope;
 
 enum class UnitMode {
     Global,   // AddCode and ExecuteGlobal
@@ -17,8 +18,9 @@ enum class UnitMode {
 };
 
 // scope: the procedure running Execute/Eval (nullptr at script level); its class, if any, is Me's.
+// vars: the variables Execute created in that call of it, which this code may add to.
 std::unique_ptr<Unit> compile(VM& vm, const ast::Program& program, std::shared_ptr<SourceText> source,
-                              UnitMode mode, const Proc* scope);
+                              UnitMode mode, const Proc* scope, ExecuteScope* vars = nullptr);
 
 // The name the Eval wrapper assigns the expression to.
 extern const std::u16string_view kEvalResultName;

@@ -31,6 +31,12 @@ size_t formatReal(char* out, double d, int precision) {
         *p++ = '0';
         return static_cast<size_t>(p - out);
     }
+    // A whole number with at most `precision` digits prints as it is: counters and keys built from
+    // numbers are the common case, and this skips the costly rounding below.
+    double limit = 1;
+    for (int i = 0; i < precision; ++i) limit *= 10;
+    if (std::fabs(d) < limit && d == std::trunc(d))
+        return static_cast<size_t>(std::to_chars(p, p + 24, static_cast<int64_t>(d)).ptr - out);
     // "-d.dddde+XX": the rounding to `precision` digits is done by to_chars.
     char sci[40];
     char* end = std::to_chars(sci, sci + sizeof sci, d, std::chars_format::scientific, precision - 1).ptr;

@@ -300,13 +300,19 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         *place = std::move(r);
                     }
                     NEXT;
-                    case Op::Index: L_Index: {
-                        Value* c = sp - I->argc - 1;
-                        Value r;
-                        index(*c, c + 1, I->argc, r);
-                        while (sp > c + 1) *--sp = Value();
-                        *c = std::move(r);
-                    }
+                    case Op::Index: L_Index:
+                        if (I->argc == 1 && indexVector(sp - 2, sp[-1])) {
+                            sp[-1].type = Type::Empty;  // the subscript, a number: nothing to release
+                            --sp;
+                            NEXT;
+                        }
+                        {
+                            Value* c = sp - I->argc - 1;
+                            Value r;
+                            index(*c, c + 1, I->argc, r);
+                            while (sp > c + 1) *--sp = Value();
+                            *c = std::move(r);
+                        }
                     NEXT;
                     case Op::RefIndex: L_RefIndex: {
                         Value* c = sp - I->argc - 1;
@@ -327,12 +333,18 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         }
                     }
                     NEXT;
-                    case Op::StoreIndex: L_StoreIndex: {
-                        Value* c = sp - I->argc - 2;
-                        Value v = std::move(sp[-1]);
-                        storeElement(*c, c + 1, I->argc, std::move(v), I->flags);
-                        while (sp > c) *--sp = Value();
-                    }
+                    case Op::StoreIndex: L_StoreIndex:
+                        if (I->argc == 1 && storeVector(sp - 3, sp[-1])) {
+                            clearRange(sp - 3, sp);
+                            sp -= 3;
+                            NEXT;
+                        }
+                        {
+                            Value* c = sp - I->argc - 2;
+                            Value v = std::move(sp[-1]);
+                            storeElement(*c, c + 1, I->argc, std::move(v), I->flags);
+                            while (sp > c) *--sp = Value();
+                        }
                     NEXT;
                     case Op::Member: L_Member: {
                         Value* obj = sp - I->argc - 1;

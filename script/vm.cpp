@@ -2,6 +2,7 @@
 
 #include <pthread.h>
 #include <sys/mman.h>
+#include <typeinfo>
 
 #include "script/compiler.h"
 #include "script/convert.h"
@@ -49,6 +50,12 @@ Value* mapStack() {
     void* m = mmap(nullptr, kStackSlots * sizeof(Value), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (m == MAP_FAILED) throw std::bad_alloc();
     return static_cast<Value*>(m);
+}
+
+// ScriptObject is final, so comparing the dynamic type is exact, and much cheaper than a
+// dynamic_cast on every d(key) read.
+ScriptObject* asScriptObject(Object* o) {
+    return typeid(*o) == typeid(ScriptObject) ? static_cast<ScriptObject*>(o) : nullptr;
 }
 
 }  // namespace
@@ -244,13 +251,12 @@ Proc* VM::scriptAccessor(MemberSite& site, Invoke kind, Value* base, int argc) {
 void VM::memberOp(MemberSite& site, Invoke kind, Value* base, int argc, Value& result) {
     if (kind == Invoke::Let && base[argc].isObject()) base[argc] = defaultValue(base[argc]);
     Value& target = base[0];
-    if (target.type != Type::Object) raise(errObjectRequired);
+    if (target.type != Type::Object || !target.obj) raise(errObjectRequired);  // Nothing too, as on Windows
     Object* obj = target.obj;
-    if (!obj) raise(errObjectNotSet);
     if (site.typeKey != obj->typeKey()) {
         int id = obj->memberId(site.name);
         if (id == kNoMember) raiseNamed(errNoSuchMember, site.name);
-        auto* so = dynamic_cast<ScriptObject*>(obj);
+        auto* so = asScriptObject(obj);
         site.cls = so && &so->vm == this ? so->cls : nullptr;
         site.typeKey = obj->typeKey();
         site.id = id;
@@ -283,7 +289,7 @@ void VM::index(Value& container, Value* args, int argc, Value& result) {
     }
     if (c.type == Type::Object) {
         if (!c.obj) raise(errObjectNotSet);
-        if (auto* so = dynamic_cast<ScriptObject*>(c.obj); so && &so->vm == this) {
+        if (auto* so = asScriptObject(c.obj); so && &so->vm == this) {
             Value keep = c;  // the container may be a temporary the call overwrites
             scriptMember(so, kDefaultMember, Invoke::Get, args, argc, result);
         } else {
@@ -350,24 +356,37 @@ void VM::unpin(size_t mark) {
 
 // ---- Eval, Execute, ExecuteGlobal, AddCode ----
 
-void VM::addCode(std::u16string_view source, const Proc* scope, ScriptObject* me, Value* outer) {
+void VM::addCode(std::u16string_view source, const Proc* scope, ScriptObject* me, Value* outer,
+                 ExecuteScope* vars) {
     auto text = std::make_shared<SourceText>();
     text->text = std::u16string(source);
     std::unique_ptr<Unit> unit;
     try {
         ast::Program program = parse(text->text);
-        unit = compile(*this, program, text, scope && outer ? UnitMode::Execute : UnitMode::Global, scope);
+        unit = compile(*this, program, text, scope ? UnitMode::Execute : UnitMode::Global, scope, vars);
     } catch (ScriptError& e) {
         if (e.lineText.empty() && e.line > 0) e.lineText = std::u16string(text->line(e.line));
         throw;
     }
+    // Code Execute runs in a procedure runs once: it is kept only for the procedures and classes
+    // it defines, so that a brain running Execute on every query does not grow.
     Unit* u = unit.get();
-    units.push_back(std::move(unit));
+    if (!scope || !u->procs.empty() || !u->classes.empty()) units.push_back(std::move(unit));
     Value r;
     call(u->main.get(), 0, me, outer, r);
 }
 
 Value VM::evalText(std::u16string_view text, int mode, Proc* p, ScriptObject* me, Value* locals, Value* outer) {
+    // Eval and Execute in a procedure, or in code Execute runs there (the only code with an outer
+    // frame), work in that call of the procedure; at script level and for ExecuteGlobal, globally.
+    const Proc* scope = mode == 2 ? nullptr : outer ? p->outerScope : p->name == u"<main>" ? nullptr : p;
+    Value* frame = outer ? outer : locals;
+    ExecuteScope* vars = nullptr;
+    if (scope) {
+        Value& slot = frame[scope->executeSlot];
+        if (slot.type != Type::Object) slot = Value::object(new ExecuteScope);
+        vars = static_cast<ExecuteScope*>(slot.obj);
+    }
     // Code run from a string reports its errors at the statement that ran it.
     try {
         if (mode == 0) {
@@ -375,16 +394,15 @@ Value VM::evalText(std::u16string_view text, int mode, Proc* p, ScriptObject* me
             src->text = std::u16string(kEvalResultName) + u" = (" + std::u16string(text) + u")";
             ast::Program program = parse(src->text);
             if (program.body.size() != 1 || program.body[0]->kind != ast::StmtKind::Assign) raise(errSyntax);
-            auto unit = compile(*this, program, src, UnitMode::Eval, p->name == u"<main>" && !outer ? nullptr : p);
+            auto unit = compile(*this, program, src, UnitMode::Eval, scope, vars);
             Value r;
             Proc* main = unit->main.get();
             bool keep = !unit->procs.empty() || !unit->classes.empty();
-            call(main, 0, me, p->name == u"<main>" && !outer ? nullptr : locals, r);
+            call(main, 0, me, scope ? frame : nullptr, r);
             if (keep) units.push_back(std::move(unit));
             return r;
         }
-        bool global = mode == 2 || (p->name == u"<main>" && !outer);
-        addCode(text, global ? nullptr : p, global ? nullptr : me, global ? nullptr : locals);
+        addCode(text, scope, scope ? me : nullptr, scope ? frame : nullptr, vars);
     } catch (ScriptError& e) {
         if (e.source == u"Microsoft VBScript compilation error") {
             e.source = u"Microsoft VBScript runtime error";

@@ -20,6 +20,31 @@ namespace vbs {
 class ErrObject;
 class ScriptObject;
 
+// The variables Execute creates in one call of a procedure (by Dim, or by assigning a name nothing
+// knows), kept in a hidden local of that call so that later Execute and Eval calls see them.
+// Compiled code points straight at the values.
+class ExecuteScope final : public Object {
+public:
+    Value* find(const std::u16string& key) {
+        auto it = names_.find(key);
+        return it == names_.end() ? nullptr : it->second;
+    }
+    Value* add(const std::u16string& key) {
+        Value*& v = names_[key];
+        if (!v) v = &values_.emplace_back();
+        return v;
+    }
+    // Never reaches a script: these only satisfy Object.
+    std::u16string_view typeName() const override { return u"Object"; }
+    const void* typeKey() const override { return &names_; }
+    int memberId(std::u16string_view) const override { return kNoMember; }
+    void invoke(int, Invoke, Value*, int, Value&) override {}
+
+private:
+    std::deque<Value> values_;  // a deque: values never move as it grows
+    std::unordered_map<std::u16string, Value*> names_;  // folded
+};
+
 class VM {
 public:
     explicit VM(int timeoutMs);
@@ -41,9 +66,10 @@ public:
 
     int addGlobal(std::u16string_view name);
 
-    // Compiles source whole, then runs its top-level code (AddCode, ExecuteGlobal).
+    // Compiles source whole, then runs its top-level code: AddCode and ExecuteGlobal, or with scope
+    // Execute in a call of that procedure (outer: its locals; vars: the variables Execute created).
     void addCode(std::u16string_view source, const Proc* scope = nullptr, ScriptObject* me = nullptr,
-                 Value* outer = nullptr);
+                 Value* outer = nullptr, ExecuteScope* vars = nullptr);
     // Calls p with host values; each args[i] is passed by reference.
     Value callFromHost(Proc* p, Value* const* args, int argc);
     // A member of one of this VM's script objects, with plain argument values (Object::invoke).

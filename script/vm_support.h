@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include "script/array_ops.h"
 #include "script/convert.h"
 #include "script/errors.h"
 #include "script/object.h"
@@ -56,11 +57,11 @@ private:
 [[gnu::always_inline]] inline void copyInto(Value* slot, const Value& v) {
     slot->type = v.type;
     slot->cy = v.cy;
+    if (!v.counted()) return;  // one range test for numbers, instead of one per counted type
     switch (v.type) {
         case Type::String: if (v.str) ++v.str->refs; break;
         case Type::Object: if (v.obj) v.obj->addRef(); break;
-        case Type::Array: ++v.arr->refs; break;
-        default: break;
+        default: ++v.arr->refs; break;
     }
 }
 
@@ -81,6 +82,7 @@ inline void clearRange(Value* from, Value* to) {
     for (; from < to; ++from) {
         Type t = from->type;
         from->type = Type::Empty;
+        if (t < Type::String || t > Type::Array) continue;  // one range test for the common numbers
         if (t == Type::String) {
             if (from->str && --from->str->refs == 0) std::free(from->str);
         } else if (t == Type::Object) {
@@ -241,6 +243,8 @@ inline void binaryOp(Value*& sp, F op) {
 
 // For's test: the variable has not passed the limit in the step's direction.
 [[gnu::always_inline]] inline bool forContinues(const Value& var, const Value& limit, const Value& step) {
+    if (isInt(var) && isInt(limit) && isInt(step))  // the usual counting loop, without conversions
+        return intOf(step) < 0 ? intOf(var) >= intOf(limit) : intOf(var) <= intOf(limit);
     bool down = isFast(step) ? dblOf(step) < 0 : ops::compare(step, Value::integer(0)) == ops::Order::Less;
     int c = compareValues(var, limit, 0);
     return down ? c >= 0 : c <= 0;
@@ -260,6 +264,33 @@ inline bool forEachStep(Value* h) {
     Value next;
     if (!static_cast<EnumHolder*>(h[1].obj)->next(next)) return false;
     var = std::move(next);
+    return true;
+}
+
+// a(i) on a one-dimensional array with an Integer or Long subscript in range: the common case,
+// done inline instead of through VM::index and element(). c holds the array or a reference to it
+// and becomes the element; false, with nothing changed, for anything else.
+[[gnu::always_inline]] inline bool indexVector(Value* c, const Value& subscript) {
+    const Value& t = c->deref();
+    if (t.type != Type::Array || !isInt(subscript)) return false;
+    ArrayRep* a = t.arr;
+    int32_t i = intOf(subscript);
+    if (a->upper.size() != 1 || i < 0 || i > a->upper[0]) return false;
+    Value e = a->data[static_cast<size_t>(i)];  // copied before c, perhaps the array's last reference, goes
+    *c = std::move(e);
+    return true;
+}
+
+// a(i) = v for the same arrays, when no other variable shares the array (a shared one is copied
+// first, on the general path) and v is no object (whose default value Let would store). v ends
+// up holding the element's old value. c: [array reference, subscript].
+[[gnu::always_inline]] inline bool storeVector(Value* c, Value& v) {
+    Value& t = c->deref();
+    if (t.type != Type::Array || !isInt(c[1]) || v.type == Type::Object) return false;
+    ArrayRep* a = t.arr;
+    int32_t i = intOf(c[1]);
+    if (a->upper.size() != 1 || i < 0 || i > a->upper[0] || a->refs - pinCount(a) > 1) return false;
+    a->data[static_cast<size_t>(i)].swap(v);
     return true;
 }
 

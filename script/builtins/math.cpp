@@ -64,7 +64,11 @@ VBS_BUILTIN(Sgn) {
 }
 
 // Int rounds down, Fix toward zero: they differ on negatives (Int(-1.5) = -2, Fix(-1.5) = -1).
-VBS_BUILTIN(Int) { result = roundWhole(args[0], [](double d) { return std::floor(d); }); }
+VBS_BUILTIN(Int) {
+    // Int of a Double (random numbers, scaling) is the common call: it skips the subtype dispatch.
+    if (args[0].type == Type::Double) result = Value::dbl(std::floor(args[0].f64));
+    else result = roundWhole(args[0], [](double d) { return std::floor(d); });
+}
 // Adding 0.0 turns -0 (Fix(-0.5)) into 0, which is what Windows prints.
 VBS_BUILTIN(Fix) { result = roundWhole(args[0], [](double d) { return std::trunc(d) + 0.0; }); }
 
