@@ -939,7 +939,15 @@ private:
             emit(vbs::Op::Pop, -1);
             return;
         }
-        if (callee.kind != ExprKind::Name) compileError(errSyntax, t.pos);
+        if (callee.kind != ExprKind::Name) {
+            // d("a")("b") = v: the value d("a") reads takes the store, an object through its
+            // default member.
+            expr(callee);
+            for (auto& x : t.args) expr(*x);
+            value();
+            emit(vbs::Op::StoreIndex, -n - 2, 0, n, set);
+            return;
+        }
         ref(target(callee), callee);
         for (auto& x : t.args) expr(*x);
         value();

@@ -26,6 +26,14 @@ String ascii(const char* s, size_t n) {
 // point; otherwise "1.5E+20" or "1.5E-07".
 size_t formatReal(char* out, double d, int precision) {
     char* p = out;
+    // Script arithmetic raises Overflow before making these, but a value from outside can hold one;
+    // Windows prints them in the C runtime's old forms.
+    if (!std::isfinite(d)) {
+        const char* t = std::isnan(d) ? (std::signbit(d) ? "-1.#IND" : "1.#QNAN") : d < 0 ? "-1.#INF" : "1.#INF";
+        size_t n = std::strlen(t);
+        std::memcpy(out, t, n);
+        return n;
+    }
     if (d == 0) {
         if (std::signbit(d)) *p++ = '-';
         *p++ = '0';

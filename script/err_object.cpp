@@ -60,12 +60,16 @@ void ErrObject::invoke(int id, Invoke kind, Value* args, int argc, Value& result
         case Raise: {
             if (argc < 1 || assign) raise(errWrongArgCount);
             auto given = [&](int i) { return argc > i && args[i].type != Type::Error && !args[i].isEmpty(); };
+            // An argument left out keeps what the Err object holds until it is cleared, as
+            // Windows documents; only an empty property gets the standard text.
             ScriptError e;
             e.number = toLong(args[0]);
-            e.source = given(1) ? std::u16string(toString(args[1]).view())
-                                : std::u16string(u"Microsoft VBScript runtime error");
-            e.description = given(2) ? std::u16string(toString(args[2]).view())
-                                     : std::u16string(errorDescription(e.number));
+            e.source = given(1)         ? std::u16string(toString(args[1]).view())
+                       : source.empty() ? std::u16string(u"Microsoft VBScript runtime error")
+                                        : source;
+            e.description = given(2)              ? std::u16string(toString(args[2]).view())
+                            : description.empty() ? std::u16string(errorDescription(e.number))
+                                                  : description;
             if (given(3)) helpFile = std::u16string(toString(args[3]).view());
             if (given(4)) helpContext = toLong(args[4]);
             throw e;

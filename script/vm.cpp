@@ -391,7 +391,7 @@ Value VM::evalText(std::u16string_view text, int mode, Proc* p, ScriptObject* me
     try {
         if (mode == 0) {
             auto src = std::make_shared<SourceText>();
-            src->text = std::u16string(kEvalResultName) + u" = (" + std::u16string(text) + u")";
+            src->text = std::u16string(kEvalResultName) + u" = " + std::u16string(text);
             ast::Program program = parse(src->text);
             if (program.body.size() != 1 || program.body[0]->kind != ast::StmtKind::Assign) raise(errSyntax);
             auto unit = compile(*this, program, src, UnitMode::Eval, scope, vars);

@@ -54,14 +54,26 @@ int daysInMonth(int year, int month) {
 // The Sunday (or firstDay) on or before the day.
 int64_t weekStart(int64_t day, int firstDay) { return day - (weekdayOf(day) - firstDay + 7) % 7; }
 
-int weekOfYear(int64_t day, int year, int firstDay, int firstWeek) {
+// The day week 1 of the year begins.
+int64_t firstWeekStart(int year, int firstDay, int firstWeek) {
     int64_t jan1 = dayNumOf(year, 1, 1);
     int64_t start = weekStart(jan1, firstDay);
     int64_t daysInYear = 7 - (jan1 - start);
     if ((firstWeek == kFirstFourDays && daysInYear < 4) || (firstWeek == kFirstFullWeek && daysInYear < 7)) {
         start += 7;
     }
+    return start;
+}
+
+int weekOfYear(int64_t day, int year, int firstDay, int firstWeek) {
+    int64_t start = firstWeekStart(year, firstDay, firstWeek);
     if (day < start) return weekOfYear(day, year - 1, firstDay, firstWeek);
+    // With vbFirstFourDays the last days of December can be week 1 of the next year. Windows
+    // misses the first day of that week and numbers it 53 (Microsoft KB 200299: the last Monday
+    // with vbMonday); the days after it are week 1.
+    if (firstWeek == kFirstFourDays && year < 9999 && day > firstWeekStart(year + 1, firstDay, firstWeek)) {
+        return 1;
+    }
     return static_cast<int>((day - start) / 7 + 1);
 }
 

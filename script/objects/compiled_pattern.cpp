@@ -20,7 +20,7 @@ constexpr size_t kJitStackMax = 8 * 1024 * 1024;
 PCRE2_SPTR16 sptr(std::u16string_view s) { return reinterpret_cast<PCRE2_SPTR16>(s.data()); }
 
 std::shared_ptr<CompiledPattern> compile(std::u16string_view pattern, uint32_t flags) {
-    std::u16string translated = translatePattern(pattern);
+    std::u16string translated = translatePattern(pattern, flags & kMultiline);
     // UTF mode for Unicode case folding; without UCP, \d \w \s \b stay ASCII as in JavaScript.
     // Newlines are CR and LF so "." and a multiline "$" stop at either.
     uint32_t options = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_MATCH_UNSET_BACKREF;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,6 +36,22 @@ double localSerial(time_t t) {
                         makeTime(parts.tm_hour, parts.tm_min, parts.tm_sec));
 }
 
+// Birth time where the file system keeps one, else the last status change.
+time_t createdTime(const std::string& path) {
+    struct statx sx;
+    if (::statx(AT_FDCWD, path.c_str(), 0, STATX_BTIME | STATX_CTIME, &sx) != 0) raiseFileError(errno);
+    return sx.stx_mask & STATX_BTIME ? sx.stx_btime.tv_sec : sx.stx_ctime.tv_sec;
+}
+
+struct stat statusOf(const std::string& path, bool folder) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) raiseFileError(errno, folder);
+    return st;
+}
+
+// A Long while it fits, as Windows hands out sizes.
+Value sizeValue(double size) { return size <= 2147483647.0 ? Value::lng(static_cast<int32_t>(size)) : Value::dbl(size); }
+
 class File final : public TableObject {
 public:
     explicit File(std::string path) : TableObject(kTable), path_(std::move(path)) {}
@@ -43,12 +60,12 @@ public:
         switch (static_cast<Id>(id)) {
             case Path: result = Value(scriptPath(path_)); return;
             case Name: result = Value(scriptPath(leafOf(path_))); return;
-            case Size: {
-                double size = static_cast<double>(status().st_size);
-                result = size <= 2147483647.0 ? Value::lng(static_cast<int32_t>(size)) : Value::dbl(size);
-                return;
-            }
-            case DateLastModified: result = Value::date(localSerial(status().st_mtime)); return;
+            case Size: result = sizeValue(static_cast<double>(statusOf(path_, false).st_size)); return;
+            case DateLastModified: result = Value::date(localSerial(statusOf(path_, false).st_mtime)); return;
+            case DateLastAccessed: result = Value::date(localSerial(statusOf(path_, false).st_atime)); return;
+            case DateCreated: result = Value::date(localSerial(createdTime(path_))); return;
+            case Copy: copyFileTo(path_, toString(args[0]).view(), !hasArg(args, argc, 1) || toBool(args[1])); return;
+            case Move: path_ = moveFileTo(path_, toString(args[0]).view()); return;
             case ParentFolder: result = parentOf(path_); return;
             case OpenAsTextStream: {
                 int mode = hasArg(args, argc, 0) ? toLong(args[0]) : ForReading;
@@ -64,16 +81,11 @@ public:
     }
 
 private:
-    struct stat status() const {
-        struct stat st;
-        if (::stat(path_.c_str(), &st) != 0) raiseFileError(errno);
-        return st;
-    }
-
-    enum Id { Path, Name, Size, DateLastModified, ParentFolder, OpenAsTextStream, Delete };
+    enum Id { Path, Name, Size, DateLastModified, ParentFolder, OpenAsTextStream, Delete, DateLastAccessed, DateCreated, Copy, Move };
     static constexpr Member kMembers[] = {
         {u"Path", 0, 0, kReadOnly}, {u"Name", 0, 0, kReadOnly}, {u"Size", 0, 0, kReadOnly}, {u"DateLastModified", 0, 0, kReadOnly},
         {u"ParentFolder", 0, 0, kReadOnly}, {u"OpenAsTextStream", 0, 2}, {u"Delete", 0, 1},
+        {u"DateLastAccessed", 0, 0, kReadOnly}, {u"DateCreated", 0, 0, kReadOnly}, {u"Copy", 1, 2}, {u"Move", 1, 1},
     };
     static constexpr MemberTable kTable{kMembers};
     std::string path_;
@@ -153,14 +165,33 @@ public:
             case SubFolders: result = Value::object(new FolderItems(path_, true)); return;
             case ParentFolder: result = parentOf(path_); return;
             case Delete: deleteFolder(path_); return;
+            case DateLastModified: result = Value::date(localSerial(statusOf(path_, true).st_mtime)); return;
+            case DateLastAccessed: result = Value::date(localSerial(statusOf(path_, true).st_atime)); return;
+            case DateCreated: result = Value::date(localSerial(createdTime(path_))); return;
+            case IsRootFolder: result = Value::boolean(path_ == "/"); return;
+            case Size: result = sizeValue(totalSize()); return;
         }
     }
 
 private:
-    enum Id { Path, Name, Files, SubFolders, ParentFolder, Delete };
+    // Every file in the folder and below it.
+    double totalSize() const {
+        double total = 0;
+        std::error_code ec;
+        for (fs::recursive_directory_iterator it(path_, ec), end; !ec && it != end; it.increment(ec)) {
+            std::error_code typeError;
+            if (it->is_regular_file(typeError)) total += static_cast<double>(statusOf(it->path().string(), false).st_size);
+        }
+        if (ec) raiseFileError(ec.value(), true);
+        return total;
+    }
+
+    enum Id { Path, Name, Files, SubFolders, ParentFolder, Delete, DateLastModified, DateLastAccessed, DateCreated, IsRootFolder, Size };
     static constexpr Member kMembers[] = {
         {u"Path", 0, 0, kReadOnly}, {u"Name", 0, 0, kReadOnly}, {u"Files", 0, 0, kReadOnly}, {u"SubFolders", 0, 0, kReadOnly},
-        {u"ParentFolder", 0, 0, kReadOnly}, {u"Delete", 0, 1},
+        {u"ParentFolder", 0, 0, kReadOnly}, {u"Delete", 0, 1}, {u"DateLastModified", 0, 0, kReadOnly},
+        {u"DateLastAccessed", 0, 0, kReadOnly}, {u"DateCreated", 0, 0, kReadOnly}, {u"IsRootFolder", 0, 0, kReadOnly},
+        {u"Size", 0, 0, kReadOnly},
     };
     static constexpr MemberTable kTable{kMembers};
     std::string path_;

@@ -7,6 +7,7 @@
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 #include "script/convert.h"
 #include "script/errors.h"
@@ -23,7 +24,8 @@ namespace fs = std::filesystem;
 enum Id {
     None, FileExists, FolderExists, GetFile, GetFolder, OpenTextFile, CreateTextFile, DeleteFile,
     CopyFile, MoveFile, CreateFolder, DeleteFolder, BuildPath, GetFileName, GetBaseName,
-    GetExtensionName, GetParentFolderName, GetAbsolutePathName, GetTempName, GetSpecialFolder,
+    GetExtensionName, GetParentFolderName, GetAbsolutePathName, GetTempName, GetSpecialFolder, GetDriveName,
+    CopyFolder, MoveFolder,
 };
 
 constexpr Member kMembers[] = {
@@ -47,6 +49,9 @@ constexpr Member kMembers[] = {
     {u"GetAbsolutePathName", 1, 1},
     {u"GetTempName", 0, 0},
     {u"GetSpecialFolder", 1, 1},
+    {u"GetDriveName", 1, 1},
+    {u"CopyFolder", 2, 3},
+    {u"MoveFolder", 2, 2},
 };
 constexpr MemberTable kTable(kMembers);
 
@@ -75,24 +80,49 @@ std::string destinationFor(std::u16string_view dest, const std::string& source) 
     return intoFolder ? (path == "/" ? "" : path) + "/" + leafOf(source) : path;
 }
 
-void deleteFiles(const std::string& spec) {
+// The files (or folders) a source names: itself, or those its wildcard name matches; 53 (76 for
+// folders) when there are none.
+std::vector<std::string> sources(const std::string& spec, Kind kind) {
+    int none = kind == Kind::File ? errFileNotFound : errPathNotFound;
     std::string leaf = leafOf(spec);
     if (!hasWildcard(leaf)) {
-        if (kindOf(spec) != Kind::File) raise(errFileNotFound);
-        if (::unlink(spec.c_str()) != 0) raiseFileError(errno);
-        return;
+        if (kindOf(spec) != kind) raise(none);
+        return {spec};
     }
     // Windows matches wildcards without regard to case.
+    std::vector<std::string> found;
     std::error_code ec;
-    bool any = false;
     for (fs::directory_iterator it(folderOf(spec), ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code typeError;
-        if (!it->is_regular_file(typeError) || fnmatch(leaf.c_str(), it->path().filename().c_str(), FNM_CASEFOLD) != 0)
-            continue;
-        any = true;
-        if (::unlink(it->path().c_str()) != 0) raiseFileError(errno);
+        bool wanted = kind == Kind::File ? it->is_regular_file(typeError) : it->is_directory(typeError);
+        if (wanted && fnmatch(leaf.c_str(), it->path().filename().c_str(), FNM_CASEFOLD | FNM_NOESCAPE) == 0)
+            found.push_back(it->path().string());
     }
-    if (!any) raise(errFileNotFound);
+    if (found.empty()) raise(none);
+    return found;
+}
+
+// The existing folder that wildcard sources, or a destination ending in a separator, go into.
+std::string intoFolder(std::u16string_view dest, const std::string& source) {
+    std::string folder = matchCase(absolutePath(dest));
+    if (kindOf(folder) != Kind::Folder) raise(errPathNotFound);
+    return (folder == "/" ? "" : folder) + "/" + leafOf(source);
+}
+
+// Where each file goes: with wildcards the destination is always a folder.
+std::string targetFor(std::u16string_view dest, const std::string& spec, const std::string& source) {
+    return hasWildcard(leafOf(spec)) ? intoFolder(dest, source) : destinationFor(dest, source);
+}
+
+// Where each folder goes: into the destination with wildcards or a final separator, else to it.
+std::string folderTargetFor(std::u16string_view dest, const std::string& spec, const std::string& source) {
+    bool into = hasWildcard(leafOf(spec)) || (!dest.empty() && (dest.back() == u'\\' || dest.back() == u'/'));
+    return into ? intoFolder(dest, source) : matchCase(absolutePath(dest));
+}
+
+void deleteFiles(const std::string& spec) {
+    for (const std::string& path : sources(spec, Kind::File))
+        if (::unlink(path.c_str()) != 0) raiseFileError(errno);
 }
 
 void copyFile(const std::string& from, const std::string& to, bool overwrite) {
@@ -112,6 +142,30 @@ void moveFile(const std::string& from, const std::string& to) {
     if (errno != EXDEV) raiseFileError(errno == ENOENT ? ENOTDIR : errno);
     copyFile(from, to, false);  // another file system: copy, then remove the original
     if (::unlink(from.c_str()) != 0) raiseFileError(errno);
+}
+
+// Copies a folder's contents into `to`, made when missing; an existing file there raises 58.
+void copyTree(const std::string& from, const std::string& to, bool overwrite) {
+    if (to == from || to.starts_with(from + "/")) raise(errPermissionDenied);  // would never end
+    Kind target = kindOf(to);
+    if (target == Kind::File) raise(errFileExists);
+    if (target == Kind::Missing && ::mkdir(to.c_str(), 0777) != 0) raiseFileError(errno == ENOENT ? ENOTDIR : errno, true);
+    std::error_code ec;
+    for (fs::directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        std::string name = it->path().filename().string();
+        if (it->is_directory(typeError)) copyTree(it->path().string(), to + "/" + name, overwrite);
+        else if (it->is_regular_file(typeError)) copyFile(it->path().string(), to + "/" + name, overwrite);
+    }
+    if (ec) raiseFileError(ec.value(), true);
+}
+
+void moveFolder(const std::string& from, const std::string& to) {
+    if (kindOf(to) != Kind::Missing) raise(errFileExists);
+    if (std::rename(from.c_str(), to.c_str()) == 0) return;
+    if (errno != EXDEV) raiseFileError(errno == ENOENT ? ENOTDIR : errno, true);
+    copyTree(from, to, false);  // another file system: copy, then remove the original
+    deleteFolder(from);
 }
 
 Value createFolder(const std::string& path) {
@@ -136,6 +190,16 @@ std::string temporaryFolder() {
 
 }  // namespace
 
+void copyFileTo(const std::string& from, std::u16string_view dest, bool overwrite) {
+    copyFile(from, destinationFor(dest, from), overwrite);
+}
+
+std::string moveFileTo(const std::string& from, std::u16string_view dest) {
+    std::string to = destinationFor(dest, from);
+    moveFile(from, to);
+    return to;
+}
+
 Value openTextFile(const std::string& path, IoMode mode, bool create, int format) {
     if (format != 0 && format != -1 && format != -2) raise(errInvalidCall);
     Kind kind = kindOf(path);
@@ -145,10 +209,11 @@ Value openTextFile(const std::string& path, IoMode mode, bool create, int format
 }
 
 void deleteFolder(const std::string& path) {
-    if (kindOf(path) != Kind::Folder) raise(errPathNotFound);
-    std::error_code ec;
-    fs::remove_all(path, ec);
-    if (ec) raiseFileError(ec.value(), true);
+    for (const std::string& folder : sources(path, Kind::Folder)) {
+        std::error_code ec;
+        fs::remove_all(folder, ec);
+        if (ec) raiseFileError(ec.value(), true);
+    }
 }
 
 FileSystem::FileSystem() : TableObject(kTable) {}
@@ -187,22 +252,41 @@ void FileSystem::call(int id, Invoke /*kind*/, Value* args, int argc, Value& res
         }
         case DeleteFile: deleteFiles(pathArg(args[0])); return;
         case CopyFile: {
-            std::string from = pathArg(args[0]);
-            copyFile(from, destinationFor(toString(args[1]).view(), from), boolArg(args, argc, 2, true));
+            std::string spec = pathArg(args[0]);
+            String dest = toString(args[1]);
+            bool overwrite = boolArg(args, argc, 2, true);
+            for (const std::string& from : sources(spec, Kind::File)) copyFile(from, targetFor(dest.view(), spec, from), overwrite);
             return;
         }
         case MoveFile: {
-            std::string from = pathArg(args[0]);
-            moveFile(from, destinationFor(toString(args[1]).view(), from));
+            std::string spec = pathArg(args[0]);
+            String dest = toString(args[1]);
+            for (const std::string& from : sources(spec, Kind::File)) moveFile(from, targetFor(dest.view(), spec, from));
             return;
         }
         case CreateFolder: result = createFolder(pathArg(args[0])); return;
         case DeleteFolder: deleteFolder(pathArg(args[0])); return;
+        case CopyFolder: {
+            std::string spec = pathArg(args[0]);
+            String dest = toString(args[1]);
+            bool overwrite = boolArg(args, argc, 2, true);
+            for (const std::string& from : sources(spec, Kind::Folder))
+                copyTree(from, folderTargetFor(dest.view(), spec, from), overwrite);
+            return;
+        }
+        case MoveFolder: {
+            std::string spec = pathArg(args[0]);
+            String dest = toString(args[1]);
+            for (const std::string& from : sources(spec, Kind::Folder))
+                moveFolder(from, folderTargetFor(dest.view(), spec, from));
+            return;
+        }
         case BuildPath: result = Value(joinPath(toString(args[0]).view(), toString(args[1]).view())); return;
         case GetFileName: result = Value(fileNamePart(toString(args[0]).view())); return;
         case GetBaseName: result = Value(baseNamePart(toString(args[0]).view())); return;
         case GetExtensionName: result = Value(extensionPart(toString(args[0]).view())); return;
         case GetParentFolderName: result = Value(parentPart(toString(args[0]).view())); return;
+        case GetDriveName: result = Value(drivePart(toString(args[0]).view())); return;
         case GetAbsolutePathName: result = Value(scriptPath(pathArg(args[0]))); return;
         case GetTempName: result = Value(tempName()); return;
         case GetSpecialFolder:

@@ -21,6 +21,10 @@ private:
 // OpenTextFile's rules on an absolute POSIX path: a missing file raises 53 unless created;
 // format -1 is UTF-16LE, 0 and -2 the default text format.
 Value openTextFile(const std::string& path, IoMode mode, bool create, int format);
+// CopyFile and MoveFile of one existing file; a destination that is a folder, or ends in a
+// separator, receives it under its own name. moveFileTo answers where the file went.
+void copyFileTo(const std::string& from, std::u16string_view dest, bool overwrite);
+std::string moveFileTo(const std::string& from, std::u16string_view dest);
 // Removes a folder and everything in it; 76 when it is not there.
 void deleteFolder(const std::string& path);
 

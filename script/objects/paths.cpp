@@ -140,6 +140,18 @@ std::u16string_view extensionPart(std::u16string_view path) {
     return dot == std::u16string_view::npos ? std::u16string_view() : name.substr(dot + 1);
 }
 
+// "C:" of "C:\a", "\\server\share" of a network path, else nothing.
+std::u16string_view drivePart(std::u16string_view path) {
+    if (hasDrive(path)) return path.substr(0, 2);
+    if (path.size() < 3 || !isSep(path[0]) || !isSep(path[1])) return {};
+    size_t end = 2;
+    for (int part = 0; part < 2; ++part) {
+        while (end < path.size() && !isSep(path[end])) ++end;
+        if (part == 0 && end < path.size()) ++end;
+    }
+    return path.substr(0, end);
+}
+
 String joinPath(std::u16string_view folder, std::u16string_view name) {
     if (folder.empty()) return String(name);
     if (name.empty()) return String(folder);

@@ -21,6 +21,7 @@ std::u16string_view fileNamePart(std::u16string_view path);     // GetFileName
 std::u16string_view parentPart(std::u16string_view path);       // GetParentFolderName
 std::u16string_view baseNamePart(std::u16string_view path);     // GetBaseName
 std::u16string_view extensionPart(std::u16string_view path);    // GetExtensionName
+std::u16string_view drivePart(std::u16string_view path);        // GetDriveName
 String joinPath(std::u16string_view folder, std::u16string_view name);  // BuildPath
 
 // The folder and the last component of an absolute POSIX path ("/" is its own folder).

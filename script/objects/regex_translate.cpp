@@ -16,10 +16,11 @@ int hexValue(char16_t c) {
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool isOctal(char16_t c) { return c >= u'0' && c <= u'7'; }
 bool isAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+bool isSetLetter(char16_t c) { return c == u'd' || c == u'D' || c == u'w' || c == u'W' || c == u's' || c == u'S'; }
 
 class Translator {
 public:
-    explicit Translator(std::u16string_view p) : p_(p) {}
+    Translator(std::u16string_view p, bool multiline) : p_(p), multiline_(multiline) {}
 
     std::u16string run() {
         out_.reserve(p_.size() + 16);
@@ -73,6 +74,11 @@ private:
                 ++groups_;
                 out_ += u'(';
                 return;
+            case u'^':
+                // PCRE2 takes CR LF as one line end, so its multiline "^" never matches between the two.
+                if (multiline_) out_ += u"(?<![^\\r\\n])";
+                else out_ += c;
+                return;
             case u'{':
                 if (!quantifierAhead()) { out_ += u"\\{"; return; }
                 out_ += c;
@@ -85,6 +91,8 @@ private:
     void classChar(char16_t c) {
         if (c == u']') inClass_ = false;
         if (c == u'[') out_ += u'\\';  // PCRE2 would read [: [. [= as POSIX classes
+        // JavaScript takes a hyphen next to \d \w \s (as in [\w-.]) literally; PCRE2 rejects it.
+        if (c == u'-' && (out_.size() == setEnd_ || (peek() == u'\\' && isSetLetter(peek(1))))) out_ += u'\\';
         out_ += c;
     }
 
@@ -153,6 +161,10 @@ private:
         uint32_t v;
         switch (c) {
             case u'd': case u'D': case u'w': case u'W': case u's': case u'S':
+                out_ += u'\\';
+                out_ += c;
+                setEnd_ = out_.size();
+                return;
             case u'f': case u'n': case u'r': case u't':
                 out_ += u'\\';
                 out_ += c;
@@ -188,11 +200,15 @@ private:
     std::u16string out_;
     size_t i_ = 0;
     int groups_ = 0;  // capturing groups opened so far
+    bool multiline_;
     bool inClass_ = false;
+    size_t setEnd_ = std::u16string::npos;  // where the last \d \w \s (or negation) ends in out_
 };
 
 }  // namespace
 
-std::u16string translatePattern(std::u16string_view pattern) { return Translator(pattern).run(); }
+std::u16string translatePattern(std::u16string_view pattern, bool multiline) {
+    return Translator(pattern, multiline).run();
+}
 
 }  // namespace vbs

@@ -8,6 +8,7 @@
 
 namespace vbs {
 
-std::u16string translatePattern(std::u16string_view pattern);
+// multiline: "^" also matches after every CR and LF, the CR of a CR LF pair included.
+std::u16string translatePattern(std::u16string_view pattern, bool multiline = false);
 
 }  // namespace vbs

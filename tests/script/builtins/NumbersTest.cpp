@@ -28,3 +28,11 @@ TEST(Numbers, RoundingBeyondDoublePrecision) {
     EXPECT_EQ(call(u"Round", {Value::single(2.5f)}).type, Type::Single);
     EXPECT_EQ(call(u"Int", {Value::date(45000.75)}).type, Type::Date);
 }
+
+// A Double from outside the script (an object's property) can be infinite or NaN; CStr must not
+// crash on it.
+TEST(Numbers, NonFiniteText) {
+    EXPECT_EQ(call(u"CStr", {dbl(INFINITY)}).strView(), u"1.#INF");
+    EXPECT_EQ(call(u"CStr", {dbl(-INFINITY)}).strView(), u"-1.#INF");
+    EXPECT_EQ(call(u"CStr", {dbl(-std::nan(""))}).strView(), u"-1.#IND");
+}

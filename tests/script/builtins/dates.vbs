@@ -37,6 +37,7 @@ WScript.Echo "DatePart: " & DatePart("yyyy", p) & " " & DatePart("q", p) & " " &
 WScript.Echo "DatePart y: " & DatePart("y", #12/31/2000#) & " " & DatePart("y", #12/31/1999#)
 WScript.Echo "DatePart ww: " & DatePart("ww", #1/1/2000#) & " " & DatePart("ww", #1/2/2000#) & " " & DatePart("ww", #12/31/2000#)
 WScript.Echo "DatePart ww four days: " & DatePart("ww", #1/2/2000#, vbMonday, vbFirstFourDays) & " " & DatePart("ww", #1/3/2000#, vbMonday, vbFirstFourDays)
+WScript.Echo "DatePart ww four days, year end: " & DatePart("ww", #12/29/2003#, vbMonday, vbFirstFourDays) & " " & DatePart("ww", #12/30/2003#, vbMonday, vbFirstFourDays) & " " & DatePart("ww", #12/31/2002#, vbMonday, vbFirstFourDays) & " " & DatePart("ww", #12/31/2007#, vbMonday, vbFirstFourDays) & " " & DatePart("ww", #12/31/2020#, vbMonday, vbFirstFourDays)
 WScript.Echo "DatePart ww full week: " & DatePart("ww", #1/1/2000#, vbSunday, vbFirstFullWeek) & " " & DatePart("ww", #1/8/2000#, vbSunday, vbFirstFullWeek) & " " & DatePart("ww", #1/9/2000#, vbSunday, vbFirstFullWeek)
 
 On Error Resume Next

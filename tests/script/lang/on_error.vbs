@@ -37,6 +37,10 @@ End If
 
 Err.Raise 1234, "my source", "my description"
 WScript.Echo Err.Number, Err.Source, Err.Description
+' Raise keeps the source and description that Err still holds when they are left out.
+Err.Raise vbObjectError + 7
+WScript.Echo Err.Number, Err.Description
+Err.Clear
 Err.Raise vbObjectError + 7
 WScript.Echo Err.Number, Err.Description
 Err.Clear

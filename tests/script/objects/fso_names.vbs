@@ -15,6 +15,8 @@ WScript.Echo fso.GetParentFolderName("C:\brains\memory.txt")
 WScript.Echo fso.GetParentFolderName("C:\brains")
 WScript.Echo "[" & fso.GetParentFolderName("memory.txt") & "]"
 WScript.Echo fso.GetFileName("logs/today.log") & " " & fso.GetParentFolderName("logs/today.log")
+WScript.Echo fso.GetDriveName("C:\brains\memory.txt") & " " & fso.GetDriveName("d:") & " [" & fso.GetDriveName("brains\memory.txt") & "] [" & fso.GetDriveName("\brains") & "]"
+WScript.Echo fso.GetDriveName("\\server\share\brains\memory.txt")
 t = fso.GetTempName
 WScript.Echo Len(t) & " " & Left(t, 3) & " " & Right(t, 4)
 WScript.Echo fso.GetAbsolutePathName("x\y\..\z.txt") = fso.BuildPath(fso.GetAbsolutePathName("x"), "z.txt")

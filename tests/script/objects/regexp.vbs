@@ -64,3 +64,17 @@ WScript.Echo "past the last match: " & Err.Number
 Err.Clear
 re.Frobnicate
 WScript.Echo "unknown member: " & Err.Number
+On Error GoTo 0
+
+' $n past the group count stays as written; $nn falls back to $n and a digit.
+Set re = New RegExp
+re.Global = True
+re.Pattern = "(a)"
+WScript.Echo re.Replace("xax", "[$2|$1|$01|$10|$]")
+' Test keeps no position from one call to the next, Global or not.
+re.Pattern = "a"
+WScript.Echo re.Test("a") & " " & re.Test("a") & " " & re.Execute("a").Count & " " & re.Test("a")
+' An optional group that took no part is Empty in every match it missed.
+re.Pattern = "(x)?(\d)"
+Set ms = re.Execute("1x2")
+WScript.Echo ms.Count & " " & IsEmpty(ms(0).SubMatches(0)) & " " & ms(1).SubMatches(0) & ms(1).SubMatches(1) & " " & ms(1).FirstIndex

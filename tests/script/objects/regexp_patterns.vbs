@@ -53,3 +53,24 @@ WScript.Echo Replaced("\D", "a1b2")
 WScript.Echo Replaced("\W", "a-b_c")
 WScript.Echo Replaced("\S+", "ab cd")
 WScript.Echo Replaced("a|", "bab")
+' A hyphen next to \d \w \s in a class is itself, as in the well-known address check.
+WScript.Echo Found("^[\w-\.]+@([\w-]+\.)+[\w-]{2,4}$", "", "joe.x-y@mail.co.uk")
+WScript.Echo Found("[\d-z]+", "", "12-z a")
+WScript.Echo Found("[a-\s]+", "", "a- b")
+WScript.Echo Found("[\x41-C\u0044]+", "", "ABCDE")
+
+' Multiline "^" and "$" take CR and LF each as a line end, inside a CR LF pair too.
+Function Lines(pattern, subject)
+    Dim re
+    Set re = New RegExp
+    re.Pattern = pattern
+    re.Global = True
+    re.Multiline = True
+    Lines = pattern & " -> " & Replace(Replace(re.Replace(subject, "#"), vbCr, "<CR>"), vbLf, "<LF>")
+End Function
+
+WScript.Echo Lines("^", "a" & vbCrLf & "b" & vbCr & "c" & vbLf & "d")
+WScript.Echo Lines("$", "a" & vbCrLf & "b" & vbCr & "c" & vbLf & "d")
+WScript.Echo Lines("^\n", "a" & vbCrLf & "b")
+WScript.Echo Lines("\r$", "a" & vbCrLf & "b")
+WScript.Echo Lines("^\s*$", "a" & vbCrLf & vbCrLf & "b")
