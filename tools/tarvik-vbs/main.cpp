@@ -14,8 +14,13 @@
 
 namespace {
 
+constexpr const char* kUsage =
+    "usage: tarvik-vbs [--timeout MS] script.vbs [arguments...]\n"
+    "Runs a VBScript file with a WScript object, as cscript does. --timeout ends the script after MS\n"
+    "milliseconds. A failure prints script.vbs(line, column) runtime error N: description.\n";
+
 int usage() {
-    std::fputs("usage: tarvik-vbs [--timeout MS] script.vbs [arguments...]\n", stderr);
+    std::fputs(kUsage, stderr);
     return 2;
 }
 
@@ -33,8 +38,13 @@ void report(const std::string& script, const vbs::ScriptError& e) {
 int main(int argc, char** argv) {
     int timeoutMs = 0;  // a terminal run has no limit unless asked
     int first = 1;
+    if (first < argc && (std::strcmp(argv[first], "--help") == 0 || std::strcmp(argv[first], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     if (first + 1 < argc && std::strcmp(argv[first], "--timeout") == 0) {
         timeoutMs = std::atoi(argv[first + 1]);
+        if (timeoutMs <= 0) return usage();
         first += 2;
     }
     if (first >= argc) return usage();
