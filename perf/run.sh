@@ -9,7 +9,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 suite="${PERF_SUITE:-$root/../shared/perf}"
 reps="${1:-20}"
 runs="${2:-3}"
-build="${BUILD_DIR:-$root/build}"
+build="$(cd "$root" && realpath -m "${BUILD_DIR:-build}")"  # relative to the project, used from the suite's folder
 command -v lua5.4 > /dev/null || { echo "lua5.4 is needed: apt-get install lua5.4" >&2; exit 2; }
 [ -x /usr/bin/time ] || { echo "/usr/bin/time is needed: apt-get install time" >&2; exit 2; }
 cmake --build "$build" --target tarvik-vbs regexp-pcre2 > /dev/null

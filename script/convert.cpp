@@ -92,11 +92,12 @@ bool isBlank(char16_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n
 bool isDigit(char16_t c) { return c >= '0' && c <= '9'; }
 
 // &H and &O forms: up to 16 bits they are an Integer, up to 32 a Long, as in VBScript source.
-bool parseRadix(std::u16string_view s, double& out) {
+bool parseRadix(std::u16string_view s, double& out, bool* tooLarge) {
     if (s.size() < 3 || s[0] != '&') return false;
     unsigned radix = (s[1] == 'h' || s[1] == 'H') ? 16 : (s[1] == 'o' || s[1] == 'O') ? 8 : 0;
     if (!radix) return false;
     uint64_t v = 0;
+    bool big = false;
     for (size_t i = 2; i < s.size(); ++i) {
         char16_t c = s[i];
         unsigned digit;
@@ -106,7 +107,14 @@ bool parseRadix(std::u16string_view s, double& out) {
         else return false;
         if (digit >= radix) return false;
         v = v * radix + digit;
-        if (v > 0xFFFFFFFFu) return false;
+        if (v > 0xFFFFFFFFu) {
+            big = true;
+            v = 0;  // keeps scanning: a bad digit further on still makes it no number at all
+        }
+    }
+    if (big) {
+        if (tooLarge) *tooLarge = true;
+        return false;
     }
     out = v <= 0xFFFF ? static_cast<int16_t>(v) : static_cast<double>(static_cast<int32_t>(v));
     return true;
@@ -145,13 +153,13 @@ Value defaultValue(const Value& v) {
     return cur;
 }
 
-bool parseNumber(std::u16string_view s, double& out) {
+bool parseNumber(std::u16string_view s, double& out, bool* tooLarge) {
     size_t i = 0, n = s.size();
     while (i < n && isBlank(s[i])) ++i;
     while (n > i && isBlank(s[n - 1])) --n;
     s = s.substr(i, n - i);
     if (s.empty()) return false;
-    if (s[0] == '&') return parseRadix(s, out);
+    if (s[0] == '&') return parseRadix(s, out, tooLarge);
 
     // Decimal: optional "(", sign and "$" in either order, digits with "," grouping, ".", exponent,
     // then an optional trailing sign or ")".
@@ -231,7 +239,10 @@ bool parseNumber(std::u16string_view s, double& out) {
     double d = 0;
     auto r = std::from_chars(first, b, d);
     if (r.ec == std::errc::result_out_of_range) {
-        if (magnitude > 0) return false;  // too large for a Double
+        if (magnitude > 0) {  // too large for a Double
+            if (tooLarge) *tooLarge = true;
+            return false;
+        }
         d = 0;                            // too small: underflows to zero
     } else if (r.ec != std::errc()) {
         return false;
@@ -255,7 +266,8 @@ double toDouble(const Value& v) {
         case Type::Currency: return static_cast<double>(x.cy) / 10000.0;
         case Type::String: {
             double d;
-            if (!parseNumber(x.strView(), d)) mismatch();
+            bool tooLarge = false;
+            if (!parseNumber(x.strView(), d, &tooLarge)) raise(tooLarge ? errOverflow : errTypeMismatch);
             return d;
         }
         case Type::Object: return toDouble(defaultValue(x));
@@ -346,7 +358,8 @@ bool toBool(const Value& v) {
             if (equalsIgnoreCase(s, u"True")) return true;
             if (equalsIgnoreCase(s, u"False")) return false;
             double d;
-            if (!parseNumber(s, d)) mismatch();
+            bool tooLarge = false;
+            if (!parseNumber(s, d, &tooLarge)) raise(tooLarge ? errOverflow : errTypeMismatch);
             return d != 0;
         }
         case Type::Object: return toBool(defaultValue(x));
@@ -446,7 +459,8 @@ Value toNumeric(const Value& v) {
         case Type::Empty: return Value::integer(0);
         case Type::String: {
             double d;
-            if (!parseNumber(x.strView(), d)) mismatch();
+            bool tooLarge = false;
+            if (!parseNumber(x.strView(), d, &tooLarge)) raise(tooLarge ? errOverflow : errTypeMismatch);
             return Value::dbl(d);
         }
         case Type::Object: return toNumeric(defaultValue(x));

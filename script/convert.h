@@ -36,8 +36,9 @@ String formatCurrency(int64_t scaled);
 String formatDate(double serial);    // "12/8/2026", "1:18:04 PM" or both, as CStr shows a Date
 
 // What CDbl and IsNumeric accept: blanks around, sign, digits with "," grouping, ".", exponent,
-// &H and &O forms. False when s is not a number.
-bool parseNumber(std::u16string_view s, double& out);
+// &H and &O forms. False when s is not a number, and also when it is one too large for a Double
+// (or, in &H/&O form, for 32 bits): then *tooLarge is set, as conversions raise 6 there, not 13.
+bool parseNumber(std::u16string_view s, double& out, bool* tooLarge = nullptr);
 // What CDate and IsDate accept in locale 1033.
 bool parseDate(std::u16string_view s, double& out);
 

@@ -1,6 +1,7 @@
 #pragma once
 // Small pieces the VM's files share: the inline number fast paths and the objects the VM makes
 // for For Each and GetRef.
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <new>
@@ -123,7 +124,9 @@ inline double dblOf(const Value& v) {
     }
 }
 
+// A Double past the range is VBScript's Overflow, never an infinity.
 inline void setDouble(Value& v, double d) {
+    if (!std::isfinite(d)) [[unlikely]] raise(errOverflow);
     v.type = Type::Double;
     v.f64 = d;
 }

@@ -52,20 +52,52 @@ struct stat statusOf(const std::string& path, bool folder) {
 // A Long while it fits, as Windows hands out sizes.
 Value sizeValue(double size) { return size <= 2147483647.0 ? Value::lng(static_cast<int32_t>(size)) : Value::dbl(size); }
 
+// Setting Name renames in place; a name already there raises 58. Answers the new path.
+std::string renamed(const std::string& path, const Value& name, bool folder) {
+    std::string parent = folderOf(path);
+    std::string to = (parent == "/" ? "" : parent) + "/" + utf16ToUtf8(toString(name).view());
+    struct stat st;
+    if (to != path && ::stat(to.c_str(), &st) == 0) raise(errFileExists);
+    if (std::rename(path.c_str(), to.c_str()) != 0) raiseFileError(errno, folder);
+    return to;
+}
+
+// Windows' attribute bits: ReadOnly when the owner may not write, Directory, and Archive, which
+// Windows sets on every file written. Setting them changes only ReadOnly.
+constexpr int32_t kReadOnlyBit = 1, kDirectoryBit = 16, kArchiveBit = 32;
+
+int32_t attributesOf(const std::string& path, bool folder) {
+    int32_t bits = folder ? kDirectoryBit : kArchiveBit;
+    return statusOf(path, folder).st_mode & S_IWUSR ? bits : bits | kReadOnlyBit;
+}
+
+void setAttributes(const std::string& path, bool folder, const Value& value) {
+    mode_t mode = statusOf(path, folder).st_mode & 07777;
+    mode = toLong(value) & kReadOnlyBit ? mode & ~(S_IWUSR | S_IWGRP | S_IWOTH) : mode | S_IWUSR;
+    if (::chmod(path.c_str(), mode) != 0) raiseFileError(errno, folder);
+}
+
 class File final : public TableObject {
 public:
     explicit File(std::string path) : TableObject(kTable), path_(std::move(path)) {}
     std::u16string_view typeName() const override { return u"File"; }
-    void call(int id, Invoke /*kind*/, Value* args, int argc, Value& result) override {
+    void call(int id, Invoke kind, Value* args, int argc, Value& result) override {
         switch (static_cast<Id>(id)) {
             case Path: result = Value(scriptPath(path_)); return;
-            case Name: result = Value(scriptPath(leafOf(path_))); return;
+            case Name:
+                if (kind == Invoke::Let) path_ = renamed(path_, args[0], false);
+                else result = Value(scriptPath(leafOf(path_)));
+                return;
             case Size: result = sizeValue(static_cast<double>(statusOf(path_, false).st_size)); return;
             case DateLastModified: result = Value::date(localSerial(statusOf(path_, false).st_mtime)); return;
             case DateLastAccessed: result = Value::date(localSerial(statusOf(path_, false).st_atime)); return;
             case DateCreated: result = Value::date(localSerial(createdTime(path_))); return;
             case Copy: copyFileTo(path_, toString(args[0]).view(), !hasArg(args, argc, 1) || toBool(args[1])); return;
             case Move: path_ = moveFileTo(path_, toString(args[0]).view()); return;
+            case Attributes:
+                if (kind == Invoke::Let) setAttributes(path_, false, args[0]);
+                else result = Value::lng(attributesOf(path_, false));
+                return;
             case ParentFolder: result = parentOf(path_); return;
             case OpenAsTextStream: {
                 int mode = hasArg(args, argc, 0) ? toLong(args[0]) : ForReading;
@@ -74,22 +106,30 @@ public:
                 result = openTextFile(path_, static_cast<IoMode>(mode), false, format);
                 return;
             }
-            case Delete:
-                if (::unlink(path_.c_str()) != 0) raiseFileError(errno);
-                return;
+            case Delete: deleteFile(path_, hasArg(args, argc, 0) && toBool(args[0])); return;
         }
     }
 
 private:
-    enum Id { Path, Name, Size, DateLastModified, ParentFolder, OpenAsTextStream, Delete, DateLastAccessed, DateCreated, Copy, Move };
+    enum Id {
+        Path, Name, Size, DateLastModified, ParentFolder, OpenAsTextStream, Delete, DateLastAccessed, DateCreated, Copy, Move,
+        Attributes,
+    };
     static constexpr Member kMembers[] = {
-        {u"Path", 0, 0, kReadOnly}, {u"Name", 0, 0, kReadOnly}, {u"Size", 0, 0, kReadOnly}, {u"DateLastModified", 0, 0, kReadOnly},
+        {u"Path", 0, 0, kReadOnly}, {u"Name", 0, 0, kReadWrite}, {u"Size", 0, 0, kReadOnly}, {u"DateLastModified", 0, 0, kReadOnly},
         {u"ParentFolder", 0, 0, kReadOnly}, {u"OpenAsTextStream", 0, 2}, {u"Delete", 0, 1},
         {u"DateLastAccessed", 0, 0, kReadOnly}, {u"DateCreated", 0, 0, kReadOnly}, {u"Copy", 1, 2}, {u"Move", 1, 1},
+        {u"Attributes", 0, 0, kReadWrite},
     };
     static constexpr MemberTable kTable{kMembers};
     std::string path_;
 };
+
+// NTFS keeps names in the order of their upper-case code units, so "_" sorts after letters.
+bool byFolderOrder(const std::u16string& a, const std::u16string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char16_t x, char16_t y) { return toUpper(x) < toUpper(y); });
+}
 
 // Files or SubFolders of a folder, as listed when asked for: Windows' order, names compared
 // without regard to case.
@@ -105,8 +145,7 @@ public:
                 names_.push_back(utf8ToUtf16(it->path().filename().string()));
         }
         if (ec) raiseFileError(ec.value(), true);
-        std::sort(names_.begin(), names_.end(),
-                  [](const std::u16string& a, const std::u16string& b) { return compareText(a, b) < 0; });
+        std::sort(names_.begin(), names_.end(), byFolderOrder);
     }
 
     std::u16string_view typeName() const override { return folders_ ? u"Folders" : u"Files"; }
@@ -157,10 +196,13 @@ class Folder final : public TableObject {
 public:
     explicit Folder(std::string path) : TableObject(kTable), path_(std::move(path)) {}
     std::u16string_view typeName() const override { return u"Folder"; }
-    void call(int id, Invoke /*kind*/, Value* /*args*/, int /*argc*/, Value& result) override {
+    void call(int id, Invoke kind, Value* args, int /*argc*/, Value& result) override {
         switch (static_cast<Id>(id)) {
             case Path: result = Value(scriptPath(path_)); return;
-            case Name: result = Value(scriptPath(leafOf(path_))); return;
+            case Name:
+                if (kind == Invoke::Let) path_ = renamed(path_, args[0], true);
+                else result = Value(scriptPath(leafOf(path_)));
+                return;
             case Files: result = Value::object(new FolderItems(path_, false)); return;
             case SubFolders: result = Value::object(new FolderItems(path_, true)); return;
             case ParentFolder: result = parentOf(path_); return;
@@ -170,6 +212,10 @@ public:
             case DateCreated: result = Value::date(localSerial(createdTime(path_))); return;
             case IsRootFolder: result = Value::boolean(path_ == "/"); return;
             case Size: result = sizeValue(totalSize()); return;
+            case Attributes:
+                if (kind == Invoke::Let) setAttributes(path_, true, args[0]);
+                else result = Value::lng(attributesOf(path_, true));
+                return;
         }
     }
 
@@ -186,12 +232,15 @@ private:
         return total;
     }
 
-    enum Id { Path, Name, Files, SubFolders, ParentFolder, Delete, DateLastModified, DateLastAccessed, DateCreated, IsRootFolder, Size };
+    enum Id {
+        Path, Name, Files, SubFolders, ParentFolder, Delete, DateLastModified, DateLastAccessed, DateCreated, IsRootFolder, Size,
+        Attributes,
+    };
     static constexpr Member kMembers[] = {
-        {u"Path", 0, 0, kReadOnly}, {u"Name", 0, 0, kReadOnly}, {u"Files", 0, 0, kReadOnly}, {u"SubFolders", 0, 0, kReadOnly},
+        {u"Path", 0, 0, kReadOnly}, {u"Name", 0, 0, kReadWrite}, {u"Files", 0, 0, kReadOnly}, {u"SubFolders", 0, 0, kReadOnly},
         {u"ParentFolder", 0, 0, kReadOnly}, {u"Delete", 0, 1}, {u"DateLastModified", 0, 0, kReadOnly},
         {u"DateLastAccessed", 0, 0, kReadOnly}, {u"DateCreated", 0, 0, kReadOnly}, {u"IsRootFolder", 0, 0, kReadOnly},
-        {u"Size", 0, 0, kReadOnly},
+        {u"Size", 0, 0, kReadOnly}, {u"Attributes", 0, 0, kReadWrite},
     };
     static constexpr MemberTable kTable{kMembers};
     std::string path_;

@@ -65,6 +65,12 @@ Kind kindOf(const std::string& path) {
     return S_ISDIR(st.st_mode) ? Kind::Folder : Kind::File;
 }
 
+// Windows refuses to write a read-only file (70) even where POSIX would let this process.
+void needWritable(const std::string& path) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR)) raise(errPermissionDenied);
+}
+
 std::string pathArg(const Value& v) { return matchCase(absolutePath(toString(v).view())); }
 
 bool boolArg(const Value* args, int argc, int i, bool fallback) {
@@ -120,9 +126,8 @@ std::string folderTargetFor(std::u16string_view dest, const std::string& spec, c
     return into ? intoFolder(dest, source) : matchCase(absolutePath(dest));
 }
 
-void deleteFiles(const std::string& spec) {
-    for (const std::string& path : sources(spec, Kind::File))
-        if (::unlink(path.c_str()) != 0) raiseFileError(errno);
+void deleteFiles(const std::string& spec, bool force) {
+    for (const std::string& path : sources(spec, Kind::File)) deleteFile(path, force);
 }
 
 void copyFile(const std::string& from, const std::string& to, bool overwrite) {
@@ -130,6 +135,7 @@ void copyFile(const std::string& from, const std::string& to, bool overwrite) {
     Kind target = kindOf(to);
     if (target == Kind::Folder) raise(errPermissionDenied);
     if (target == Kind::File && !overwrite) raise(errFileExists);
+    if (target == Kind::File) needWritable(to);
     std::error_code ec;
     fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
     if (ec) raiseFileError(ec.value() == ENOENT ? ENOTDIR : ec.value());
@@ -190,6 +196,11 @@ std::string temporaryFolder() {
 
 }  // namespace
 
+void deleteFile(const std::string& path, bool force) {
+    if (!force) needWritable(path);  // a read-only file stays unless forced
+    if (::unlink(path.c_str()) != 0) raiseFileError(errno);
+}
+
 void copyFileTo(const std::string& from, std::u16string_view dest, bool overwrite) {
     copyFile(from, destinationFor(dest, from), overwrite);
 }
@@ -204,7 +215,12 @@ Value openTextFile(const std::string& path, IoMode mode, bool create, int format
     if (format != 0 && format != -1 && format != -2) raise(errInvalidCall);
     Kind kind = kindOf(path);
     if (kind == Kind::Folder) raise(errPermissionDenied);
-    if (kind == Kind::Missing && (mode == ForReading || !create)) raise(errFileNotFound);
+    if (kind == Kind::File && mode != ForReading) needWritable(path);
+    if (kind == Kind::Missing) {
+        if (!create) raise(errFileNotFound);
+        // Windows creates the file whatever the mode, so reading a new one finds it empty.
+        if (mode == ForReading) TextStream::open(path, ForWriting, false);
+    }
     return TextStream::open(path, mode, format == -1);
 }
 
@@ -247,10 +263,11 @@ void FileSystem::call(int id, Invoke /*kind*/, Value* args, int argc, Value& res
             Kind existing = kindOf(path);
             if (existing == Kind::Folder) raise(errPermissionDenied);
             if (existing == Kind::File && !boolArg(args, argc, 1, true)) raise(errFileExists);
+            if (existing == Kind::File) needWritable(path);
             result = TextStream::open(path, ForWriting, boolArg(args, argc, 2, false));
             return;
         }
-        case DeleteFile: deleteFiles(pathArg(args[0])); return;
+        case DeleteFile: deleteFiles(pathArg(args[0]), boolArg(args, argc, 1, false)); return;
         case CopyFile: {
             std::string spec = pathArg(args[0]);
             String dest = toString(args[1]);

@@ -25,6 +25,8 @@ Value openTextFile(const std::string& path, IoMode mode, bool create, int format
 // separator, receives it under its own name. moveFileTo answers where the file went.
 void copyFileTo(const std::string& from, std::u16string_view dest, bool overwrite);
 std::string moveFileTo(const std::string& from, std::u16string_view dest);
+// Removes a file; a read-only one raises 70 unless forced.
+void deleteFile(const std::string& path, bool force);
 // Removes a folder and everything in it; 76 when it is not there.
 void deleteFolder(const std::string& path);
 

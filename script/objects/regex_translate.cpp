@@ -73,15 +73,28 @@ private:
                 }
                 ++groups_;
                 out_ += u'(';
+                nothingToRepeat_ = out_.size();
                 return;
             case u'^':
                 // PCRE2 takes CR LF as one line end, so its multiline "^" never matches between the two.
                 if (multiline_) out_ += u"(?<![^\\r\\n])";
                 else out_ += c;
+                nothingToRepeat_ = out_.size();
                 return;
             case u'{':
                 if (!quantifierAhead()) { out_ += u"\\{"; return; }
+                if (out_.size() == nothingToRepeat_) raise(errRegexSyntax);
                 out_ += c;
+                do out_ += p_[i_]; while (p_[i_++] != u'}');
+                quantifierEnd_ = out_.size();
+                return;
+            case u'*': case u'+': case u'?':
+                // JavaScript has no possessive quantifiers: "+" straight after one is an error.
+                if (c == u'+' && out_.size() == quantifierEnd_) raise(errRegexSyntax);
+                // PCRE2 would read "(*" as a verb such as (*ACCEPT), and repeat a multiline "^".
+                if (out_.size() == nothingToRepeat_) raise(errRegexSyntax);
+                out_ += c;
+                quantifierEnd_ = out_.size();
                 return;
             default:
                 out_ += c;
@@ -202,7 +215,9 @@ private:
     int groups_ = 0;  // capturing groups opened so far
     bool multiline_;
     bool inClass_ = false;
-    size_t setEnd_ = std::u16string::npos;  // where the last \d \w \s (or negation) ends in out_
+    size_t setEnd_ = std::u16string::npos;
+    size_t quantifierEnd_ = std::u16string::npos;  // where the last quantifier ends in out_
+    size_t nothingToRepeat_ = std::u16string::npos;  // just after the last "(" or "^" in out_  // where the last \d \w \s (or negation) ends in out_
 };
 
 }  // namespace

@@ -45,6 +45,13 @@ TEST(RegexTranslate, CharacterClasses) {
     EXPECT_EQ(tr(u"[[:alpha:]]"), "[\\[:alpha:]]");  // JavaScript has no POSIX classes
     EXPECT_EQ(tr(u"[\\b]"), "[\\x{8}]");
     EXPECT_EQ(tr(u"[a-z\\d]"), "[a-z\\d]");
+    EXPECT_EQ(tr(u"[\\w-.]"), "[\\w\\-.]");    // a hyphen next to a class escape is literal
+    EXPECT_EQ(tr(u"[a-\\d]"), "[a\\-\\d]");
+}
+
+TEST(RegexTranslate, MultilineCaret) {
+    EXPECT_EQ(utf16ToUtf8(translatePattern(u"^a$", true)), "(?<![^\\r\\n])a$");
+    EXPECT_EQ(tr(u"^a$"), "^a$");
 }
 
 TEST(RegexTranslate, LiteralBraces) {
@@ -57,6 +64,10 @@ TEST(RegexTranslate, SyntaxErrors) {
     EXPECT_EQ(errorOf([] { translatePattern(u"[abc"); }), errRegexSyntax);
     EXPECT_EQ(errorOf([] { translatePattern(u"abc\\"); }), errRegexSyntax);
     EXPECT_EQ(errorOf([] { translatePattern(u"(?<=a)b"); }), errRegexSyntax);
+    EXPECT_EQ(errorOf([] { translatePattern(u"a++"); }), errRegexSyntax);       // no possessive quantifiers
+    EXPECT_EQ(errorOf([] { translatePattern(u"a{2}+"); }), errRegexSyntax);
+    EXPECT_EQ(errorOf([] { translatePattern(u"(*ACCEPT)"); }), errRegexSyntax);  // no PCRE2 verbs
+    EXPECT_EQ(errorOf([] { translatePattern(u"^*", true); }), errRegexSyntax);
 }
 
 }  // namespace

@@ -92,3 +92,22 @@ Next
 On Error Resume Next
 d.Add "KEY", 3
 WScript.Echo "duplicate in text mode: " & Err.Number
+On Error GoTo 0
+
+' A key removed and added again goes to the end; Keys and Items stay in step.
+Set d = CreateObject("Scripting.Dictionary")
+d.Add "a", 1
+d.Add "b", 2
+d.Add "c", 3
+d.Remove "b"
+WScript.Echo Join(d.Keys, ",") & " " & Join(d.Items, ",")
+d.Add "b", 4
+WScript.Echo Join(d.Keys, ",") & " " & Join(d.Items, ",") & " " & d.Keys()(2) & " " & d.Items()(0)
+
+' Boolean and Date keys keep their subtype.
+Set d = CreateObject("Scripting.Dictionary")
+d.Add True, "yes"
+d.Add #1/2/2000#, "date"
+a = d.Keys
+WScript.Echo TypeName(a(0)) & " " & TypeName(a(1)) & " " & d.Exists(True) & " " & d(#1/2/2000#)
+WScript.Echo VarType(d.Count) & " " & VarType(d.Exists(True)) & " " & VarType(d.CompareMode) & " " & VarType(d.Items)

@@ -81,6 +81,13 @@ Err.Clear
 Set ts = fso.OpenTextFile(base & "\missing.txt", 2)
 WScript.Echo "write missing without create: " & Err.Number
 Err.Clear
+On Error GoTo 0
+' Create applies to reading too: the new file is empty.
+Set ts = fso.OpenTextFile(base & "\created.txt", 1, True)
+WScript.Echo "read with create: " & ts.AtEndOfStream & " " & fso.GetFile(base & "\created.txt").Size
+ts.Close
+fso.DeleteFile base & "\created.txt"
+On Error Resume Next
 Set ts = fso.CreateTextFile(base & "\notes.txt", False)
 WScript.Echo "create existing: " & Err.Number
 Err.Clear

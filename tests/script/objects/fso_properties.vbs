@@ -33,5 +33,43 @@ f.Move base & "\d.txt"
 WScript.Echo f.Name & " " & f.Size & " " & fso.FileExists(base & "\a.txt") & " " & fso.FileExists(base & "\d.txt")
 WScript.Echo folder.Size
 
+' Attributes: Archive on files, Directory on folders; ReadOnly can be set and cleared.
+WScript.Echo f.Attributes & " " & folder.Attributes
+f.Attributes = f.Attributes Or 1
+WScript.Echo f.Attributes
+' A read-only file is neither written, overwritten nor deleted unless forced.
+fso.CopyFile base & "\c.txt", base & "\ro.txt"
+fso.GetFile(base & "\ro.txt").Attributes = 1
+On Error Resume Next
+fso.OpenTextFile(base & "\ro.txt", 8).Write "x"
+WScript.Echo "append to read-only: " & Err.Number
+Err.Clear
+fso.CreateTextFile base & "\ro.txt", True
+WScript.Echo "create over read-only: " & Err.Number
+Err.Clear
+fso.CopyFile base & "\c.txt", base & "\ro.txt"
+WScript.Echo "copy over read-only: " & Err.Number
+Err.Clear
+fso.DeleteFile base & "\ro.txt"
+WScript.Echo "delete read-only: " & Err.Number & " " & fso.FileExists(base & "\ro.txt")
+Err.Clear
+On Error GoTo 0
+fso.DeleteFile base & "\ro.txt", True
+WScript.Echo fso.FileExists(base & "\ro.txt")
+f.Attributes = f.Attributes And Not 1
+WScript.Echo f.Attributes
+
+' Setting Name renames in place.
+f.Name = "e.txt"
+WScript.Echo f.Name & " " & fso.FileExists(base & "\d.txt") & " " & fso.FileExists(base & "\e.txt")
+Set folder = fso.GetFolder(base & "\sub")
+folder.Name = "renamed"
+WScript.Echo folder.Name & " " & fso.FolderExists(base & "\sub") & " " & fso.GetFolder(base & "\renamed").Files.Count
+On Error Resume Next
+f.Name = "c.txt"
+WScript.Echo "rename onto an existing file: " & Err.Number & " " & f.Name
+Err.Clear
+On Error GoTo 0
+
 fso.DeleteFolder base
 WScript.Echo fso.FolderExists(base)

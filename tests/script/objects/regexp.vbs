@@ -78,3 +78,22 @@ WScript.Echo re.Test("a") & " " & re.Test("a") & " " & re.Execute("a").Count & "
 re.Pattern = "(x)?(\d)"
 Set ms = re.Execute("1x2")
 WScript.Echo ms.Count & " " & IsEmpty(ms(0).SubMatches(0)) & " " & ms(1).SubMatches(0) & ms(1).SubMatches(1) & " " & ms(1).FirstIndex
+
+' JavaScript's grammar rejects these (possessive quantifiers, inline flags, named groups).
+Dim bad
+On Error Resume Next
+For Each bad In Array("a++", "a*+", "a{2}+", "a**", "(?i)a", "(?<n>a)", "(?>a)", "a{2,1}", "[b-a]", "^*", "(*ACCEPT)a")
+    Err.Clear
+    re.Pattern = bad
+    b = re.Test("aa")
+    WScript.Echo bad & " " & Err.Number
+Next
+re.Multiline = True
+Err.Clear
+re.Pattern = "^*"
+b = re.Test("aa")
+WScript.Echo "multiline ^* " & Err.Number
+re.Multiline = False
+On Error GoTo 0
+re.Pattern = "a{2}?b+?"
+WScript.Echo re.Replace("aaabb", "#")
