@@ -345,18 +345,19 @@ Order compare(const Value& av, const Value& bv, unsigned flags) {
         if (other.isEmpty()) return sa ? text(a.strView(), u"") : text(u"", b.strView());
         // A literal decides: a literal number reads the string as a number, a literal string
         // reads the number as text; between two variables every number sorts before every string.
+        // A string that is no number is simply not equal to a literal number ("True" = True is
+        // False on Windows, not an error).
         bool numLiteral = flags & (sa ? kRightLiteral : kLeftLiteral);
         bool strLiteral = flags & (sa ? kLeftLiteral : kRightLiteral);
-        if (numLiteral) {
-            if (other.type == Type::Error || other.isArray()) raise(errTypeMismatch);
-            double d = toDouble(sa ? a : b);
+        if (other.type == Type::Error || other.isArray()) raise(errTypeMismatch);
+        double d;
+        if (numLiteral && parseNumber(sa ? a.strView() : b.strView(), d)) {
             return sa ? order(d, toDouble(b)) : order(toDouble(a), d);
         }
         if (strLiteral) {
             String s = toString(other);
             return sa ? text(a.strView(), s.view()) : text(s.view(), b.strView());
         }
-        if (other.type == Type::Error || other.isArray()) raise(errTypeMismatch);
         return sa ? Order::Greater : Order::Less;
     }
     if (a.type == Type::Currency && b.type == Type::Currency)

@@ -215,9 +215,10 @@ private:
     int groups_ = 0;  // capturing groups opened so far
     bool multiline_;
     bool inClass_ = false;
+    // Ends in out_ of the last \d \w \s (or negation), the last quantifier, and the last "(" or "^".
     size_t setEnd_ = std::u16string::npos;
-    size_t quantifierEnd_ = std::u16string::npos;  // where the last quantifier ends in out_
-    size_t nothingToRepeat_ = std::u16string::npos;  // just after the last "(" or "^" in out_  // where the last \d \w \s (or negation) ends in out_
+    size_t quantifierEnd_ = std::u16string::npos;
+    size_t nothingToRepeat_ = std::u16string::npos;
 };
 
 }  // namespace
