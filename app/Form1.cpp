@@ -104,6 +104,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     connect(cmdTextFile, &QPushButton::clicked, this, [this] { toggleTextFile(); });
     connect(mnuEdit, &QAction::triggered, this, [this] { command([this] { editIniFile(); }); });
 
+    engines_.SetHost(&dialogs_);
     tarvik::SetMessageBoxSink([this](const std::string& text, const std::string& title) {
         if (!closing_) QMessageBox::information(isVisible() ? this : nullptr, qt(title), qt(text));
     });

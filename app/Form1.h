@@ -3,6 +3,7 @@
 // "Read Text", the name and time labels, and the "Edit INI File" menu item.
 #include <QMainWindow>
 
+#include "app/DialogHost.h"
 #include "bench/BrainEngines.h"
 #include "bench/Queries.h"
 #include "records/TextFileBatch.h"
@@ -68,6 +69,7 @@ private:
     template <class Command>
     void command(Command&& run);
 
+    DialogHost dialogs_{this};
     tarvik::BrainEngines engines_;
     bool stopRequested_ = false;
     int batchDepth_ = 0;  // a click between two lines may start a nested batch

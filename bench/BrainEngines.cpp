@@ -55,6 +55,10 @@ BrainEngines::BrainEngines() : zero_(vbs::Value(u"0")) {
     for (auto& engine : engines_) engine = std::make_unique<vbs::Engine>(u"VBScript", kTimeoutMs);
 }
 
+void BrainEngines::SetHost(vbs::Host* host) {
+    for (auto& engine : engines_) engine->setHost(host);
+}
+
 void BrainEngines::TakeSettings() {
     userName_ = text(modGlobals::UserName);
     computerName_ = text(modGlobals::ComputerName);

@@ -38,6 +38,9 @@ public:
 
     vbs::Engine& SC(int brain) { return *engines_[brain - 1]; }
 
+    // Where the brains' MsgBox and InputBox go (the window's dialogs); without one they show nothing.
+    void SetHost(vbs::Host* host);
+
     // Loads brain 1, 2, 3 in turn: the whole script file into its engine. A missing file loads as
     // empty source. A script that does not compile raises BrainFailure.
     void LoadScripts();

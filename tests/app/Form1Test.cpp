@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -211,6 +212,37 @@ TEST_F(Form1Test, ClosingDuringABatchKeepsWhatWasWritten) {
     EXPECT_EQ(tarvik::FreeFile(), 1);
     std::string table = folder.read("results.csv");
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 2);
+}
+
+// Answers the message box a brain opens, once it is up, and notes what it showed.
+void answerNextMessageBox(std::string& shown, QMessageBox::StandardButton pressed) {
+    QTimer::singleShot(0, [&shown, pressed] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        shown = (box->windowTitle() + "|" + box->text()).toStdString();
+        box->button(pressed)->click();
+    });
+}
+
+TEST_F(Form1Test, ABrainsMsgBoxIsADialogAndItsAnswerComesBack) {
+    brain("one.vbs", "GetResponse = MsgBox(\"Save \" & Sentence & \"?\", vbYesNo + vbQuestion, \"Brain\") & \" <STOP>\"\n");
+    ASSERT_TRUE(start());
+    form->Text1->setText("it");
+    std::string shown;
+    answerNextMessageBox(shown, QMessageBox::No);
+    form->Command3->click();
+    EXPECT_EQ(shown, "Brain|Save it?");
+    EXPECT_EQ(form->Text2->toPlainText(), "One: 7");  // vbNo
+}
+
+TEST(DialogHost, MapsMsgBoxButtonGroupsAndAnswers) {
+    using B = QMessageBox::StandardButton;
+    EXPECT_EQ(DialogHost::ButtonsFor(0), QMessageBox::StandardButtons(B::Ok));
+    EXPECT_EQ(DialogHost::ButtonsFor(3 + 32 + 256), B::Yes | B::No | B::Cancel);  // vbYesNoCancel + icon + default
+    EXPECT_EQ(DialogHost::ButtonsFor(5), B::Retry | B::Cancel);
+    EXPECT_EQ(DialogHost::AnswerFor(B::Ok), 1);
+    EXPECT_EQ(DialogHost::AnswerFor(B::Ignore), 5);
+    EXPECT_EQ(DialogHost::AnswerFor(B::No), 7);
 }
 
 TEST_F(Form1Test, EditIniFileStartsTheEditorWithoutWaiting) {
