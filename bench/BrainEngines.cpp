@@ -23,11 +23,13 @@ std::string& workingDirSetting(int brain) {
 
 vbs::Value text(const std::string& utf8) { return vbs::Value(vbs::String::fromUtf8(utf8)); }
 
-// Writes a by-reference argument back into its setting when the brain assigned to it.
+// Writes a by-reference argument back into its setting when the brain assigned to it. The setting
+// is a string, so whatever was assigned comes back as text on the next query.
 void writeBack(vbs::Value& arg, vbs::Value& held, std::string& setting) {
     if (arg.type == held.type && arg.cy == held.cy) return;  // same bits: untouched
-    setting = vbs::toString(arg).toUtf8();
-    held = arg;
+    vbs::String assigned = vbs::toString(arg);
+    setting = assigned.toUtf8();
+    held = vbs::Value(std::move(assigned));
 }
 
 }  // namespace
@@ -89,26 +91,24 @@ vbs::Value BrainEngines::QueryCall(int brain, std::u16string_view sentence) {
                            zero_, zero_};
     vbs::Value* pointers[15];
     for (int i = 0; i < 15; ++i) pointers[i] = &args[i];
-    vbs::Value response;
     try {
         // A brain without GetResponse gets the engine's own error from a call by name.
         const vbs::Engine::Procedure& procedure = getResponse_[brain - 1];
-        response = procedure ? SC(brain).call(procedure, pointers, 15) : SC(brain).run(u"GetResponse", pointers, 15);
+        vbs::Value response =
+            procedure ? SC(brain).call(procedure, pointers, 15) : SC(brain).run(u"GetResponse", pointers, 15);
+        // A value the settings cannot hold (Null, an object, an array, a level out of range) fails
+        // like a run-time error of the brain.
+        writeBack(args[1], userName_, modGlobals::UserName);
+        writeBack(args[2], computerName_, modGlobals::ComputerName);
+        if (args[3].type != learningLevel_.type || args[3].cy != learningLevel_.cy) {
+            modGlobals::LearningLevel = vbs::toInteger(args[3]);
+            learningLevel_ = vbs::Value::integer(modGlobals::LearningLevel);
+        }
+        writeBack(args[4], workingDir_[brain - 1], workingDirSetting(brain));
+        return response;
     } catch (vbs::ScriptError& e) {
         throw BrainFailure(brain, std::move(e));
     }
-    writeBack(args[1], userName_, modGlobals::UserName);
-    writeBack(args[2], computerName_, modGlobals::ComputerName);
-    if (args[3].type != learningLevel_.type || args[3].cy != learningLevel_.cy) {
-        try {
-            modGlobals::LearningLevel = vbs::toInteger(args[3]);
-        } catch (vbs::ScriptError& e) {
-            throw BrainFailure(brain, std::move(e));
-        }
-        learningLevel_ = vbs::Value::integer(modGlobals::LearningLevel);
-    }
-    writeBack(args[4], workingDir_[brain - 1], workingDirSetting(brain));
-    return response;
 }
 
 std::string ReplyReduction(const vbs::Value& response) {
@@ -121,6 +121,14 @@ std::string ReplyReduction(const vbs::Value& response) {
     while (!reply.empty() && reply.front() == u' ') reply.remove_prefix(1);
     while (!reply.empty() && reply.back() == u' ') reply.remove_suffix(1);
     return vbs::utf16ToUtf8(reply);
+}
+
+std::string BrainReply(int brain, const vbs::Value& response) {
+    try {
+        return ReplyReduction(response);
+    } catch (vbs::ScriptError& e) {
+        throw BrainFailure(brain, std::move(e));
+    }
 }
 
 }  // namespace tarvik

@@ -65,5 +65,8 @@ private:
 
 // The reply in a response: the text before the first "<STO", trimmed of blanks; "" without the marker.
 std::string ReplyReduction(const vbs::Value& response);
+// The reply reduction of brain n's response. A response that cannot be read as text (an object
+// without a default property, Nothing) raises BrainFailure naming that brain.
+std::string BrainReply(int brain, const vbs::Value& response);
 
 }  // namespace tarvik

@@ -48,7 +48,7 @@ TimedResponse TimedQuery(BrainEngines& engines, const QueryWindow& window, int b
 
 void SingleBrainQuery(BrainEngines& engines, QueryWindow& window, int brain) {
     TimedResponse timed = TimedQuery(engines, window, brain);
-    window.SetText2(ReplyLine(brain, ReplyReduction(timed.response)));
+    window.SetText2(ReplyLine(brain, BrainReply(brain, timed.response)));
     std::string shown = TimeDisplay(timed.milliseconds, window.DecimalSeparator());
     window.SetTimeLabels(brain == 1 ? shown : "", brain == 2 ? shown : "", brain == 3 ? shown : "");
 }
@@ -71,7 +71,7 @@ AllBrainsResult AllBrainsRun(BrainEngines& engines, QueryWindow& window) {
         TimedResponse timed = TimedQuery(engines, window, brain);
         result.times[brain - 1] = timed.milliseconds;
         if (window.StopRequested()) return result;
-        result.replies[brain - 1] = ReplyReduction(timed.response);
+        result.replies[brain - 1] = BrainReply(brain, timed.response);
     }
     result.completed = true;
 

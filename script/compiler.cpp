@@ -755,7 +755,16 @@ private:
                 unpin(pins);
                 break;
             }
-            case Kind::Property: accessor(r.member->get, args, nullptr); break;
+            case Kind::Property:
+                if (r.member->get && r.member->get->nparams == 0 && n > 0) {
+                    // Items(0) inside the class indexes what the property answers, as obj.Items(0) does
+                    accessor(r.member->get, {}, nullptr);
+                    for (auto& a : args) expr(*a);
+                    emit(vbs::Op::Index, -n, 0, n);
+                    break;
+                }
+                accessor(r.member->get, args, nullptr);
+                break;
             case Kind::Builtin: builtinCall(r.builtin, args); break;
             case Kind::Dynamic: {
                 constant(Value());  // the result's place

@@ -125,10 +125,10 @@ void PrintLine(std::int16_t number, std::string_view text) {
 std::string LineInput(std::int16_t number) {
     NumberedFile& file = inputFile(number);
     if (file.position >= file.text.size()) throw Failure(InputPastEndOfFile);
-    size_t end = file.text.find('\n', file.position);
+    // A line ends at CR LF or a CR alone, as Windows reads it, or at an LF alone, as Linux files end lines.
+    size_t end = file.text.find_first_of("\r\n", file.position);
     if (end == std::string::npos) end = file.text.size();
-    size_t next = end + 1;
-    if (end > file.position && file.text[end - 1] == '\r' && end < file.text.size()) --end;
+    size_t next = end + (file.text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     std::string line = file.text.substr(file.position, end - file.position);
     file.position = next;
     return line;

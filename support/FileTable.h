@@ -23,7 +23,7 @@ void PrintText(std::int16_t number, std::string_view text);
 // Writes the text and a CR LF line end.
 void PrintLine(std::int16_t number, std::string_view text);
 
-// The next line of an input file, without its LF or CR LF.
+// The next line of an input file, without its CR LF, CR or LF.
 std::string LineInput(std::int16_t number);
 bool AtEndOfFile(std::int16_t number);
 

@@ -184,6 +184,20 @@ TEST_F(Form1Test, ABrainFailureStopsTheBatchAndNamesTheBrain) {
     EXPECT_EQ(form->Text2->toPlainText(), "One: one:again");
 }
 
+TEST_F(Form1Test, AnObjectForAReplyIsTheBrainsFailureAndTheWindowGoesOn) {
+    brain("three.vbs", "Set GetResponse = CreateObject(\"Scripting.Dictionary\")\n");
+    ASSERT_TRUE(start());
+    form->Text1->setText("hi");
+    form->cmdAll->click();
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_NE(messages->shown[0].text.find("Brain 3 (Three"), std::string::npos) << messages->shown[0].text;
+    EXPECT_NE(messages->shown[0].text.find("runtime error 450"), std::string::npos);
+    EXPECT_EQ(form->Text2->toPlainText(), "");
+    EXPECT_FALSE(std::filesystem::exists(folder.path("results.csv")));
+    form->Command3->click();
+    EXPECT_EQ(form->Text2->toPlainText(), "One: one:hi");
+}
+
 TEST_F(Form1Test, AMissingInputShowsWhyAndRunsNothing) {
     ASSERT_TRUE(start());
     form->cmdTextFile->click();

@@ -118,6 +118,40 @@ TEST_F(BrainsTest, AssignmentsToTheByReferenceArgumentsChangeTheSettings) {
     EXPECT_EQ(folder.read("Tarvik.ini"), ini);
 }
 
+TEST_F(BrainsTest, TheStringSettingsHoldWhateverIsAssignedAsText) {
+    brain("one.vbs",
+          "GetResponse = TypeName(UserName) & \" \" & TypeName(WorkingDir) & \" \" & TypeName(LearningLevel) & \" <STOP>\"\n"
+          "UserName = 5\nWorkingDir = 1.5\nLearningLevel = \"7\"\n");
+    load();
+    EXPECT_EQ(ReplyReduction(engines->QueryCall(1, u"x")), "String String Integer");
+    EXPECT_EQ(ReplyReduction(engines->QueryCall(1, u"x")), "String String Integer");
+    EXPECT_EQ(modGlobals::UserName, "5");
+    EXPECT_EQ(modGlobals::Brain1WorkingDir, "1.5");
+    EXPECT_EQ(modGlobals::LearningLevel, 7);
+}
+
+TEST_F(BrainsTest, AValueASettingCannotHoldIsTheBrainsFailure) {
+    brain("one.vbs", "If Sentence = \"null\" Then UserName = Null\n"
+                     "If Sentence = \"nothing\" Then Set ComputerName = Nothing\n"
+                     "If Sentence = \"array\" Then WorkingDir = Array(1)\n"
+                     "If Sentence = \"big\" Then LearningLevel = 40000\n"
+                     "GetResponse = UserName & ComputerName & LearningLevel & \" <STOP>\"\n");
+    load();
+    auto numberOf = [&](std::u16string sentence) {
+        try {
+            engines->QueryCall(1, sentence);
+        } catch (const BrainFailure& failure) {
+            return failure.Cause.number;
+        }
+        return 0;
+    };
+    EXPECT_EQ(numberOf(u"null"), 94);
+    EXPECT_EQ(numberOf(u"nothing"), 91);
+    EXPECT_EQ(numberOf(u"array"), 13);
+    EXPECT_EQ(numberOf(u"big"), 6);
+    EXPECT_EQ(ReplyReduction(engines->QueryCall(1, u"x")), "AdaBox3");  // the settings kept their values
+}
+
 TEST_F(BrainsTest, SingleQueryShowsOneLineAndOneTime) {
     load();
     window.sentences = {u"hello"};
@@ -196,6 +230,73 @@ TEST_F(BrainsTest, AMissingScriptLoadsEmptyAndItsQueriesFail) {
     std::filesystem::remove(folder.path("one.vbs"));
     load();
     EXPECT_THROW(engines->QueryCall(1, u"x"), BrainFailure);
+    EXPECT_EQ(ReplyReduction(engines->QueryCall(2, u"x")), "two:x");
+}
+
+TEST_F(BrainsTest, ANumberOrNullResponseHasNoMarkerSoAnEmptyReply) {
+    brain("one.vbs", "GetResponse = 42\n");
+    brain("sub/two.vbs", "GetResponse = Null\n");
+    brain("three.vbs", "GetResponse = \"Grüße, \" & Sentence & \" – 3 <STOP>\"\n");
+    load();
+    window.sentences = {u"çava"};
+    AllBrainsResult result = AllBrainsRun(*engines, window);
+    EXPECT_TRUE(result.completed);
+    EXPECT_EQ(window.text2, "One: \r\nTwo: \r\nThree: Grüße, çava – 3\r\n");
+}
+
+TEST_F(BrainsTest, AnObjectResponseThatIsNotTextIsTheBrainsFailure) {
+    // The reply reduction reads the response as text: an object without a default property
+    // cannot be (438), Nothing is no object at all (91); one with a default property gives its value.
+    folder.write("one.vbs", "Class Plain\nEnd Class\n" + std::string(kSignature) + "Set GetResponse = New Plain\nEnd Function\n");
+    brain("sub/two.vbs", "Set GetResponse = Nothing\n");
+    folder.write("three.vbs", "Class Said\nPublic Default Property Get Text\nText = \"said <STOP>\"\nEnd Property\n"
+                              "End Class\n" + std::string(kSignature) + "Set GetResponse = New Said\nEnd Function\n");
+    load();
+    auto failureOf = [&](int brain) -> std::string {
+        try {
+            SingleBrainQuery(*engines, window, brain);
+        } catch (const BrainFailure& failure) {
+            return std::to_string(failure.Brain) + " " + failure.Error();
+        }
+        return "no failure";
+    };
+    EXPECT_EQ(failureOf(1), "1 runtime error 438: Object doesn't support this property or method");
+    EXPECT_EQ(window.text2, "untouched");
+    EXPECT_EQ(failureOf(2), "2 runtime error 91: Object variable not set");
+    SingleBrainQuery(*engines, window, 3);
+    EXPECT_EQ(window.text2, "Three: said\r\n");
+}
+
+TEST_F(BrainsTest, FewerOrMoreParametersThanFifteenFailWith450) {
+    folder.write("one.vbs", "Function GetResponse(Sentence)\nGetResponse = \"x <STOP>\"\nEnd Function\n");
+    folder.write("three.vbs", "Function GetResponse(a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p)\nGetResponse = \"x <STOP>\"\n"
+                              "End Function\n");
+    load();
+    for (int brain : {1, 3}) {
+        try {
+            engines->QueryCall(brain, u"x");
+            ADD_FAILURE() << "brain " << brain << " should fail";
+        } catch (const BrainFailure& failure) {
+            EXPECT_EQ(failure.Brain, brain);
+            EXPECT_EQ(failure.Error(), "runtime error 450: Wrong number of arguments or invalid property assignment");
+        }
+    }
+}
+
+TEST_F(BrainsTest, ABrainWithoutGetResponseFailsEveryQueryAndTheOthersGoOn) {
+    folder.write("one.vbs", "Function Other(x)\nOther = x\nEnd Function\n");
+    load();
+    EXPECT_THROW(engines->QueryCall(1, u"x"), BrainFailure);
+    EXPECT_THROW(engines->QueryCall(1, u"x"), BrainFailure);
+    EXPECT_EQ(ReplyReduction(engines->QueryCall(3, u"x")), "three:x");
+}
+
+TEST_F(BrainsTest, ABrainThatRunsTooLongFailsAndItsEngineAnswersAgain) {
+    brain("one.vbs", "If Sentence = \"loop\" Then\nDo\nLoop\nEnd If\nGetResponse = \"back <STOP>\"\n");
+    load();
+    engines->SC(1).setTimeout(200);  // a short time-out: this test built its own engines
+    EXPECT_THROW(engines->QueryCall(1, u"loop"), BrainFailure);
+    EXPECT_EQ(ReplyReduction(engines->QueryCall(1, u"x")), "back");
     EXPECT_EQ(ReplyReduction(engines->QueryCall(2, u"x")), "two:x");
 }
 

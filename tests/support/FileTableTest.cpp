@@ -47,9 +47,12 @@ TEST_F(FileTableTest, KeepsBlankLinesAndBlanksInsideLines) {
     EXPECT_EQ(readAllLines(), (Lines{"", " ", "", "  padded  "}));
 }
 
-TEST_F(FileTableTest, KeepsACarriageReturnThatEndsNoLine) {
+TEST_F(FileTableTest, ACarriageReturnAloneEndsALineToo) {
     openInput("a\rb\r\nc\r");
-    EXPECT_EQ(readAllLines(), (Lines{"a\rb", "c\r"}));
+    EXPECT_EQ(readAllLines(), (Lines{"a", "b", "c"}));
+    CloseNumbered(1);
+    openInput("\r\r\nd\n\re");  // an empty line, another, d, another empty one, e
+    EXPECT_EQ(readAllLines(), (Lines{"", "", "d", "", "e"}));
 }
 
 TEST_F(FileTableTest, ReadingPastTheEndFailsWithInputPastEndOfFile) {

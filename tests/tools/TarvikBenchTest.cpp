@@ -143,6 +143,101 @@ TEST_F(TarvikBenchTest, ABrainThatDoesNotCompileStopsTheRunBeforeAnythingIsWritt
     EXPECT_EQ(folder.read("results.csv"), "kept\r\n");
 }
 
+TEST_F(TarvikBenchTest, NonAsciiNamesKeepTheColumnsAndMakeValidJson) {
+    // Windows-1252 settings: "Bräin" and a name longer than the column, cut whole characters only.
+    folder.write("Tarvik.ini", "[Tarvik]\r\nInputFile=input.txt\r\n[Brains]\r\nBrain1Name=Br\xe4in \"1\"\r\n"
+                               "Brain1Script=one.vbs\r\nBrain2Name=" + std::string(18, '\xc4') + "\r\n"
+                               "Brain2Script=one.vbs\r\nBrain3Name=Three\r\nBrain3Script=three.vbs\r\n");
+    Outcome o = run(ini());
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "");  // progress goes to a terminal only
+    EXPECT_NE(o.out.find("\n1     Bräin \"1\"" + std::string(7 + 1 + 6, ' ') + "3 "), std::string::npos) << o.out;
+    std::string sixteen;
+    for (int i = 0; i < 16; ++i) sixteen += "Ä";
+    EXPECT_NE(o.out.find("\n2     " + sixteen + std::string(1 + 6, ' ') + "3 "), std::string::npos) << o.out;
+    o = run(ini() + " --json");
+    EXPECT_NE(o.out.find("\"name\": \"Bräin \\\"1\\\"\", \"calls\": 3"), std::string::npos) << o.out;
+}
+
+TEST_F(TarvikBenchTest, ABrainFailingOnEverySentenceHasNoTimes) {
+    brain("three.vbs", "Set GetResponse = Nothing\n");
+    Outcome o = run(ini() + " --json");
+    EXPECT_EQ(o.status, 3);
+    EXPECT_NE(o.err.find("Brain 3 (Three, " + folder.path("three.vbs") + "): runtime error 91: Object variable not set"),
+              std::string::npos) << o.err;
+    EXPECT_NE(o.out.find("\"name\": \"Three\", \"calls\": 0, \"failures\": 3, \"min_ms\": null, \"median_ms\": null, "
+                         "\"mean_ms\": null, \"p95_ms\": null, \"max_ms\": null, \"stddev_ms\": null, "
+                         "\"median_vs_fastest\": null}"),
+              std::string::npos) << o.out;
+    o = run(ini() + " --quiet");
+    EXPECT_EQ(o.status, 3);
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(row(o.out, "Three"), (std::vector<std::string>{"3", "Three", "0", "3", "-", "-", "-", "-", "-", "-", "-"}));
+    EXPECT_EQ(lines(folder.read("results.csv")), 1u);  // the header: no run completed
+}
+
+TEST_F(TarvikBenchTest, NothingToRunIsAStartFailure) {
+    folder.write("empty.txt", "");
+    folder.write("blank.txt", "\r\n \r\n");
+    for (const char* input : {"empty.txt", "blank.txt"}) {
+        Outcome o = run(ini() + " --input " + folder.path(input));
+        EXPECT_EQ(o.status, 1);
+        EXPECT_NE(o.err.find("no sentences in the input file: " + folder.path(input)), std::string::npos) << o.err;
+        EXPECT_EQ(o.out, "");
+    }
+    std::filesystem::remove(folder.path("two.vbs"));
+    Outcome o = run(ini());
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("Brain 2 (Two): script file not found: " + folder.path("two.vbs")), std::string::npos) << o.err;
+    EXPECT_EQ(run(ini() + " --brains 1,3").status, 0);  // a brain not asked need not exist
+}
+
+TEST_F(TarvikBenchTest, RecordsInAFolderThatDoesNotExistStopTheStart) {
+    brain("two.vbs", "GetResponse = \"two <STOP>\"\n");
+    std::string kept = folder.read("Tarvik.ini");  // the first of two equal keys wins: ours go first
+    folder.write("Tarvik.ini", "[Tarvik]\r\nCSVName=no\\such\\t.csv\r\n" + kept.substr(kept.find("\r\n") + 2));
+    Outcome o = run(ini());
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("folder of the result table not found: " + folder.path("no/such")), std::string::npos) << o.err;
+    EXPECT_FALSE(std::filesystem::exists(folder.path("talk.log")));
+    folder.write("Tarvik.ini", "[Tarvik]\r\nLogName=gone/talk.log\r\n" + kept.substr(kept.find("\r\n") + 2));
+    o = run(ini());
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("folder of the conversation log not found: " + folder.path("gone")), std::string::npos) << o.err;
+    EXPECT_EQ(run(ini() + " --brains 2").status, 0);  // no records without all three brains
+}
+
+TEST_F(TarvikBenchTest, SettingsPathsWithSpacesBackslashesAndNonAsciiNames) {
+    std::filesystem::create_directories(folder.path("my brains/süß"));
+    brain("my brains/süß/two.vbs", "GetResponse = \"two <STOP>\"\n");
+    std::filesystem::create_directory(folder.path("out put"));
+    folder.write("Tarvik.ini", "[Tarvik]\nInputFile=.\\input.txt\nCreateCSV=true\nCSVName=out put\\r\xe9sultats.csv\n"
+                               "[Brains]\nBrain1Name=One\nBrain1Script=one.vbs\nBrain2Name=Two\n"
+                               "Brain2Script=my brains\\s\xfc\xdf\\two.vbs\nBrain3Name=Three\nBrain3Script=three.vbs\n");
+    Outcome o = run(ini());
+    EXPECT_EQ(o.status, 0) << o.err;
+    std::string table = folder.read("out put/résultats.csv");
+    EXPECT_EQ(table.substr(0, table.find("\r\n") + 2), "One,Two,Three\r\n");
+    EXPECT_EQ(lines(table), 4u);
+}
+
+TEST_F(TarvikBenchTest, ProgressIsShownOnATerminalOnly) {
+    if (!std::filesystem::exists("/usr/bin/script")) GTEST_SKIP() << "no script(1) to make a terminal";
+    brain("two.vbs", "GetResponse = \"two <STOP>\"\n");
+    std::string command = "/usr/bin/script -qec '" + std::string(TARVIK_BENCH) + " " + ini() + " --json' /dev/null";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::string shown;
+    char buffer[4096];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) shown.append(buffer, got);
+    EXPECT_EQ(WEXITSTATUS(::pclose(pipe)), 0) << shown;
+    EXPECT_NE(shown.find("\rtiming 3/3"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("\r\033[K{\"sentences\": 3"), std::string::npos) << shown;  // cleared before the summary
+    Outcome o = run(ini() + " --json");
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(o.out.find("{\"sentences\": 3"), 0u);
+}
+
 TEST_F(TarvikBenchTest, HelpAndVersion) {
     Outcome o = run("--help");
     EXPECT_EQ(o.status, 0);

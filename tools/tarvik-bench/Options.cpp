@@ -83,8 +83,9 @@ std::string UsageText() {
            "  --help          this text\n"
            "  --version       the program's version\n"
            "\n"
-           "Exit status: 0 all calls answered, 1 the run could not start (settings, input, a brain that does\n"
-           "not compile), 2 bad options, 3 some calls failed.\n";
+           "Exit status: 0 all calls answered, 1 the run could not start (settings, an input without\n"
+           "sentences, a brain script missing or not compiling, a record's folder missing), 2 bad options,\n"
+           "3 some calls failed.\n";
 }
 
 }  // namespace tarvik

@@ -74,12 +74,41 @@ std::vector<std::string> readSentences(const BenchOptions& options) {
         if (IsUsableLine(line)) sentences.push_back(line);
     }
     modFile::CloseFile(number);
+    if (sentences.empty()) throw StartFailure{"no sentences in the input file: " + path};
     return sentences;
+}
+
+// A record whose folder is missing would cost a message per sentence and leave nothing behind.
+void checkRecordFolder(const char* what, const std::string& setting) {
+    std::string path = modGlobals::ResolvePath(setting);
+    if (path.empty()) throw StartFailure{std::string("no ") + what + ": set its name in the settings"};
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::error_code error;
+    if (!folder.empty() && !std::filesystem::is_directory(folder, error)) {
+        throw StartFailure{std::string("folder of the ") + what + " not found: " + folder.string()};
+    }
 }
 
 const std::string& brainName(int brain) {
     using namespace modGlobals;
     return brain == 1 ? Brain1Name : brain == 2 ? Brain2Name : Brain3Name;
+}
+
+const std::string& brainScript(int brain) {
+    using namespace modGlobals;
+    return brain == 1 ? Brain1Script : brain == 2 ? Brain2Script : Brain3Script;
+}
+
+// The text cut or padded with blanks to `width` characters, never splitting a UTF-8 sequence.
+std::string column(const std::string& text, size_t width) {
+    std::string out;
+    size_t characters = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (startsCharacter && characters++ == width) break;
+        out += text[i];
+    }
+    return out + std::string(width - std::min(characters, width), ' ');
 }
 
 std::string number(double value) {
@@ -117,12 +146,14 @@ void printSummary(const BenchOptions& options, const std::array<BrainTally, 3>& 
         for (int b = 0; b < 3; ++b) {
             if (!options.brains[b]) continue;
             const TimeSummary& s = summaries[b];
+            // A brain that answered nothing has no times: null, not zero.
+            auto figure = [&](double value) { return s.calls ? number(value) : std::string("null"); };
             out << (first ? "" : ", ") << "{\"brain\": " << b + 1 << ", \"name\": " << jsonText(brainName(b + 1))
                 << ", \"calls\": " << s.calls << ", \"failures\": " << tallies[b].failures
-                << ", \"min_ms\": " << number(s.minimum) << ", \"median_ms\": " << number(s.median)
-                << ", \"mean_ms\": " << number(s.mean) << ", \"p95_ms\": " << number(s.p95)
-                << ", \"max_ms\": " << number(s.maximum) << ", \"stddev_ms\": " << number(s.deviation)
-                << ", \"median_vs_fastest\": " << number(relative(b)) << "}";
+                << ", \"min_ms\": " << figure(s.minimum) << ", \"median_ms\": " << figure(s.median)
+                << ", \"mean_ms\": " << figure(s.mean) << ", \"p95_ms\": " << figure(s.p95)
+                << ", \"max_ms\": " << figure(s.maximum) << ", \"stddev_ms\": " << figure(s.deviation)
+                << ", \"median_vs_fastest\": " << figure(relative(b)) << "}";
             first = false;
         }
         out << "]}\n";
@@ -134,10 +165,17 @@ void printSummary(const BenchOptions& options, const std::array<BrainTally, 3>& 
         for (int b = 0; b < 3; ++b) {
             if (!options.brains[b]) continue;
             const TimeSummary& s = summaries[b];
-            std::string relativeText = s.calls ? number(relative(b)).substr(0, 5) + "x" : "-";
-            std::snprintf(line, sizeof line, "%-5d %-16.16s %7zu %8zu %10.4f %10.4f %10.4f %10.4f %10.4f %10.4f %8s\n", b + 1,
-                          brainName(b + 1).c_str(), s.calls, tallies[b].failures, s.minimum, s.median, s.mean, s.p95,
-                          s.maximum, s.deviation, relativeText.c_str());
+            std::string relativeText = number(relative(b)).substr(0, 5) + "x";
+            std::snprintf(line, sizeof line, "%-5d ", b + 1);
+            out << line << column(brainName(b + 1), 16);
+            if (s.calls) {
+                std::snprintf(line, sizeof line, " %7zu %8zu %10.4f %10.4f %10.4f %10.4f %10.4f %10.4f %8s\n", s.calls,
+                              tallies[b].failures, s.minimum, s.median, s.mean, s.p95, s.maximum, s.deviation,
+                              relativeText.c_str());
+            } else {
+                std::snprintf(line, sizeof line, " %7zu %8zu %10s %10s %10s %10s %10s %10s %8s\n", s.calls,
+                              tallies[b].failures, "-", "-", "-", "-", "-", "-", "-");
+            }
             out << line;
         }
     }
@@ -152,6 +190,12 @@ int run(const BenchOptions& options) {
     engines.TakeSettings();
     for (int brain = 1; brain <= 3; ++brain) {
         if (!options.brains[brain - 1]) continue;
+        // The window loads a missing script as empty source; here that would only fail every call.
+        std::string script = modGlobals::ResolvePath(brainScript(brain));
+        if (script.empty() || !std::filesystem::is_regular_file(script)) {
+            throw StartFailure{"Brain " + std::to_string(brain) + " (" + brainName(brain) + "): script file not found: " +
+                               (script.empty() ? "no Brain" + std::to_string(brain) + "Script setting" : script)};
+        }
         try {
             engines.LoadScript(brain);
         } catch (const BrainFailure& failure) {
@@ -159,6 +203,8 @@ int run(const BenchOptions& options) {
         }
     }
     bool allBrains = options.brains == std::array<bool, 3>{true, true, true};
+    if (allBrains && modGlobals::CreateCSV == -1) checkRecordFolder("result table", modGlobals::CSVName);
+    if (allBrains && modGlobals::CreateLog == -1) checkRecordFolder("conversation log", modGlobals::LogName);
     if (allBrains && modGlobals::CreateCSV == -1) WriteResultTableHeader(modGlobals::ResolvePath(modGlobals::CSVName));
 
     std::array<BrainTally, 3> tallies;
@@ -176,7 +222,7 @@ int run(const BenchOptions& options) {
                 try {
                     TimedResponse answer = TimedQuery(engines, window, brain);
                     result.times[brain - 1] = answer.milliseconds;
-                    result.replies[brain - 1] = ReplyReduction(answer.response);
+                    result.replies[brain - 1] = BrainReply(brain, answer.response);
                     if (timed) tallies[brain - 1].times.push_back(answer.milliseconds);
                 } catch (const BrainFailure& failure) {
                     result.completed = false;
