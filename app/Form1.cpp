@@ -53,7 +53,7 @@ std::string failureText(const std::exception_ptr& failure) {
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle("Tarvik");
+    setWindowTitle(tarvik::ProgramTitle);
     setWindowIcon(TarvikIcon());
     auto* client = new QWidget(this);
     setCentralWidget(client);
@@ -189,7 +189,7 @@ void Form1::editIniFile() {
     if (command.isEmpty()) command = {"xdg-open"};
     QString program = command.takeFirst();
     if (!QProcess::startDetached(program, command << path)) {
-        throw tarvik::Failure(53, "File not found: " + program.toStdString());
+        throw tarvik::Failure(tarvik::FileNotFound, "File not found: " + program.toStdString());
     }
 }
 

@@ -8,18 +8,8 @@ namespace tarvik {
 
 namespace {
 
-const std::string& nameSetting(int brain) {
-    using namespace modGlobals;
-    return brain == 1 ? Brain1Name : brain == 2 ? Brain2Name : Brain3Name;
-}
-const std::string& scriptSetting(int brain) {
-    using namespace modGlobals;
-    return brain == 1 ? Brain1Script : brain == 2 ? Brain2Script : Brain3Script;
-}
-std::string& workingDirSetting(int brain) {
-    using namespace modGlobals;
-    return brain == 1 ? Brain1WorkingDir : brain == 2 ? Brain2WorkingDir : Brain3WorkingDir;
-}
+// The engine stops a brain call that runs longer than this, and the call fails.
+constexpr int kTimeoutMs = 10000;
 
 vbs::Value text(const std::string& utf8) { return vbs::Value(vbs::String::fromUtf8(utf8)); }
 
@@ -35,8 +25,8 @@ void writeBack(vbs::Value& arg, vbs::Value& held, std::string& setting) {
 }  // namespace
 
 BrainFailure::BrainFailure(int brain, vbs::ScriptError error)
-    : Brain(brain), Name(nameSetting(brain)), ScriptPath(modGlobals::ResolvePath(scriptSetting(brain))),
-      Cause(std::move(error)) {}
+    : Brain(brain), Name(modGlobals::BrainName(brain)),
+      ScriptPath(modGlobals::ResolvePath(modGlobals::BrainScript(brain))), Cause(std::move(error)) {}
 
 std::string BrainFailure::Where() const {
     std::string where = "Brain " + std::to_string(Brain) + " (" + (Name.empty() ? "unnamed" : Name) + ", " +
@@ -66,7 +56,7 @@ void BrainEngines::TakeSettings() {
     computerName_ = text(modGlobals::ComputerName);
     learningLevel_ = vbs::Value::integer(modGlobals::LearningLevel);
     // A relative working directory means the settings file's folder, whatever the current one is.
-    for (int n = 1; n <= 3; ++n) workingDir_[n - 1] = text(modGlobals::ResolvePath(workingDirSetting(n)));
+    for (int n = 1; n <= 3; ++n) workingDir_[n - 1] = text(modGlobals::ResolvePath(modGlobals::BrainWorkingDir(n)));
 }
 
 void BrainEngines::LoadScripts() {
@@ -75,7 +65,7 @@ void BrainEngines::LoadScripts() {
 }
 
 void BrainEngines::LoadScript(int brain) {
-    std::string source = modFile::ReadTextFile(modGlobals::ResolvePath(scriptSetting(brain)));
+    std::string source = modFile::ReadTextFile(modGlobals::ResolvePath(modGlobals::BrainScript(brain)));
     try {
         SC(brain).addCode(vbs::utf8ToUtf16(source));
         getResponse_[brain - 1] = SC(brain).find(u"GetResponse");
@@ -104,7 +94,7 @@ vbs::Value BrainEngines::QueryCall(int brain, std::u16string_view sentence) {
             modGlobals::LearningLevel = vbs::toInteger(args[3]);
             learningLevel_ = vbs::Value::integer(modGlobals::LearningLevel);
         }
-        writeBack(args[4], workingDir_[brain - 1], workingDirSetting(brain));
+        writeBack(args[4], workingDir_[brain - 1], modGlobals::BrainWorkingDir(brain));
         return response;
     } catch (vbs::ScriptError& e) {
         throw BrainFailure(brain, std::move(e));

@@ -32,8 +32,6 @@ struct BrainFailure : std::exception {
 
 class BrainEngines {
 public:
-    static constexpr int kTimeoutMs = 10000;
-
     BrainEngines();
 
     vbs::Engine& SC(int brain) { return *engines_[brain - 1]; }

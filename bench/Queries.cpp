@@ -6,19 +6,21 @@
 #include "records/ResultTable.h"
 #include "records/modLog.h"
 #include "settings/modGlobals.h"
+#include "support/Boolean16.h"
 
 namespace tarvik {
 
 namespace {
 
-const std::string& brainName(int brain) {
-    using namespace modGlobals;
-    return brain == 1 ? Brain1Name : brain == 2 ? Brain2Name : Brain3Name;
+// Brain n's name + ": " + reply + CR LF.
+std::string ReplyLine(int brain, const std::string& reply) { return modGlobals::BrainName(brain) + ": " + reply + "\r\n"; }
+
+// The three reply lines, brain 1 first: what the output box shows and the log keeps.
+std::string ReplyLines(const AllBrainsResult& result) {
+    return ReplyLine(1, result.replies[0]) + ReplyLine(2, result.replies[1]) + ReplyLine(3, result.replies[2]);
 }
 
 }  // namespace
-
-std::string ReplyLine(int brain, const std::string& reply) { return brainName(brain) + ": " + reply + "\r\n"; }
 
 std::string TimeDisplay(double milliseconds, std::string_view decimalSeparator) {
     char buffer[64];
@@ -53,13 +55,9 @@ void SingleBrainQuery(BrainEngines& engines, QueryWindow& window, int brain) {
     window.SetTimeLabels(brain == 1 ? shown : "", brain == 2 ? shown : "", brain == 3 ? shown : "");
 }
 
-std::string ReplyLines(const AllBrainsResult& result) {
-    return ReplyLine(1, result.replies[0]) + ReplyLine(2, result.replies[1]) + ReplyLine(3, result.replies[2]);
-}
-
 void WriteRecords(const std::string& sentence, const AllBrainsResult& result) {
-    if (modGlobals::CreateLog == -1) modLog::WriteLog("Sent: " + sentence, ReplyLines(result));
-    if (modGlobals::CreateCSV == -1) {
+    if (modGlobals::CreateLog == vbTrue) modLog::WriteLog("Sent: " + sentence, ReplyLines(result));
+    if (modGlobals::CreateCSV == vbTrue) {
         AppendLine(modGlobals::ResolvePath(modGlobals::CSVName),
                    ResultTableRow(result.times[0], result.times[1], result.times[2]));
     }

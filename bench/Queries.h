@@ -21,9 +21,6 @@ public:
     virtual std::string DecimalSeparator() const = 0;
 };
 
-// Brain n's name + ": " + reply + CR LF.
-std::string ReplyLine(int brain, const std::string& reply);
-
 // "####.####": no leading zeros, the separator always, up to four decimals without trailing zeros
 // (0.25 -> ".25", 3 -> "3.", 12.3456789 -> "12.3457").
 std::string TimeDisplay(double milliseconds, std::string_view decimalSeparator);
@@ -48,8 +45,6 @@ struct AllBrainsResult {
 // Asks brains 3, 2, 1; shows and records in the order 1, 2, 3 (log and table when switched on).
 AllBrainsResult AllBrainsRun(BrainEngines& engines, QueryWindow& window);
 
-// The three reply lines, brain 1 first: what the output box shows and the log keeps.
-std::string ReplyLines(const AllBrainsResult& result);
 // The log entry and the table row of a completed run, each when its setting is on.
 void WriteRecords(const std::string& sentence, const AllBrainsResult& result);
 

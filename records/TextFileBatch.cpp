@@ -2,6 +2,7 @@
 
 #include "records/ResultTable.h"
 #include "settings/modGlobals.h"
+#include "support/Boolean16.h"
 #include "support/FileTable.h"
 #include "support/MessageBox.h"
 #include "support/modFile.h"
@@ -49,7 +50,7 @@ void DoTextFile(BatchWindow& window) {
     if (window.StopRequested()) return;
     bool exhausted;
     try {
-        if (modGlobals::CreateCSV == -1) WriteResultTableHeader(modGlobals::ResolvePath(modGlobals::CSVName));
+        if (modGlobals::CreateCSV == vbTrue) WriteResultTableHeader(modGlobals::ResolvePath(modGlobals::CSVName));
         OpenInput input(modFile::OpenFile(modGlobals::ResolvePath(modGlobals::InputFile), "I"));
         if (input.number() == 0) {  // OpenFile has shown why
             window.BatchEnded();

@@ -43,7 +43,7 @@ constexpr Keyword kKeywords[] = {
 
 constexpr size_t kKeywordCount = std::size(kKeywords);
 
-// firstIndex[c - 'a'] .. firstIndex[c - 'a' + 1]: the keywords starting with letter c.
+// kFirstIndex[c - 'a'] .. kFirstIndex[c - 'a' + 1]: the keywords starting with letter c.
 constexpr std::array<uint8_t, 27> makeFirstIndex() {
     std::array<uint8_t, 27> index{};
     size_t k = 0;

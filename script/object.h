@@ -34,7 +34,6 @@ public:
 
     void addRef() noexcept { ++refs_; }
     void release() noexcept { if (--refs_ == 0) destroy(); }
-    uint32_t refCount() const noexcept { return refs_; }
 
     // Windows' TypeName for this object ("Dictionary", "IRegExp2", a script class's own name...).
     virtual std::u16string_view typeName() const = 0;

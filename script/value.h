@@ -105,7 +105,7 @@ static_assert(sizeof(Value) == 16);
 struct ArrayRep {
     uint32_t refs = 0;
     uint16_t elemVarType = vtVariant;  // Split and Filter answer String arrays (VarType 8200)
-    uint32_t locks = 0;                // pinned by For Each or a ByRef element: ReDim and Erase raise 10
+    uint32_t locks = 0;                // pins (For Each, a ByRef element) and the fixed-size bit: see array_ops.h
     std::vector<int32_t> upper;        // upper bound per dimension; -1 for an empty dynamic array
     std::vector<Value> data;
 

@@ -8,9 +8,12 @@
 
 namespace modGlobals {
 
+std::string DefaultIniPath() {
+    return std::filesystem::read_symlink("/proc/self/exe").parent_path().string() + "/Tarvik.ini";
+}
+
 void LoadSettings() {
-    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe");
-    IniPath = program.parent_path().string() + "/Tarvik.ini";
+    IniPath = DefaultIniPath();
     ReadSettings(IniPath);
 }
 

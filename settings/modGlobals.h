@@ -28,10 +28,23 @@ inline std::string Brain3Name;
 inline std::string Brain3Script;
 inline std::string Brain3WorkingDir;
 
+// Brain n's name, script and working directory settings, for n = 1, 2 or 3. Inline: a query
+// writes the working directory back inside the measured interval.
+inline const std::string& BrainName(int brain) { return brain == 1 ? Brain1Name : brain == 2 ? Brain2Name : Brain3Name; }
+inline const std::string& BrainScript(int brain) {
+    return brain == 1 ? Brain1Script : brain == 2 ? Brain2Script : Brain3Script;
+}
+inline std::string& BrainWorkingDir(int brain) {
+    return brain == 1 ? Brain1WorkingDir : brain == 2 ? Brain2WorkingDir : Brain3WorkingDir;
+}
+
 // The full path of the settings file.
 inline std::string IniPath;
 
-// IniPath = the program's folder + "/Tarvik.ini", then ReadSettings(IniPath).
+// The program's folder + "/Tarvik.ini": the settings beside the programs.
+std::string DefaultIniPath();
+
+// IniPath = DefaultIniPath(), then ReadSettings(IniPath).
 void LoadSettings();
 
 // Reads every setting in the file's order, storing each as soon as it is read. A LearningLevel

@@ -1,7 +1,5 @@
 #include "support/Failure.h"
 
-#include "support/MessageBox.h"
-
 namespace tarvik {
 
 namespace {
@@ -34,10 +32,6 @@ Failure::Failure(int number, std::string description)
 
 std::string StandardFailureMessage(const Failure& failure) {
     return "Run-time error '" + std::to_string(failure.Number) + "':\n\n" + failure.Description;
-}
-
-void ShowFailure(const Failure& failure) {
-    ShowMessageBox(StandardFailureMessage(failure));
 }
 
 }  // namespace tarvik

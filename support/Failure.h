@@ -36,7 +36,4 @@ struct Failure : std::exception {
 // "Run-time error 'N':", an empty line, then the description: what an unhandled failure shows.
 std::string StandardFailureMessage(const Failure& failure);
 
-// Shows the standard failure message in a box titled with the program's title.
-void ShowFailure(const Failure& failure);
-
 }  // namespace tarvik

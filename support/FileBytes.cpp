@@ -15,9 +15,8 @@ bool parentExists(const std::string& path) {
     return parent.empty() || std::filesystem::is_directory(parent, error);
 }
 
-}  // namespace
-
-Failure OpenFailure(const std::string& path, int error) {
+// The failure for an open that failed with errno `error`.
+Failure openFailure(const std::string& path, int error) {
     switch (error) {
     case ENOENT: return Failure(parentExists(path) ? FileNotFound : PathNotFound);
     case ENOTDIR: return Failure(PathNotFound);
@@ -30,9 +29,11 @@ Failure OpenFailure(const std::string& path, int error) {
     }
 }
 
+}  // namespace
+
 std::FILE* OpenStream(const std::string& path, const char* fopenMode) {
     std::FILE* stream = std::fopen(path.c_str(), fopenMode);
-    if (!stream) throw OpenFailure(path, errno);
+    if (!stream) throw openFailure(path, errno);
     struct stat info;
     if (::fstat(::fileno(stream), &info) != 0 || S_ISDIR(info.st_mode)) {
         std::fclose(stream);

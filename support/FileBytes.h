@@ -7,9 +7,6 @@
 
 namespace tarvik {
 
-// The failure for an open that failed with errno `error`.
-Failure OpenFailure(const std::string& path, int error);
-
 // fopen that raises the runtime's failure, and refuses directories.
 std::FILE* OpenStream(const std::string& path, const char* fopenMode);
 

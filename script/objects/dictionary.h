@@ -19,7 +19,6 @@ public:
 
     // The C++ face, also used by the member switch.
     size_t count() const { return entries_.size() - dead_; }
-    int32_t compareMode() const { return compareMode_; }
     void setCompareMode(int32_t mode);          // 0 binary, else text; raises 5 unless empty
     Value* find(const Value& key);              // nullptr when absent
     Value& insert(const Value& key, bool& added);

@@ -54,8 +54,7 @@ Value sizeValue(double size) { return size <= 2147483647.0 ? Value::lng(static_c
 
 // Setting Name renames in place; a name already there raises 58. Answers the new path.
 std::string renamed(const std::string& path, const Value& name, bool folder) {
-    std::string parent = folderOf(path);
-    std::string to = (parent == "/" ? "" : parent) + "/" + utf16ToUtf8(toString(name).view());
+    std::string to = childPath(folderOf(path), utf16ToUtf8(toString(name).view()));
     struct stat st;
     if (to != path && ::stat(to.c_str(), &st) == 0) raise(errFileExists);
     if (std::rename(path.c_str(), to.c_str()) != 0) raiseFileError(errno, folder);
@@ -180,7 +179,7 @@ public:
 
 private:
     Value item(const std::u16string& name) const {
-        std::string path = (folder_ == "/" ? "/" : folder_ + "/") + utf16ToUtf8(name);
+        std::string path = childPath(folder_, utf16ToUtf8(name));
         return folders_ ? makeFolder(path) : makeFile(path);
     }
 

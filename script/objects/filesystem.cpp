@@ -79,26 +79,28 @@ bool boolArg(const Value* args, int argc, int i, bool fallback) {
 
 bool hasWildcard(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
 
+bool endsInSeparator(std::u16string_view path) { return !path.empty() && isSeparator(path.back()); }
+
 // A destination ending in a separator, or naming a folder, receives the source under its own name.
 std::string destinationFor(std::u16string_view dest, const std::string& source) {
     std::string path = matchCase(absolutePath(dest));
-    bool intoFolder = (!dest.empty() && (dest.back() == u'\\' || dest.back() == u'/')) || kindOf(path) == Kind::Folder;
-    return intoFolder ? (path == "/" ? "" : path) + "/" + leafOf(source) : path;
+    bool intoFolder = endsInSeparator(dest) || kindOf(path) == Kind::Folder;
+    return intoFolder ? childPath(path, leafOf(source)) : path;
 }
 
 // The files (or folders) a source names: itself, or those its wildcard name matches; 53 (76 for
 // folders) when there are none.
-std::vector<std::string> sources(const std::string& spec, Kind kind) {
+std::vector<std::string> sources(const std::string& pattern, Kind kind) {
     int none = kind == Kind::File ? errFileNotFound : errPathNotFound;
-    std::string leaf = leafOf(spec);
+    std::string leaf = leafOf(pattern);
     if (!hasWildcard(leaf)) {
-        if (kindOf(spec) != kind) raise(none);
-        return {spec};
+        if (kindOf(pattern) != kind) raise(none);
+        return {pattern};
     }
     // Windows matches wildcards without regard to case.
     std::vector<std::string> found;
     std::error_code ec;
-    for (fs::directory_iterator it(folderOf(spec), ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(folderOf(pattern), ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code typeError;
         bool wanted = kind == Kind::File ? it->is_regular_file(typeError) : it->is_directory(typeError);
         if (wanted && fnmatch(leaf.c_str(), it->path().filename().c_str(), FNM_CASEFOLD | FNM_NOESCAPE) == 0)
@@ -112,22 +114,22 @@ std::vector<std::string> sources(const std::string& spec, Kind kind) {
 std::string intoFolder(std::u16string_view dest, const std::string& source) {
     std::string folder = matchCase(absolutePath(dest));
     if (kindOf(folder) != Kind::Folder) raise(errPathNotFound);
-    return (folder == "/" ? "" : folder) + "/" + leafOf(source);
+    return childPath(folder, leafOf(source));
 }
 
 // Where each file goes: with wildcards the destination is always a folder.
-std::string targetFor(std::u16string_view dest, const std::string& spec, const std::string& source) {
-    return hasWildcard(leafOf(spec)) ? intoFolder(dest, source) : destinationFor(dest, source);
+std::string targetFor(std::u16string_view dest, const std::string& pattern, const std::string& source) {
+    return hasWildcard(leafOf(pattern)) ? intoFolder(dest, source) : destinationFor(dest, source);
 }
 
 // Where each folder goes: into the destination with wildcards or a final separator, else to it.
-std::string folderTargetFor(std::u16string_view dest, const std::string& spec, const std::string& source) {
-    bool into = hasWildcard(leafOf(spec)) || (!dest.empty() && (dest.back() == u'\\' || dest.back() == u'/'));
+std::string folderTargetFor(std::u16string_view dest, const std::string& pattern, const std::string& source) {
+    bool into = hasWildcard(leafOf(pattern)) || endsInSeparator(dest);
     return into ? intoFolder(dest, source) : matchCase(absolutePath(dest));
 }
 
-void deleteFiles(const std::string& spec, bool force) {
-    for (const std::string& path : sources(spec, Kind::File)) deleteFile(path, force);
+void deleteFiles(const std::string& pattern, bool force) {
+    for (const std::string& path : sources(pattern, Kind::File)) deleteFile(path, force);
 }
 
 void copyFile(const std::string& from, const std::string& to, bool overwrite) {
@@ -269,33 +271,33 @@ void FileSystem::call(int id, Invoke /*kind*/, Value* args, int argc, Value& res
         }
         case DeleteFile: deleteFiles(pathArg(args[0]), boolArg(args, argc, 1, false)); return;
         case CopyFile: {
-            std::string spec = pathArg(args[0]);
+            std::string pattern = pathArg(args[0]);
             String dest = toString(args[1]);
             bool overwrite = boolArg(args, argc, 2, true);
-            for (const std::string& from : sources(spec, Kind::File)) copyFile(from, targetFor(dest.view(), spec, from), overwrite);
+            for (const std::string& from : sources(pattern, Kind::File)) copyFile(from, targetFor(dest.view(), pattern, from), overwrite);
             return;
         }
         case MoveFile: {
-            std::string spec = pathArg(args[0]);
+            std::string pattern = pathArg(args[0]);
             String dest = toString(args[1]);
-            for (const std::string& from : sources(spec, Kind::File)) moveFile(from, targetFor(dest.view(), spec, from));
+            for (const std::string& from : sources(pattern, Kind::File)) moveFile(from, targetFor(dest.view(), pattern, from));
             return;
         }
         case CreateFolder: result = createFolder(pathArg(args[0])); return;
         case DeleteFolder: deleteFolder(pathArg(args[0])); return;
         case CopyFolder: {
-            std::string spec = pathArg(args[0]);
+            std::string pattern = pathArg(args[0]);
             String dest = toString(args[1]);
             bool overwrite = boolArg(args, argc, 2, true);
-            for (const std::string& from : sources(spec, Kind::Folder))
-                copyTree(from, folderTargetFor(dest.view(), spec, from), overwrite);
+            for (const std::string& from : sources(pattern, Kind::Folder))
+                copyTree(from, folderTargetFor(dest.view(), pattern, from), overwrite);
             return;
         }
         case MoveFolder: {
-            std::string spec = pathArg(args[0]);
+            std::string pattern = pathArg(args[0]);
             String dest = toString(args[1]);
-            for (const std::string& from : sources(spec, Kind::Folder))
-                moveFolder(from, folderTargetFor(dest.view(), spec, from));
+            for (const std::string& from : sources(pattern, Kind::Folder))
+                moveFolder(from, folderTargetFor(dest.view(), pattern, from));
             return;
         }
         case BuildPath: result = Value(joinPath(toString(args[0]).view(), toString(args[1]).view())); return;

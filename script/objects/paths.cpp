@@ -11,9 +11,9 @@
 
 namespace vbs {
 
-namespace {
+bool isSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
 
-bool isSep(char16_t c) { return c == u'\\' || c == u'/'; }
+namespace {
 
 bool hasDrive(std::u16string_view p) {
     return p.size() >= 2 && p[1] == u':' && ((p[0] | 0x20) >= u'a' && (p[0] | 0x20) <= u'z');
@@ -22,7 +22,7 @@ bool hasDrive(std::u16string_view p) {
 // Length of the root: "C:\", "C:", "\" or nothing.
 size_t rootLength(std::u16string_view p) {
     size_t n = hasDrive(p) ? 2 : 0;
-    if (n < p.size() && isSep(p[n])) ++n;
+    if (n < p.size() && isSeparator(p[n])) ++n;
     return n;
 }
 
@@ -30,7 +30,7 @@ size_t rootLength(std::u16string_view p) {
 std::u16string_view trimmed(std::u16string_view p) {
     size_t root = rootLength(p);
     size_t end = p.size();
-    while (end > root && isSep(p[end - 1])) --end;
+    while (end > root && isSeparator(p[end - 1])) --end;
     return p.substr(0, end);
 }
 
@@ -38,7 +38,7 @@ std::u16string_view trimmed(std::u16string_view p) {
 size_t nameStart(std::u16string_view t) {
     size_t root = rootLength(t);
     size_t i = t.size();
-    while (i > root && !isSep(t[i - 1])) --i;
+    while (i > root && !isSeparator(t[i - 1])) --i;
     return i;
 }
 
@@ -143,10 +143,10 @@ std::u16string_view extensionPart(std::u16string_view path) {
 // "C:" of "C:\a", "\\server\share" of a network path, else nothing.
 std::u16string_view drivePart(std::u16string_view path) {
     if (hasDrive(path)) return path.substr(0, 2);
-    if (path.size() < 3 || !isSep(path[0]) || !isSep(path[1])) return {};
+    if (path.size() < 3 || !isSeparator(path[0]) || !isSeparator(path[1])) return {};
     size_t end = 2;
     for (int part = 0; part < 2; ++part) {
-        while (end < path.size() && !isSep(path[end])) ++end;
+        while (end < path.size() && !isSeparator(path[end])) ++end;
         if (part == 0 && end < path.size()) ++end;
     }
     return path.substr(0, end);
@@ -155,9 +155,9 @@ std::u16string_view drivePart(std::u16string_view path) {
 String joinPath(std::u16string_view folder, std::u16string_view name) {
     if (folder.empty()) return String(name);
     if (name.empty()) return String(folder);
-    bool folderEnds = isSep(folder.back()) || (folder.size() == 2 && hasDrive(folder));
-    if (folderEnds || isSep(name.front())) {
-        if (folderEnds && isSep(name.front())) name.remove_prefix(1);
+    bool folderEnds = isSeparator(folder.back()) || (folder.size() == 2 && hasDrive(folder));
+    if (folderEnds || isSeparator(name.front())) {
+        if (folderEnds && isSeparator(name.front())) name.remove_prefix(1);
         return String::concat(folder, name);
     }
     // Keep to the separator the folder already uses.
@@ -174,6 +174,10 @@ std::string folderOf(const std::string& path) {
 }
 
 std::string leafOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
+std::string childPath(const std::string& folder, const std::string& name) {
+    return (folder == "/" ? "" : folder) + "/" + name;
+}
 
 String scriptPath(const std::string& native) { return String::fromUtf8(native); }
 

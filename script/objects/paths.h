@@ -17,6 +17,9 @@ std::string absolutePath(std::u16string_view path);
 // missing component is looked up without regard to case. Components not found stay as written.
 std::string matchCase(std::string path);
 
+// "\" or "/": Windows takes either.
+bool isSeparator(char16_t c);
+
 std::u16string_view fileNamePart(std::u16string_view path);     // GetFileName
 std::u16string_view parentPart(std::u16string_view path);       // GetParentFolderName
 std::u16string_view baseNamePart(std::u16string_view path);     // GetBaseName
@@ -27,6 +30,8 @@ String joinPath(std::u16string_view folder, std::u16string_view name);  // Build
 // The folder and the last component of an absolute POSIX path ("/" is its own folder).
 std::string folderOf(const std::string& path);
 std::string leafOf(const std::string& path);
+// The path of `name` inside an absolute POSIX folder ("/" included).
+std::string childPath(const std::string& folder, const std::string& name);
 
 // The script's view of a POSIX path.
 String scriptPath(const std::string& native);

@@ -13,6 +13,7 @@
 #include "records/ResultTable.h"
 #include "records/TextFileBatch.h"
 #include "settings/modGlobals.h"
+#include "support/Boolean16.h"
 #include "support/Failure.h"
 #include "support/FileTable.h"
 #include "support/MessageBox.h"
@@ -45,12 +46,8 @@ struct BrainTally {
     size_t failures = 0;
 };
 
-std::string programFolder() {
-    return std::filesystem::read_symlink("/proc/self/exe").parent_path().string();
-}
-
 void loadSettings(const BenchOptions& options) {
-    std::string ini = options.ini.empty() ? programFolder() + "/Tarvik.ini" : std::filesystem::absolute(options.ini).string();
+    std::string ini = options.ini.empty() ? modGlobals::DefaultIniPath() : std::filesystem::absolute(options.ini).string();
     if (!modFile::PathExists(ini)) throw StartFailure{"settings file not found: " + ini};
     modGlobals::IniPath = ini;
     try {
@@ -87,16 +84,6 @@ void checkRecordFolder(const char* what, const std::string& setting) {
     if (!folder.empty() && !std::filesystem::is_directory(folder, error)) {
         throw StartFailure{std::string("folder of the ") + what + " not found: " + folder.string()};
     }
-}
-
-const std::string& brainName(int brain) {
-    using namespace modGlobals;
-    return brain == 1 ? Brain1Name : brain == 2 ? Brain2Name : Brain3Name;
-}
-
-const std::string& brainScript(int brain) {
-    using namespace modGlobals;
-    return brain == 1 ? Brain1Script : brain == 2 ? Brain2Script : Brain3Script;
 }
 
 // The text cut or padded with blanks to `width` characters, never splitting a UTF-8 sequence.
@@ -148,7 +135,7 @@ void printSummary(const BenchOptions& options, const std::array<BrainTally, 3>& 
             const TimeSummary& s = summaries[b];
             // A brain that answered nothing has no times: null, not zero.
             auto figure = [&](double value) { return s.calls ? number(value) : std::string("null"); };
-            out << (first ? "" : ", ") << "{\"brain\": " << b + 1 << ", \"name\": " << jsonText(brainName(b + 1))
+            out << (first ? "" : ", ") << "{\"brain\": " << b + 1 << ", \"name\": " << jsonText(modGlobals::BrainName(b + 1))
                 << ", \"calls\": " << s.calls << ", \"failures\": " << tallies[b].failures
                 << ", \"min_ms\": " << figure(s.minimum) << ", \"median_ms\": " << figure(s.median)
                 << ", \"mean_ms\": " << figure(s.mean) << ", \"p95_ms\": " << figure(s.p95)
@@ -167,7 +154,7 @@ void printSummary(const BenchOptions& options, const std::array<BrainTally, 3>& 
             const TimeSummary& s = summaries[b];
             std::string relativeText = number(relative(b)).substr(0, 5) + "x";
             std::snprintf(line, sizeof line, "%-5d ", b + 1);
-            out << line << column(brainName(b + 1), 16);
+            out << line << column(modGlobals::BrainName(b + 1), 16);
             if (s.calls) {
                 std::snprintf(line, sizeof line, " %7zu %8zu %10.4f %10.4f %10.4f %10.4f %10.4f %10.4f %8s\n", s.calls,
                               tallies[b].failures, s.minimum, s.median, s.mean, s.p95, s.maximum, s.deviation,
@@ -191,10 +178,10 @@ int run(const BenchOptions& options) {
     for (int brain = 1; brain <= 3; ++brain) {
         if (!options.brains[brain - 1]) continue;
         // The window loads a missing script as empty source; here that would only fail every call.
-        std::string script = modGlobals::ResolvePath(brainScript(brain));
+        std::string script = modGlobals::ResolvePath(modGlobals::BrainScript(brain));
         if (script.empty() || !std::filesystem::is_regular_file(script)) {
-            throw StartFailure{"Brain " + std::to_string(brain) + " (" + brainName(brain) + "): script file not found: " +
-                               (script.empty() ? "no Brain" + std::to_string(brain) + "Script setting" : script)};
+            throw StartFailure{"Brain " + std::to_string(brain) + " (" + modGlobals::BrainName(brain) +
+                               "): script file not found: " + (script.empty() ? "no Brain" + std::to_string(brain) + "Script setting" : script)};
         }
         try {
             engines.LoadScript(brain);
@@ -203,9 +190,9 @@ int run(const BenchOptions& options) {
         }
     }
     bool allBrains = options.brains == std::array<bool, 3>{true, true, true};
-    if (allBrains && modGlobals::CreateCSV == -1) checkRecordFolder("result table", modGlobals::CSVName);
-    if (allBrains && modGlobals::CreateLog == -1) checkRecordFolder("conversation log", modGlobals::LogName);
-    if (allBrains && modGlobals::CreateCSV == -1) WriteResultTableHeader(modGlobals::ResolvePath(modGlobals::CSVName));
+    if (allBrains && modGlobals::CreateCSV == vbTrue) checkRecordFolder("result table", modGlobals::CSVName);
+    if (allBrains && modGlobals::CreateLog == vbTrue) checkRecordFolder("conversation log", modGlobals::LogName);
+    if (allBrains && modGlobals::CreateCSV == vbTrue) WriteResultTableHeader(modGlobals::ResolvePath(modGlobals::CSVName));
 
     std::array<BrainTally, 3> tallies;
     bool progress = !options.quiet && ::isatty(STDERR_FILENO);

@@ -1,5 +1,6 @@
-// tarvik-vbs script.vbs [args...]: runs a script as cscript would. A failure is reported as
-// "script.vbs(line, column) runtime error N: description" on stderr with a non-zero exit status.
+// tarvik-vbs [--timeout MS] script.vbs [args...]: runs a script as cscript would. A failure is
+// reported as "script.vbs(line, column) runtime error N: description" ("compile error" for a script
+// that does not compile) on stderr with a non-zero exit status.
 #include <cstdio>
 #include <cstring>
 #include <fstream>

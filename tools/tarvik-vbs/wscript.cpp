@@ -16,6 +16,7 @@ using namespace vbs;
 
 namespace {
 
+// Text for the terminal: UTF-8.
 void write(FILE* f, std::u16string_view text) {
     std::string s = utf16ToUtf8(text);
     std::fwrite(s.data(), 1, s.size(), f);
@@ -154,7 +155,7 @@ void WScript::invoke(int id, Invoke kind, Value* args, int argc, Value& result) 
                 if (args[i].type != Type::Error) line += text(args[i]);
             }
             line += u'\n';
-            writeOut(line);
+            write(stdout, line);
             return;
         }
         case kQuit: throw QuitRequest{argc && args[0].type != Type::Error ? toLong(args[0]) : 0};
@@ -180,13 +181,13 @@ void WScript::invoke(int id, Invoke kind, Value* args, int argc, Value& result) 
 }
 
 int TerminalHost::msgBox(std::u16string_view prompt, int, std::u16string_view) {
-    writeOut(std::u16string(prompt) + u"\n");
+    write(stdout, std::u16string(prompt) + u"\n");
     return 1;  // OK
 }
 
 bool TerminalHost::inputBox(std::u16string_view prompt, std::u16string_view, std::u16string_view defaultText,
                             std::u16string& answer) {
-    writeOut(std::u16string(prompt) + u"\n");
+    write(stdout, std::u16string(prompt) + u"\n");
     std::fflush(stdout);
     if (!readLine(answer)) {
         answer = defaultText;
@@ -194,8 +195,5 @@ bool TerminalHost::inputBox(std::u16string_view prompt, std::u16string_view, std
     }
     return true;
 }
-
-void writeOut(std::u16string_view t) { write(stdout, t); }
-void writeErr(std::u16string_view t) { write(stderr, t); }
 
 }  // namespace tarvik

@@ -37,8 +37,4 @@ public:
                   std::u16string& answer) override;
 };
 
-// Text for the terminal: UTF-8.
-void writeOut(std::u16string_view text);
-void writeErr(std::u16string_view text);
-
 }  // namespace tarvik

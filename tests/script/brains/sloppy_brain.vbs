@@ -1,7 +1,8 @@
 ' options: --timeout 5000
 ' A brain in the style of many early ones: no Option Explicit and no Dim. A name first assigned
 ' at the top level is global; a name first used inside a procedure is a new local of that call,
-' so helpers may all use "i", "n" or "result" without disturbing each other.
+' so helpers may all use "i", "n" or "result" without disturbing each other. Names without Dim
+' come into being when a statement using them runs, not when the script is compiled.
 
 Asked = 0
 Topic = "nothing"
@@ -59,4 +60,8 @@ Function Leaked()
     Leaked = "scratch: [" & scratch & "], i: [" & i & "], n: [" & n & "], result: [" & result & "]"
 End Function
 WScript.Echo "Topic: " & Topic & ", " & Leaked()
+
+' The author's check at the bottom. Until this line runs, scratch, i and n exist nowhere at the
+' top level, so the calls above each had their own; reading them here makes new empty globals.
+WScript.Echo "Topic: " & Topic & ", scratch: [" & scratch & "], i: [" & i & "], n: [" & n & "]"
 WScript.Echo "done"

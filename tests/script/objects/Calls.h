@@ -5,6 +5,7 @@
 
 #include "script/convert.h"
 #include "script/errors.h"
+#include "tests/script/ErrorOf.h"
 #include "script/object.h"
 #include "script/objects/factory.h"
 
@@ -34,17 +35,6 @@ inline std::vector<std::string> each(const Value& obj) {
     auto e = obj.obj->enumerate();
     for (Value v; e->next(v);) out.push_back(v.isObject() ? text(call(v, u"")) : text(v));
     return out;
-}
-
-// The VBScript error number `f` raises, or 0 when it returns normally.
-template <class F>
-int errorOf(F&& f) {
-    try {
-        f();
-    } catch (const ScriptError& e) {
-        return e.number;
-    }
-    return 0;
 }
 
 }  // namespace vbs::test

@@ -4,6 +4,7 @@
 
 #include "script/convert.h"
 #include "script/errors.h"
+#include "tests/script/ErrorOf.h"
 
 namespace vbs::test {
 
@@ -16,17 +17,6 @@ inline std::string typed(const Value& v) {
                                          "Double", "Currency", "Date", "Error", "String", "Object", "Array"};
     std::string name = kNames[static_cast<int>(v.type)];
     return v.isNull() ? name : name + " " + text(v);
-}
-
-// The VBScript error number `f` raises, or 0 when it returns normally.
-template <class F>
-int errorOf(F&& f) {
-    try {
-        f();
-    } catch (const ScriptError& e) {
-        return e.number;
-    }
-    return 0;
 }
 
 }  // namespace vbs::test
