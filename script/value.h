@@ -43,7 +43,7 @@ public:
         Value* ref;
     };
 
-    Value() noexcept : i32(0) {}
+    Value() noexcept : cy(0) {}  // the whole payload: holders compare payload bits to spot changes
     Value(const Value& o) noexcept : type(o.type), cy(o.cy) { retain(); }
     Value(Value&& o) noexcept : type(o.type), cy(o.cy) { o.type = Type::Empty; }
     ~Value() { if (counted()) releaseSlow(); }
