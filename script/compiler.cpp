@@ -616,9 +616,11 @@ private:
             case ExprKind::Binary: binary(e); break;
             case ExprKind::New: {
                 NameSite* site = nameSite(e.name);
+                // New RegExp is the built-in one even where the script declares a class RegExp.
+                bool regexp = site->key == u"regexp";
                 auto it = vm_.classes.find(site->key);
-                if (it != vm_.classes.end()) site->cls = it->second;
-                emit(vbs::Op::New, 1, 0, 0, 0, site);
+                if (!regexp && it != vm_.classes.end()) site->cls = it->second;
+                emit(vbs::Op::New, 1, 0, 0, regexp ? 1 : 0, site);
                 break;
             }
             case ExprKind::Me:
@@ -1034,10 +1036,12 @@ private:
         int slot = hidden();
         expr(*s.subject);
         emit(vbs::Op::StoreLocal, -1, slot, 0, 1);
+        size_t header = p_->stmts.size();
         mark(start, s.pos);
         std::vector<int> ends;
         for (auto& arm : s.cases) {
             std::vector<int> hits;
+            std::vector<size_t> labels;
             for (auto& v : arm.values) {
                 int at = pc();
                 emit(vbs::Op::LoadLocal, 1, slot);
@@ -1045,16 +1049,20 @@ private:
                 unsigned flags = (isLiteral(*s.subject) ? unsigned(ops::kLeftLiteral) : 0u) | (isLiteral(*v) ? unsigned(ops::kRightLiteral) : 0u);
                 emit(vbs::Op::Eq, -1, 0, 0, static_cast<uint8_t>(flags));
                 hits.push_back(emit(vbs::Op::JumpTrue, -1));
+                labels.push_back(p_->stmts.size());
                 mark(at, v->pos);
             }
             int skip = emit(vbs::Op::Jump, 0);
             for (int h : hits) patch(h);
+            // Windows resumes an error in a Case label inside that case.
+            for (size_t l : labels) p_->stmts[l].resume = here();
             block(arm.body);
             ends.push_back(emit(vbs::Op::Jump, 0));
             patch(skip);
         }
         block(s.elseBody);
         for (int j : ends) patch(j);
+        p_->stmts[header].resume = here();  // an error in the subject runs no case
     }
 
     void forStatement(const For& f) {
@@ -1075,7 +1083,8 @@ private:
     }
 
     // For and For Each: the header fills three hidden slots (the variable's reference first), the
-    // step instruction jumps back to the body. An error in the header skips the whole loop.
+    // step instruction jumps back to the body. After an error in the header, Windows runs the body
+    // once: the step instruction sees the hidden slots still empty and leaves the loop.
     void loop(const Stmt& s, const Expr& var, const Block& body, vbs::Op init, vbs::Op step,
               const std::function<int()>& operands) {
         int start = pc();
@@ -1085,7 +1094,6 @@ private:
         ref(target(var), var);
         int n = operands();
         int head = emit(init, -n - 1, slots);
-        size_t header = p_->stmts.size();
         mark(start, s.pos);
         int top = here();
         loops_.push_back({true, {}});
@@ -1095,7 +1103,6 @@ private:
         mark(next, s.pos);
         int exit = here();
         p_->code[head].b = exit;
-        p_->stmts[header].resume = exit;
         for (int e : loops_.back().exits) patch(e);
         loops_.pop_back();
         emit(vbs::Op::ClearLocal, 0, slots + 1);  // let go of an array snapshot or enumerator

@@ -49,6 +49,9 @@ struct ScriptError {
     int line = 0;            // 1-based position in the script; 0 until the engine knows it
     int column = 0;
     std::u16string lineText;
+    std::u16string helpFile;  // from Err.Raise; runtime errors have none
+    int helpContext = 0;
+    bool named = false;       // description ends with ": 'name'", which the report shows and Err does not
 };
 
 // Raises error `number` with its standard description.

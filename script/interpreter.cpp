@@ -363,13 +363,13 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     NEXT;
                     case Op::New: L_New: {
                         auto* site = static_cast<NameSite*>(I->p);
+                        if (I->flags) {
+                            *sp++ = newRegExp();
+                            NEXT;
+                        }
                         if (!site->cls) {
                             auto it = classes.find(site->key);
-                            if (it == classes.end()) {
-                                if (site->key != u"regexp") raiseNamed(506, site->name);
-                                *sp++ = newRegExp();
-                                break;
-                            }
+                            if (it == classes.end()) raiseNamed(506, site->name);
                             site->cls = it->second;
                         }
                         *sp++ = newObject(site->cls);
@@ -411,6 +411,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     NEXT;
                     case Op::ForNext: L_ForNext: {
                         Value* h = locals + I->a;
+                        if (h[1].type == Type::Empty) NEXT;  // the header failed: the body ran once
                         Value& var = *h[0].ref;
                         Value& step = h[2];
                         addInto(var, step);
@@ -472,7 +473,6 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         if (frameCount_ == entryDepth) goto done;
                         Value result;
                         if (p->retSlot >= 0) moveInto(result, &locals[p->retSlot]);
-                        if (resumeNext) err->clear();  // leaving a procedure that handled its errors
                         Value* ret = leave();
                         moveInto(*ret, &result);
                     }
@@ -520,8 +520,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
     }
 #undef NEXT
 #undef INLINE
-done:
-    if (resumeNext) err->clear();  // leaving a procedure that handled its errors
+done:;
 }
 
 }  // namespace vbs

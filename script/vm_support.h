@@ -254,20 +254,28 @@ inline void binaryOp(Value*& sp, F op) {
 }
 
 // One For Each step over hidden slots [variable ref, array or enumerator, next index].
+// A finished loop leaves its variable Empty; a loop whose header failed (no collection) leaves it
+// as it was.
 inline bool forEachStep(Value* h) {
-    Value& var = *h[0].ref;
     if (h[1].isArray()) {
         ArrayRep* a = h[1].arr;
         int32_t i = h[2].i32;
-        if (static_cast<size_t>(i) >= a->data.size()) return false;
-        var = a->data[i];
-        h[2].i32 = i + 1;
-        return true;
+        if (static_cast<size_t>(i) < a->data.size()) {
+            *h[0].ref = a->data[i];
+            h[2].i32 = i + 1;
+            return true;
+        }
+    } else if (h[1].isEmpty()) {
+        return false;
+    } else {
+        Value next;
+        if (static_cast<EnumHolder*>(h[1].obj)->next(next)) {
+            *h[0].ref = std::move(next);
+            return true;
+        }
     }
-    Value next;
-    if (!static_cast<EnumHolder*>(h[1].obj)->next(next)) return false;
-    var = std::move(next);
-    return true;
+    *h[0].ref = Value();
+    return false;
 }
 
 // a(i) on a one-dimensional array with an Integer or Long subscript in range: the common case,
@@ -315,7 +323,11 @@ inline void appendTo(Value& target, const Value& tail) {
     d += u": '";
     d += name;
     d += u"'";
-    raise(number, d);
+    ScriptError e;
+    e.number = number;
+    e.description = std::move(d);
+    e.named = true;
+    throw e;
 }
 
 // An assignment without Set stores an object's default property value.

@@ -61,16 +61,16 @@ Err.Clear
 Set o = New RegExp
 o.NoSuchThing
 WScript.Echo "no member:", Err.Number, Err.Description
-' An error in a loop's header skips the loop.
+' An error in a loop's header runs the body once.
 Err.Clear
 Dim v
 For v = 1 To "many"
-  WScript.Echo "never"
+  WScript.Echo "once"
 Next
 WScript.Echo "bad bound:", Err.Number
 Err.Clear
 For Each v In 42
-  WScript.Echo "never"
+  WScript.Echo "once"
 Next
 WScript.Echo "not a collection:", Err.Number
 ' The same through methods of a class, two calls deep.
