@@ -114,6 +114,7 @@ struct Proc {
     int nparams = 0;
     std::vector<uint8_t> byVal;
     bool anyByVal = false;  // lets calls skip the parameter scan
+    bool explicitNames = false;  // compiled under Option Explicit, which code it Executes inherits
     int nlocals = 0;   // parameters, variables, the return value and hidden loop slots
     int retSlot = -1;
     int maxStack = 0;  // operand slots above the locals

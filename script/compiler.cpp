@@ -859,7 +859,7 @@ private:
     void constStatement(const ConstItem& item) {
         Value v = constValue(*item.value);
         std::u16string key = foldName(item.name);
-        if (inProc_ || mode_ == UnitMode::Execute || mode_ == UnitMode::Eval) {
+        if (inProc_ || ((mode_ == UnitMode::Execute || mode_ == UnitMode::Eval) && scope_)) {
             if (localConsts_.count(key) || (p_ && p_->localNames.count(key))) compileError(errNameRedefined, item.pos);
             localConsts_[key] = v;
             return;
@@ -1165,6 +1165,7 @@ private:
         p_->source = source_;
         p_->cls = cls_;
         p_->outerScope = scope_;
+        p_->explicitNames = explicit_;
         if (mode_ == UnitMode::Execute) declareVariables(body, false);
         if (mode_ == UnitMode::Eval) {
             auto& a = static_cast<const Assign&>(*body.at(0));
@@ -1181,6 +1182,7 @@ private:
 
     void compileProc(const Procedure& d, Proc* proc) {
         p_ = proc;
+        p_->explicitNames = explicit_;
         cls_ = proc->cls;
         inProc_ = true;
         procDecl_ = &d;

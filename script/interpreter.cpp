@@ -159,21 +159,28 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                             *sp++ = v->deref();
                             break;
                         }
-                        auto* site = static_cast<NameSite*>(I->p);
-                        auto it = procs.find(site->key);  // a function defined by later code
-                        if (it == procs.end()) {
-                            copyInto(sp++, mustName(*I));
-                            break;
-                        }
-                        Value r;
                         sp_ = sp;
-                        call(it->second, 0, nullptr, nullptr, r);
+                        Value r;
+                        bool late = lateValue(*static_cast<NameSite*>(I->p), r);
                         sp_ = frameTop;
-                        *sp++ = std::move(r);
+                        if (late) *sp++ = std::move(r);
+                        else copyInto(sp++, mustName(*I));
                     }
                     NEXT;
                     case Op::StoreName: L_StoreName: store(mustName(*I), --sp, I->flags); NEXT;
-                    case Op::RefName: L_RefName: pushRef(mustName(*I)); NEXT;
+                    case Op::RefName: L_RefName: {
+                        if (Value* v = named(*I)) {
+                            pushRef(*v);
+                            break;
+                        }
+                        sp_ = sp;
+                        Value r;
+                        bool late = lateValue(*static_cast<NameSite*>(I->p), r);
+                        sp_ = frameTop;
+                        if (late) *sp++ = std::move(r);  // a function's value goes by value
+                        else pushRef(mustName(*I));
+                    }
+                    NEXT;
                     case Op::LoadMe: L_LoadMe: *sp++ = Value::object(me); NEXT;
 
                     case Op::Add: L_Add: addInto(sp[-2], sp[-1]); dropTop(sp); NEXT;

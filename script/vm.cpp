@@ -304,6 +304,20 @@ void VM::index(Value& container, Value* args, int argc, Value& result) {
     raise(errTypeMismatch);
 }
 
+// The value of a name unknown when the code was compiled that is no variable: a function or a
+// constant that Execute or ExecuteGlobal defined since. The caller has set sp_.
+bool VM::lateValue(NameSite& site, Value& result) {
+    if (auto it = procs.find(site.key); it != procs.end()) {
+        call(it->second, 0, nullptr, nullptr, result);
+        return true;
+    }
+    if (auto it = consts.find(site.key); it != consts.end()) {
+        result = it->second;
+        return true;
+    }
+    return false;
+}
+
 // A call of a name unknown when the code was compiled: a procedure or a global variable defined
 // since, or else the procedure's own undeclared variable. The arguments are at sp_.
 void VM::callName(NameSite& site, int argc, Value& result, bool explicitNames, Value* implicitLocal) {
@@ -357,12 +371,13 @@ void VM::unpin(size_t mark) {
 // ---- Eval, Execute, ExecuteGlobal, AddCode ----
 
 void VM::addCode(std::u16string_view source, const Proc* scope, ScriptObject* me, Value* outer,
-                 ExecuteScope* vars) {
+                 ExecuteScope* vars, bool explicitNames) {
     auto text = std::make_shared<SourceText>();
     text->text = std::u16string(source);
     std::unique_ptr<Unit> unit;
     try {
         ast::Program program = parse(text->text);
+        program.optionExplicit = program.optionExplicit || explicitNames;
         unit = compile(*this, program, text, scope ? UnitMode::Execute : UnitMode::Global, scope, vars);
     } catch (ScriptError& e) {
         if (e.lineText.empty() && e.line > 0) e.lineText = std::u16string(text->line(e.line));
@@ -393,6 +408,7 @@ Value VM::evalText(std::u16string_view text, int mode, Proc* p, ScriptObject* me
             auto src = std::make_shared<SourceText>();
             src->text = std::u16string(kEvalResultName) + u" = " + std::u16string(text);
             ast::Program program = parse(src->text);
+            program.optionExplicit = p->explicitNames;
             if (program.body.size() != 1 || program.body[0]->kind != ast::StmtKind::Assign) raise(errSyntax);
             auto unit = compile(*this, program, src, UnitMode::Eval, scope, vars);
             Value r;
@@ -402,7 +418,7 @@ Value VM::evalText(std::u16string_view text, int mode, Proc* p, ScriptObject* me
             if (keep) units.push_back(std::move(unit));
             return r;
         }
-        addCode(text, scope, scope ? me : nullptr, scope ? frame : nullptr, vars);
+        addCode(text, scope, scope ? me : nullptr, scope ? frame : nullptr, vars, p->explicitNames);
     } catch (ScriptError& e) {
         if (e.source == u"Microsoft VBScript compilation error") {
             e.source = u"Microsoft VBScript runtime error";

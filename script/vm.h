@@ -69,7 +69,7 @@ public:
     // Compiles source whole, then runs its top-level code: AddCode and ExecuteGlobal, or with scope
     // Execute in a call of that procedure (outer: its locals; vars: the variables Execute created).
     void addCode(std::u16string_view source, const Proc* scope = nullptr, ScriptObject* me = nullptr,
-                 Value* outer = nullptr, ExecuteScope* vars = nullptr);
+                 Value* outer = nullptr, ExecuteScope* vars = nullptr, bool explicitNames = false);
     // Calls p with host values; each args[i] is passed by reference.
     Value callFromHost(Proc* p, Value* const* args, int argc);
     // A member of one of this VM's script objects, with plain argument values (Object::invoke).
@@ -99,6 +99,7 @@ private:
     void memberOp(MemberSite& site, Invoke kind, Value* base, int argc, Value& result);
     void scriptMember(ScriptObject* o, int id, Invoke kind, Value* args, int argc, Value& result);
     void index(Value& container, Value* args, int argc, Value& result);
+    bool lateValue(NameSite& site, Value& result);
     void callName(NameSite& site, int argc, Value& result, bool explicitNames, Value* implicitLocal);
     Value evalText(std::u16string_view text, int mode, Proc* p, ScriptObject* me, Value* locals,
                    Value* outer);

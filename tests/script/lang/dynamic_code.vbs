@@ -28,3 +28,11 @@ WScript.Echo "syntax error:", Err.Number
 Err.Clear
 WScript.Echo Eval("1 / 0")
 WScript.Echo "eval error:", Err.Number
+Err.Clear
+
+' Names the script used before Execute defined them: a function's value (also as an argument,
+' which goes by value), a constant made by Execute at script level.
+ExecuteGlobal "Function Later : Later = 9 : End Function"
+WScript.Echo "later:", Later, Later + 1, Eval("Later * 2")
+Execute "Const Fixed = 7"
+WScript.Echo "const:", Fixed
