@@ -305,6 +305,8 @@ int32_t toLong(const Value& v) {
 }
 
 uint8_t toByte(const Value& v) {
+    // True is -1, yet Windows turns it into 255 rather than overflowing.
+    if (v.deref().type == Type::Boolean) return v.deref().b ? 255 : 0;
     double d = roundEven(toDouble(v));
     if (!(d >= 0 && d <= 255)) raise(errOverflow);
     return static_cast<uint8_t>(d);
@@ -329,12 +331,14 @@ int64_t toCurrency(const Value& v) {
 double toDate(const Value& v) {
     const Value& x = v.deref();
     if (x.type == Type::Date) return x.f64;
+    double d;
     if (x.type == Type::String) {
-        double d;
+        // Text that is no date but a number is a serial: CDate("1") is 31 December 1899.
         if (parseDate(x.strView(), d)) return d;
-        mismatch();
+        if (!parseNumber(x.strView(), d)) mismatch();
+    } else {
+        d = toDouble(x);
     }
-    double d = toDouble(x);
     // 1 January 100 to the last second of 31 December 9999.
     if (!(d >= -657434.0 && d < 2958466.0)) raise(errOverflow);
     return d;
@@ -355,8 +359,9 @@ bool toBool(const Value& v) {
         case Type::Currency: return x.cy != 0;
         case Type::String: {
             std::u16string_view s = x.strView();
-            if (equalsIgnoreCase(s, u"True")) return true;
-            if (equalsIgnoreCase(s, u"False")) return false;
+            // "#TRUE#" and "#FALSE#" are the forms Write # puts in files; Windows reads them back.
+            if (equalsIgnoreCase(s, u"True") || equalsIgnoreCase(s, u"#TRUE#")) return true;
+            if (equalsIgnoreCase(s, u"False") || equalsIgnoreCase(s, u"#FALSE#")) return false;
             double d;
             bool tooLarge = false;
             if (!parseNumber(s, d, &tooLarge)) raise(tooLarge ? errOverflow : errTypeMismatch);

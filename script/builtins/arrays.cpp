@@ -18,12 +18,17 @@ Value makeArray(std::vector<Value> items, uint16_t elemVarType) {
     return Value::array(rep);
 }
 
+// Anything else, Null too, is a Type mismatch.
+const ArrayRep& arrayArg(const Value& v) {
+    if (!v.isArray()) raise(errTypeMismatch);
+    return *v.arr;
+}
+
 // A one-dimensional array argument, as Join and Filter need.
 const ArrayRep& listArg(const Value& v) {
-    if (v.isNull()) raise(errInvalidNull);
-    if (!v.isArray()) raise(errTypeMismatch);
-    if (v.arr->dims() != 1) raise(errInvalidCall);
-    return *v.arr;
+    const ArrayRep& a = arrayArg(v);
+    if (a.dims() != 1) raise(errInvalidCall);
+    return a;
 }
 
 }  // namespace
@@ -88,12 +93,6 @@ size_t dimensionArg(const ArrayRep& a, const Value* args, int argc) {
     int32_t dim = longArg(args, argc, 1, 1);
     if (dim < 1 || static_cast<size_t>(dim) > a.dims()) raise(errSubscript);
     return static_cast<size_t>(dim - 1);
-}
-
-const ArrayRep& arrayArg(const Value& v) {
-    if (v.isNull()) raise(errInvalidNull);
-    if (!v.isArray()) raise(errTypeMismatch);
-    return *v.arr;
 }
 
 }  // namespace

@@ -96,23 +96,30 @@ String formatNumber(double x, const NumberStyle& style, std::u16string_view pref
     return String(out);
 }
 
+// The value to format: Windows converts it with no Null check of its own, so Null is a Type
+// mismatch here (13), not an Invalid use of Null.
+double numberValue(const Value& v) {
+    if (v.isNull()) raise(errTypeMismatch);
+    return toDouble(v);
+}
+
 }  // namespace
 
 // FormatNumber(value[, digits[, leadingdigit[, parens[, groupdigits]]]]).
 VBS_BUILTIN(FormatNumber) {
-    double x = toDouble(args[0]);
+    double x = numberValue(args[0]);
     result = Value(formatNumber(x, styleArgs(args, argc, NumberStyle{}), u"", u""));
 }
 
 VBS_BUILTIN(FormatCurrency) {
-    double x = toDouble(args[0]);
+    double x = numberValue(args[0]);
     NumberStyle style;
     style.parens = true;
     result = Value(formatNumber(x, styleArgs(args, argc, style), u"$", u""));
 }
 
 VBS_BUILTIN(FormatPercent) {
-    double x = toDouble(args[0]);
+    double x = numberValue(args[0]);
     result = Value(formatNumber(x * 100, styleArgs(args, argc, NumberStyle{}), u"", u"%"));
 }
 
@@ -129,6 +136,7 @@ void appendNumber(std::u16string& out, int n, int width = 1) {
 // FormatDateTime(date[, format]): 0 as CStr shows it, 1 "Tuesday, December 8, 2026" (Windows 10's
 // long date), 2 "12/8/2026", 3 "1:05:09 PM", 4 "13:05". Years have four digits ("1/1/0100").
 VBS_BUILTIN(FormatDateTime) {
+    if (args[0].isNull()) raise(errTypeMismatch);
     double serial = toDate(args[0]);
     int32_t format = longArg(args, argc, 1, 0);
     if (format < 0 || format > 4) raise(errInvalidCall);

@@ -10,23 +10,37 @@ VBS_BUILTIN(IsEmpty) { result = Value::boolean(args[0].isEmpty()); }
 VBS_BUILTIN(IsNull) { result = Value::boolean(args[0].isNull()); }
 VBS_BUILTIN(IsObject) { result = Value::boolean(args[0].isObject()); }
 
+namespace {
+
 // Numbers and Empty are numeric, Dates are not; strings when CDbl would take them.
-VBS_BUILTIN(IsNumeric) {
-    const Value& v = args[0];
-    bool numeric;
+bool numeric(const Value& v) {
     switch (v.type) {
         case Type::Empty: case Type::Boolean: case Type::Byte: case Type::Integer: case Type::Long:
         case Type::Single: case Type::Double: case Type::Currency:
-            numeric = true;
-            break;
+            return true;
         case Type::String: {
             double ignored;
-            numeric = parseNumber(v.strView(), ignored);
-            break;
+            return parseNumber(v.strView(), ignored);
         }
-        default: numeric = false; break;
+        default: return false;
     }
-    result = Value::boolean(numeric);
+}
+
+}  // namespace
+
+// An object is as numeric as its default member; without one it is not.
+VBS_BUILTIN(IsNumeric) {
+    const Value& v = args[0];
+    bool n = false;
+    if (v.isObject() && v.obj) {
+        try {
+            n = numeric(defaultValue(v));
+        } catch (const ScriptError&) {
+        }
+    } else {
+        n = numeric(v);
+    }
+    result = Value::boolean(n);
 }
 
 VBS_BUILTIN(IsDate) {

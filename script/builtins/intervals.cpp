@@ -94,11 +94,11 @@ VBS_BUILTIN(DateAdd) {
     double serial = toDate(args[2]);
     double linear = toLinear(serial);
     double timeOfDay = linear - std::floor(linear);
-    int months = 0;
+    int64_t months = 0;  // 64 bits: 12 * a Long number of years must not wrap
     double add = 0;
     switch (interval) {
-        case Interval::Year: months = 12 * n; break;
-        case Interval::Quarter: months = 3 * n; break;
+        case Interval::Year: months = int64_t{12} * n; break;
+        case Interval::Quarter: months = int64_t{3} * n; break;
         case Interval::Month: months = n; break;
         case Interval::DayOfYear: case Interval::Day: case Interval::Weekday: add = n; break;
         case Interval::Week: add = 7.0 * n; break;
@@ -108,7 +108,7 @@ VBS_BUILTIN(DateAdd) {
     }
     if (months) {
         DateParts p = splitDate(serial);
-        int64_t total = int64_t(p.year) * 12 + (p.month - 1) + months;
+        int64_t total = int64_t{p.year} * 12 + (p.month - 1) + months;
         if (total < 100 * 12 || total >= 10000 * 12) raise(errInvalidCall);
         int year = static_cast<int>(total / 12), month = static_cast<int>(total % 12) + 1;
         int day = std::min(p.day, daysInMonth(year, month));
@@ -147,6 +147,7 @@ VBS_BUILTIN(DateDiff) {
         case Interval::Minute: diff = floorDiv(secondsOf(b), 60) - floorDiv(secondsOf(a), 60); break;
         case Interval::Second: diff = secondsOf(b) - secondsOf(a); break;
     }
+    if (diff < INT32_MIN || diff > INT32_MAX) raise(errOverflow);  // seconds across centuries
     result = Value::lng(static_cast<int32_t>(diff));
 }
 

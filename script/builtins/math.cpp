@@ -76,6 +76,7 @@ VBS_BUILTIN(Fix) { result = roundWhole(args[0], [](double d) { return std::trunc
 VBS_BUILTIN(Round) {
     int32_t digits = longArg(args, argc, 1, 0);
     if (digits < 0) raise(errInvalidCall);
+    if (args[0].type == Type::Boolean) { result = args[0]; return; }  // Round(True) is True
     Value n = numberArg(args[0]);
     switch (n.type) {
         case Type::Single: case Type::Double: case Type::Date: {

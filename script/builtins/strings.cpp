@@ -30,25 +30,26 @@ VBS_BUILTIN(Len) {
     result = Value::lng(static_cast<int32_t>(v.isString() ? v.strView().size() : toString(v).size()));
 }
 
+// The counts are checked before the string: Left(Null, -1) is error 5, as on Windows.
 VBS_BUILTIN(Left) {
-    if (args[0].isNull()) { result = Value::null(); return; }
     uint32_t n = countArg(args[1]);
+    if (args[0].isNull()) { result = Value::null(); return; }
     setSlice(result, toString(args[0]), 0, n);
 }
 
 VBS_BUILTIN(Right) {
-    if (args[0].isNull()) { result = Value::null(); return; }
     uint32_t n = countArg(args[1]);
+    if (args[0].isNull()) { result = Value::null(); return; }
     String s = toString(args[0]);
     uint32_t len = s.size();
     setSlice(result, s, n >= len ? 0 : len - n, n);
 }
 
 VBS_BUILTIN(Mid) {
-    if (args[0].isNull()) { result = Value::null(); return; }
     int32_t start = toLong(args[1]);
     if (start < 1) raise(errInvalidCall);
     uint32_t count = given(args, argc, 2) ? countArg(args[2]) : UINT32_MAX;
+    if (args[0].isNull()) { result = Value::null(); return; }
     String s = toString(args[0]);
     uint32_t from = static_cast<uint32_t>(start - 1);
     if (from >= s.size()) { result = Value(String()); return; }
