@@ -129,6 +129,33 @@ String decimal(int32_t n) {
 
 double roundEven(double d) { return std::nearbyint(d); }
 
+// Plain decimal text with at most four decimals, read digit by digit: a Double loses the last
+// digits of large amounts ("922337203685477.5807"). False for any other form, or beyond the range
+// (the caller then raises the error the Double route gives).
+bool exactCurrency(std::u16string_view s, int64_t& out) {
+    size_t i = 0, n = s.size();
+    while (i < n && isBlank(s[i])) ++i;
+    while (n > i && isBlank(s[n - 1])) --n;
+    bool negative = i < n && s[i] == '-';
+    if (i < n && (s[i] == '-' || s[i] == '+')) ++i;
+    __int128 v = 0;
+    int decimals = -1, digits = 0;
+    for (; i < n; ++i) {
+        if (s[i] == '.' && decimals < 0) { decimals = 0; continue; }
+        if (!isDigit(s[i]) || digits > 30) return false;
+        ++digits;
+        if (decimals >= 4) return false;
+        v = v * 10 + (s[i] - '0');
+        if (decimals >= 0) ++decimals;
+    }
+    if (!digits) return false;
+    for (int k = decimals < 0 ? 0 : decimals; k < 4; ++k) v *= 10;
+    if (negative) v = -v;
+    if (v < INT64_MIN || v > INT64_MAX) return false;
+    out = static_cast<int64_t>(v);
+    return true;
+}
+
 }  // namespace
 
 __int128 divideHalfEven(__int128 n, int64_t d) {
@@ -322,6 +349,8 @@ int64_t toCurrency(const Value& v) {
         case Type::Boolean: return x.b ? -10000 : 0;
         default: break;
     }
+    int64_t exact;
+    if (x.type == Type::String && exactCurrency(x.strView(), exact)) return exact;
     double d = roundEven(toDouble(x) * 10000.0);
     // 2^63 is the first double past the range; anything at or above it overflows.
     if (!(d >= -9223372036854775808.0 && d < 9223372036854775808.0)) raise(errOverflow);

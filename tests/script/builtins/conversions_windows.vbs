@@ -87,3 +87,10 @@ Show "Len(Num)", Len(n)
 Show "Num & 1", n & 1
 Show "Num + Txt", n + t
 Show "Num * 2", n * 2
+
+' CCur reads decimal text exactly, to the ends of its range.
+Try "CCur(""922337203685477.5807"")"
+Try "CCur("" -922337203685477.5808 "")"
+Try "CCur(""922337203685477.5808"")"
+Try "CCur(""922337203685477"")"
+Try "CCur(""1.23456"")"
