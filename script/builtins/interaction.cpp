@@ -49,10 +49,11 @@ VBS_BUILTIN(InputBox) {
                                                                                     : Value(String());
 }
 
-VBS_BUILTIN(CreateObject) { result = createObject(toString(args[0]).view()); }
+VBS_BUILTIN(CreateObject) { result = createObject(toString(args[0]).view(), ctx.host); }
 
-// No running objects or files to bind to.
-VBS_BUILTIN(GetObject) { raise(errCantCreateObject); }
+VBS_BUILTIN(GetObject) {
+    result = getObject(given(args, argc, 0) ? toString(args[0]).view() : u"", given(args, argc, 1) ? toString(args[1]).view() : u"");
+}
 
 constexpr int32_t kLocale = 1033;
 

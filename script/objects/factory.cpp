@@ -8,12 +8,24 @@
 
 namespace vbs {
 
-Value createObject(std::u16string_view progId) {
+namespace {
+
+[[noreturn]] void cannotCreate(std::u16string_view name) {
+    std::u16string text(errorDescription(errCantCreateObject));
+    if (!name.empty()) text += u": '" + std::u16string(name) + u"'";
+    raise(errCantCreateObject, text);
+}
+
+}  // namespace
+
+Value createObject(std::u16string_view progId, Host* /*host*/) {
     if (equalsIgnoreCase(progId, u"Scripting.Dictionary")) return Value::object(new Dictionary);
     if (equalsIgnoreCase(progId, u"Scripting.FileSystemObject")) return Value::object(new FileSystem);
     if (equalsIgnoreCase(progId, u"VBScript.RegExp")) return newRegExp();
-    raise(errCantCreateObject);
+    cannotCreate(progId);
 }
+
+Value getObject(std::u16string_view path, std::u16string_view progId) { cannotCreate(path.empty() ? progId : path); }
 
 Value newRegExp() { return Value::object(new RegExp); }
 

@@ -1,5 +1,6 @@
 // Runs one .vbs test through tarvik-vbs and compares its output with the files beside it.
-// A first line "' options: ..." passes runner options (such as --timeout 200).
+// A first line "' options: ..." passes runner options (such as --timeout 200); what follows " -- "
+// there goes to the script as its arguments.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -58,8 +59,13 @@ int main(int argc, char** argv) {
     fs::current_path(script.parent_path());
 
     fs::path tmp = fs::temp_directory_path() / ("vbs_test_" + std::to_string(getpid()));
-    std::string command = quote(runner.string()) + " " + options(script) + " " + quote(script.filename().string()) +
-                          " > " + quote(tmp.string() + ".out") + " 2> " + quote(tmp.string() + ".err");
+    std::string runnerOptions = options(script), scriptArgs;
+    if (size_t dashes = runnerOptions.find(" -- "); dashes != std::string::npos) {
+        scriptArgs = runnerOptions.substr(dashes + 4);
+        runnerOptions.resize(dashes);
+    }
+    std::string command = quote(runner.string()) + " " + runnerOptions + " " + quote(script.filename().string()) +
+                          " " + scriptArgs + " > " + quote(tmp.string() + ".out") + " 2> " + quote(tmp.string() + ".err");
     std::string input;
     command += readFile(base.string() + ".in", input) ? " < " + quote(base.string() + ".in") : " < /dev/null";
     int status = std::system(command.c_str());

@@ -11,6 +11,7 @@
 #include "script/codepage.h"
 #include "script/engine.h"
 #include "script/string.h"
+#include "tools/tarvik-vbs/console.h"
 #include "tools/tarvik-vbs/wscript.h"
 
 namespace {
@@ -30,8 +31,7 @@ void report(const std::string& script, const vbs::ScriptError& e) {
     std::string line = script + "(" + std::to_string(e.line) + ", " + std::to_string(e.column) + ") " +
                        (compile ? "compile" : "runtime") + " error " + std::to_string(e.number) + ": " +
                        vbs::utf16ToUtf8(e.description) + "\n";
-    std::fflush(stdout);
-    std::fputs(line.c_str(), stderr);
+    tarvik::console::write(tarvik::console::Err, vbs::utf8ToUtf16(line));
 }
 
 }  // namespace
@@ -61,12 +61,13 @@ int main(int argc, char** argv) {
     std::vector<std::u16string> args;
     for (int i = first + 1; i < argc; ++i) args.push_back(vbs::utf8ToUtf16(argv[i]));
 
+    tarvik::console::flushOnSignals();
     int status = 0;
     try {
         tarvik::TerminalHost host;
         vbs::Engine engine(u"VBScript", timeoutMs);
         engine.setHost(&host);
-        vbs::Ref<tarvik::WScript> wscript(new tarvik::WScript(vbs::utf8ToUtf16(script), std::move(args)));
+        vbs::Ref<tarvik::WScript> wscript(new tarvik::WScript(vbs::utf8ToUtf16(script), std::move(args), &host, timeoutMs));
         engine.addObject(u"WScript", wscript.get());
         try {
             engine.addCode(vbs::decodeFileText(bytes.str()));
@@ -79,6 +80,6 @@ int main(int argc, char** argv) {
     } catch (const tarvik::QuitRequest& q) {
         status = q.code;  // Quit from a Class_Terminate at the end
     }
-    std::fflush(stdout);
+    tarvik::console::flush();
     return status;
 }

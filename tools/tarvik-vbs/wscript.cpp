@@ -1,14 +1,14 @@
 #include "tools/tarvik-vbs/wscript.h"
 
-#include <chrono>
-#include <cstdio>
-#include <iostream>
 #include <thread>
 
 #include "script/convert.h"
 #include "script/errors.h"
 #include "script/objects/factory.h"
-#include "script/objects/members.h"
+#include "script/objects/paths.h"
+#include "script/string.h"
+#include "tools/tarvik-vbs/arguments.h"
+#include "tools/tarvik-vbs/console.h"
 
 namespace tarvik {
 
@@ -16,180 +16,183 @@ using namespace vbs;
 
 namespace {
 
-// Text for the terminal: UTF-8.
-void write(FILE* f, std::u16string_view text) {
-    std::string s = utf16ToUtf8(text);
-    std::fwrite(s.data(), 1, s.size(), f);
+// Echo converts as COM does, not as CStr: a Boolean is -1 or 0, Null is "null".
+std::u16string echoText(const Value& arg) {
+    Value v = defaultValue(arg);
+    switch (v.type) {
+        case Type::Boolean: return v.b ? u"-1" : u"0";
+        case Type::Null: return u"null";
+        case Type::Error: return u"";  // a skipped argument
+        default: return std::u16string(toString(v).view());
+    }
 }
 
-std::u16string text(const Value& v) { return std::u16string(toString(v).view()); }
-
-// Reads a line without its end; false at the end of input.
-bool readLine(std::u16string& out) {
-    std::string line;
-    if (!std::getline(std::cin, line)) return false;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    out = utf8ToUtf16(line);
-    return true;
+size_t countArg(const Value& v) {
+    int32_t n = toLong(v);
+    if (n < 0) raise(errInvalidCall);
+    return static_cast<size_t>(n);
 }
 
-// WScript.Arguments: a read-only collection of the command-line arguments.
-class Arguments final : public Object {
+// StdIn, StdOut and StdErr: TextStreams on the console.
+class Stream final : public TableObject {
 public:
-    explicit Arguments(std::vector<std::u16string> args) : args_(std::move(args)) {}
-    std::u16string_view typeName() const override { return u"Object"; }
-    const void* typeKey() const override { return &kKey; }
-    int memberId(std::u16string_view name) const override { return kTable.find(name); }
-    void invoke(int id, Invoke kind, Value* args, int argc, Value& result) override {
-        kTable.check(id, kind, argc);
-        switch (id) {
-            case 0:
-            case 1: {
-                int32_t i = toLong(args[0]);
-                if (i < 0 || i >= static_cast<int32_t>(args_.size())) raise(errSubscript);
-                result = Value(args_[i]);
-                return;
-            }
-            default: result = Value::lng(static_cast<int32_t>(args_.size())); return;
-        }
-    }
-    std::unique_ptr<Enumerator> enumerate() override {
-        struct Each final : Enumerator {
-            const std::vector<std::u16string>& items;
-            size_t next_ = 0;
-            explicit Each(const std::vector<std::u16string>& v) : items(v) {}
-            bool next(Value& out) override {
-                if (next_ >= items.size()) return false;
-                out = Value(items[next_++]);
-                return true;
-            }
-        };
-        return std::make_unique<Each>(args_);
-    }
-
-private:
-    static constexpr Member kMembers[] = {
-        {u"Item", 1, 1}, {u"Item", 1, 1}, {u"Count", 0, 0}, {u"Length", 0, 0},
-    };
-    static constexpr MemberTable kTable{kMembers};
-    static inline const char kKey = 0;
-    std::vector<std::u16string> args_;
-};
-
-// StdIn, StdOut and StdErr: the TextStream members a console script uses.
-class Stream final : public Object {
-public:
-    explicit Stream(FILE* out) : out_(out) {}
+    explicit Stream(int fd) : TableObject(kTable), fd_(fd) {}
     std::u16string_view typeName() const override { return u"TextStream"; }
-    const void* typeKey() const override { return &kKey; }
-    int memberId(std::u16string_view name) const override { return kTable.find(name); }
-    void invoke(int id, Invoke kind, Value* args, int argc, Value& result) override {
-        kTable.check(id, kind, argc);
-        bool writing = id >= kWrite && id <= kWriteBlankLines;
-        if (writing != (out_ != nullptr)) raise(errBadFileMode);
-        switch (id) {
-            case kWrite: write(out_, toString(args[0]).view()); return;
-            case kWriteLine:
-                if (argc) write(out_, toString(args[0]).view());
-                write(out_, u"\n");
-                return;
-            case kWriteBlankLines:
-                for (int32_t i = toLong(args[0]); i > 0; --i) write(out_, u"\n");
-                return;
-            case kReadLine: {
-                std::u16string line;
-                if (!readLine(line)) raise(errPastEnd);
-                result = Value(line);
-                return;
-            }
-            case kReadAll: {
-                std::string all((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-                result = Value(utf8ToUtf16(all));
-                return;
-            }
-            case kAtEndOfStream:
-                result = Value::boolean(std::cin.peek() == std::char_traits<char>::eof());
-                return;
-        }
-    }
 
 private:
-    enum { kWrite = 1, kWriteLine, kWriteBlankLines, kReadLine, kReadAll, kAtEndOfStream };
+    enum Id {
+        None, Write, WriteLine, WriteBlankLines, Close, Read, ReadLine, ReadAll, Skip, SkipLine,
+        AtEndOfStream, AtEndOfLine, Line, Column,
+    };
+    void call(int id, Invoke, Value* args, int argc, Value& result) override {
+        if (id == Close) return;
+        if (id == Line || id == Column) {
+            if (fd_ == 0) result = Value::lng(id == Line ? console::input().line() : console::input().column());
+            else result = Value::lng(id == Line ? line_ : column_);
+            return;
+        }
+        bool writing = id <= WriteBlankLines;
+        if (writing != (fd_ != 0)) raise(errBadFileMode);
+        console::Input& in = console::input();
+        switch (id) {
+            case Write: write(toString(args[0]).view()); return;
+            case WriteLine: {
+                std::u16string line = argc ? std::u16string(toString(args[0]).view()) : std::u16string();
+                write(line + u"\n");
+                return;
+            }
+            case WriteBlankLines: {
+                std::u16string lines;
+                for (size_t n = countArg(args[0]); n > 0; --n) lines += u"\n";
+                write(lines);
+                return;
+            }
+            case Read:
+            case Skip: {
+                size_t n = countArg(args[0]);
+                if (in.atEnd()) raise(errPastEnd);
+                std::u16string text = in.read(n);
+                if (id == Read) result = Value(text);
+                return;
+            }
+            case ReadLine:
+            case SkipLine: {
+                std::u16string line;
+                if (!in.readLine(line)) raise(errPastEnd);
+                if (id == ReadLine) result = Value(line);
+                return;
+            }
+            case ReadAll: result = Value(in.readAll()); return;
+            case AtEndOfStream: result = Value::boolean(in.atEnd()); return;
+            case AtEndOfLine: result = Value::boolean(in.atEndOfLine()); return;
+        }
+    }
+    // Only this stream's own text counts, not Echo's.
+    void write(std::u16string_view text) {
+        console::write(fd_ == 2 ? console::Err : console::Out, text);
+        console::track(line_, column_, text);
+    }
+
     static constexpr Member kMembers[] = {
-        {u""}, {u"Write", 1, 1}, {u"WriteLine", 0, 1}, {u"WriteBlankLines", 1, 1},
-        {u"ReadLine", 0, 0}, {u"ReadAll", 0, 0}, {u"AtEndOfStream", 0, 0},
+        {}, {u"Write", 1, 1}, {u"WriteLine", 0, 1}, {u"WriteBlankLines", 1, 1}, {u"Close", 0, 0},
+        {u"Read", 1, 1}, {u"ReadLine", 0, 0}, {u"ReadAll", 0, 0}, {u"Skip", 1, 1}, {u"SkipLine", 0, 0},
+        {u"AtEndOfStream", 0, 0, kReadOnly}, {u"AtEndOfLine", 0, 0, kReadOnly},
+        {u"Line", 0, 0, kReadOnly}, {u"Column", 0, 0, kReadOnly},
     };
     static constexpr MemberTable kTable{kMembers};
-    static inline const char kKey = 0;
-    FILE* out_;
+    int fd_;
+    int32_t line_ = 1, column_ = 1;
 };
 
 enum {
-    kEcho = 1, kQuit, kArguments, kScriptName, kScriptFullName, kStdIn, kStdOut, kStdErr, kSleep,
-    kName, kVersion, kCreateObject,
+    kName, kEcho, kQuit, kArguments, kScriptName, kScriptFullName, kStdIn, kStdOut, kStdErr, kSleep,
+    kVersion, kBuildVersion, kFullName, kPath, kInteractive, kTimeout, kCreateObject, kGetObject,
+    kApplication,
 };
 constexpr Member kMembers[] = {
-    {u""}, {u"Echo", 0, 127}, {u"Quit", 0, 1}, {u"Arguments", 0, 0}, {u"ScriptName", 0, 0},
-    {u"ScriptFullName", 0, 0}, {u"StdIn", 0, 0}, {u"StdOut", 0, 0}, {u"StdErr", 0, 0},
-    {u"Sleep", 1, 1}, {u"Name", 0, 0}, {u"Version", 0, 0}, {u"CreateObject", 1, 2},
+    {u"Name", 0, 0, kReadOnly}, {u"Echo", 0, 127}, {u"Quit", 0, 1}, {u"Arguments", 0, 0, kReadOnly},
+    {u"ScriptName", 0, 0, kReadOnly}, {u"ScriptFullName", 0, 0, kReadOnly}, {u"StdIn", 0, 0, kReadOnly},
+    {u"StdOut", 0, 0, kReadOnly}, {u"StdErr", 0, 0, kReadOnly}, {u"Sleep", 1, 1},
+    {u"Version", 0, 0, kReadOnly}, {u"BuildVersion", 0, 0, kReadOnly}, {u"FullName", 0, 0, kReadOnly},
+    {u"Path", 0, 0, kReadOnly}, {u"Interactive", 0, 0, kReadWrite}, {u"Timeout", 0, 0, kReadWrite},
+    {u"CreateObject", 1, 2}, {u"GetObject", 1, 3}, {u"Application", 0, 0, kReadOnly},
 };
 constexpr MemberTable kTable{kMembers};
 
+// Scripts ask for cscript.exe by name before they relaunch themselves under it.
+constexpr std::u16string_view kHostFolder = u"C:\\Windows\\System32";
+
 }  // namespace
 
-const char WScript::kKey = 0;
+WScript::WScript(std::u16string_view script, std::vector<std::u16string> args, Host* host, int timeoutMs)
+    : TableObject(kTable), fullName_(scriptPath(absolutePath(script)).view()), host_(host),
+      deadline_(std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs)), limited_(timeoutMs > 0),
+      arguments_(makeArguments(std::move(args)).obj), stdIn_(new Stream(0)), stdOut_(new Stream(1)),
+      stdErr_(new Stream(2)) {
+    timeoutMessage_ = utf16ToUtf8(script) + ": script execution time was exceeded (WScript.Timeout)\n";
+}
 
-WScript::WScript(std::u16string scriptPath, std::vector<std::u16string> args)
-    : path_(std::move(scriptPath)), arguments_(new Arguments(std::move(args))), stdIn_(new Stream(nullptr)),
-      stdOut_(new Stream(stdout)), stdErr_(new Stream(stderr)) {}
+void WScript::sleep(int32_t ms) {
+    console::flush();
+    auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(0, ms));
+    std::this_thread::sleep_until(limited_ ? std::min(until, deadline_) : until);
+}
 
-int WScript::memberId(std::u16string_view name) const { return kTable.find(name); }
-
-void WScript::invoke(int id, Invoke kind, Value* args, int argc, Value& result) {
-    kTable.check(id, kind, argc);
+void WScript::call(int id, Invoke kind, Value* args, int argc, Value& result) {
+    bool assign = kind == Invoke::Let;
     switch (id) {
         case kEcho: {
             std::u16string line;
             for (int i = 0; i < argc; ++i) {
                 if (i) line += u' ';
-                if (args[i].type != Type::Error) line += text(args[i]);
+                line += echoText(args[i]);
             }
-            line += u'\n';
-            write(stdout, line);
+            console::write(console::Out, line + u"\n");
             return;
         }
-        case kQuit: throw QuitRequest{argc && args[0].type != Type::Error ? toLong(args[0]) : 0};
+        case kQuit: throw QuitRequest{hasArg(args, argc, 0) ? toLong(args[0]) : 0};
         case kArguments: result = Value::object(arguments_.get()); return;
-        case kScriptName: {
-            size_t slash = path_.find_last_of(u"/\\");
-            result = Value(slash == std::u16string::npos ? path_ : path_.substr(slash + 1));
-            return;
-        }
-        case kScriptFullName: result = Value(path_); return;
+        case kScriptName: result = Value(fullName_.substr(fullName_.rfind(u'/') + 1)); return;
+        case kScriptFullName: result = Value(fullName_); return;
         case kStdIn: result = Value::object(stdIn_.get()); return;
         case kStdOut: result = Value::object(stdOut_.get()); return;
         case kStdErr: result = Value::object(stdErr_.get()); return;
-        case kSleep: {
-            std::fflush(stdout);
-            std::this_thread::sleep_for(std::chrono::milliseconds(std::max(0, toLong(args[0]))));
-            return;
-        }
+        case kSleep: sleep(toLong(args[0])); return;
         case kName: result = Value(u"Windows Script Host"); return;
         case kVersion: result = Value(u"5.8"); return;
-        case kCreateObject: result = createObject(toString(args[0]).view()); return;
+        case kBuildVersion: result = Value::lng(18362); return;
+        case kFullName: result = Value(String::concat(kHostFolder, u"\\cscript.exe")); return;
+        case kPath: result = Value(kHostFolder); return;
+        case kInteractive:
+            if (assign) interactive_ = toBool(args[0]);
+            else result = Value::boolean(interactive_);
+            return;
+        case kTimeout:
+            if (!assign) {
+                result = Value::lng(timeout_);
+                return;
+            }
+            timeout_ = std::max(0, toLong(args[0]));
+            console::endAfter(timeout_, timeoutMessage_.c_str());
+            return;
+        case kCreateObject: result = createObject(toString(args[0]).view(), host_); return;
+        case kGetObject:
+            result = getObject(toString(args[0]).view(), hasArg(args, argc, 1) ? toString(args[1]).view() : u"");
+            return;
+        case kApplication: result = Value::object(this); return;
     }
 }
 
 int TerminalHost::msgBox(std::u16string_view prompt, int, std::u16string_view) {
-    write(stdout, std::u16string(prompt) + u"\n");
+    console::write(console::Out, std::u16string(prompt) + u"\n");
     return 1;  // OK
 }
 
 bool TerminalHost::inputBox(std::u16string_view prompt, std::u16string_view, std::u16string_view defaultText,
                             std::u16string& answer) {
-    write(stdout, std::u16string(prompt) + u"\n");
-    std::fflush(stdout);
-    if (!readLine(answer)) {
+    console::write(console::Out, std::u16string(prompt) + u"\n");
+    console::flush();
+    if (!console::input().readLine(answer)) {
         answer = defaultText;
         return false;
     }

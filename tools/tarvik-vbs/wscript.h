@@ -1,11 +1,12 @@
 #pragma once
-// The WScript object of the command-line runner: Echo, Quit, Arguments, StdIn/StdOut/StdErr,
-// ScriptName, Sleep.
+// The WScript object of the command-line runner, as cscript provides it.
+#include <chrono>
 #include <string>
 #include <vector>
 
 #include "script/context.h"
 #include "script/object.h"
+#include "script/objects/members.h"
 
 namespace tarvik {
 
@@ -14,18 +15,23 @@ struct QuitRequest {
     int code;
 };
 
-class WScript final : public vbs::Object {
+class WScript final : public vbs::TableObject {
 public:
-    WScript(std::u16string scriptPath, std::vector<std::u16string> args);
-
+    // timeoutMs is the runner's limit (0 for none): Sleep does not outlast it.
+    WScript(std::u16string_view scriptPath, std::vector<std::u16string> args, vbs::Host* host, int timeoutMs);
     std::u16string_view typeName() const override { return u"Object"; }
-    const void* typeKey() const override { return &kKey; }
-    int memberId(std::u16string_view name) const override;
-    void invoke(int id, vbs::Invoke kind, vbs::Value* args, int argc, vbs::Value& result) override;
 
 private:
-    static const char kKey;
-    std::u16string path_;
+    void call(int id, vbs::Invoke kind, vbs::Value* args, int argc, vbs::Value& result) override;
+    void sleep(int32_t ms);
+
+    std::u16string fullName_;
+    vbs::Host* host_;
+    std::chrono::steady_clock::time_point deadline_;
+    bool limited_;
+    int32_t timeout_ = 0;
+    bool interactive_ = true;
+    std::string timeoutMessage_;
     vbs::Ref<vbs::Object> arguments_, stdIn_, stdOut_, stdErr_;
 };
 

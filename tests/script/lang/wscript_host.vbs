@@ -1,0 +1,47 @@
+' options: -- first /name:value "/spaced:a b" /flag second
+' WScript as cscript gives it: Echo's conversions, the host's members, named and unnamed
+' arguments, and line and column counting on the console streams.
+Class Flag
+  Public Default Property Get Value
+    Value = True
+  End Property
+End Class
+WScript.Echo True, False, Empty, Null, 1.5, CDate("2020-01-03 13:04:05"), 3, New Flag
+WScript.Echo Empty
+WScript.Echo WScript, WScript.Version, WScript.FullName, WScript.Path, WScript.Interactive, WScript.Timeout
+Dim fso : Set fso = CreateObject("Scripting.FileSystemObject")
+WScript.Echo WScript.ScriptName, fso.FileExists(WScript.ScriptFullName), _
+  fso.GetFileName(WScript.ScriptFullName), fso.GetAbsolutePathName(WScript.ScriptFullName) = WScript.ScriptFullName
+
+Dim args, a : Set args = WScript.Arguments
+WScript.Echo args.Count, args.Length, args(0), args.Item(4), TypeName(args)
+WScript.Echo args.Named.Count, args.Named.Length, args.Named("NAME"), args.Named.Item("spaced"), "[" & args.Named("flag") & "]"
+WScript.Echo args.Named.Exists("Flag"), args.Named.Exists("first"), IsEmpty(args.Named("missing"))
+WScript.Echo args.Unnamed.Count, args.Unnamed.Length, args.Unnamed(0), args.Unnamed.Item(1)
+For Each a In args.Named : WScript.Echo "named " & a : Next
+For Each a In args.Unnamed : WScript.Echo "unnamed " & a : Next
+On Error Resume Next
+a = args(5) : WScript.Echo "past the end:", Err.Number : Err.Clear
+a = args.Unnamed(2) : WScript.Echo "past the unnamed:", Err.Number : Err.Clear
+a = args.Unnamed.Named : WScript.Echo "unnamed has no Named:", Err.Number : Err.Clear
+WScript.Echo "Echo of an array:" : WScript.Echo Array(1) : WScript.Echo Err.Number : Err.Clear
+On Error GoTo 0
+
+' Echo's lines are not the stream's: StdOut counts only what went through it.
+Dim out : Set out = WScript.StdOut
+out.Write "abc"
+a = out.Column
+out.WriteLine
+out.WriteBlankLines 1
+WScript.Echo a, out.Column, out.Line
+
+Dim inp : Set inp = WScript.StdIn
+WScript.Echo inp.Read(3), inp.Column, inp.AtEndOfLine
+inp.SkipLine
+WScript.Echo inp.ReadLine, inp.Line, inp.AtEndOfStream
+inp.Skip 2
+WScript.Echo "[" & inp.ReadAll & "]", inp.AtEndOfStream
+On Error Resume Next
+a = inp.ReadLine : WScript.Echo "past the input:", Err.Number : Err.Clear
+out.ReadLine : WScript.Echo "reading StdOut:", Err.Number : Err.Clear
+On Error GoTo 0
