@@ -158,7 +158,7 @@ private:
     void redirectCalls() {
         std::unordered_map<const Proc*, Proc*> moved;
         for (auto& [key, old] : addedProcs_)
-            if (old && std::none_of(unit_->procs.begin(), unit_->procs.end(), [&](auto& q) { return q.get() == old; }))
+            if (old && std::none_of(unit_->procs.begin(), unit_->procs.end(), [o = old](auto& q) { return q.get() == o; }))
                 moved[old] = vm_.procs[key];
         if (moved.empty()) return;
         auto redirect = [&](Proc& q) {
