@@ -35,6 +35,7 @@ enum ErrorNumber : int {
     errIllegalAssignment = 501,
     errRegexSyntax = 5017,
     errKeyNotFound = 32811,
+    errTimedOut = -2147467260,  // E_ABORT: the host stopped the script
     errSyntax = 1002,
     errNameRedefined = 1041,
 };

@@ -47,7 +47,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
         if (argc != callee->nparams) raise(errWrongArgCount);
         if (top >= stackEnd_ || depth_ >= kMaxDepth || &probe < stackFloor_) raise(errOutOfStack);
         if (top > stackHigh_) stackHigh_ = top;
-        if (--ticks_ <= 0) checkClock();
+        if (deadline_.tripped()) checkClock();
         if (callee->anyByVal)
             for (int i = 0; i < argc; ++i)
                 if (args[i].type == Type::Ref && callee->byVal[i]) {
@@ -250,7 +250,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     NEXT;
 
                     case Op::Jump: L_Jump:
-                        if (I->a < ip - code && --ticks_ <= 0) checkClock();
+                        if (I->a < ip - code && deadline_.tripped()) checkClock();
                         ip = code + I->a;
                         NEXT;
                     case Op::JumpFalse: L_JumpFalse:
@@ -258,7 +258,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         Value c = std::move(*--sp);
                         bool t = truthy(c);
                         if (t == (I->op == Op::JumpTrue)) {
-                            if (I->a < ip - code && --ticks_ <= 0) checkClock();
+                            if (I->a < ip - code && deadline_.tripped()) checkClock();
                             ip = code + I->a;
                         }
                     }
@@ -269,7 +269,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         clearRange(sp - 2, sp);
                         sp -= 2;
                         if (t == ((I->argc & kJumpIfTrue) != 0)) {
-                            if (I->a < ip - code && --ticks_ <= 0) checkClock();
+                            if (I->a < ip - code && deadline_.tripped()) checkClock();
                             ip = code + I->a;
                         }
                     }
@@ -278,7 +278,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         bool t = compareHolds(I->argc, compareValues(sp[-1], consts[I->b], I->flags));
                         dropTop(sp);
                         if (t == ((I->argc & kJumpIfTrue) != 0)) {
-                            if (I->a < ip - code && --ticks_ <= 0) checkClock();
+                            if (I->a < ip - code && deadline_.tripped()) checkClock();
                             ip = code + I->a;
                         }
                     }
@@ -423,7 +423,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         Value& step = h[2];
                         addInto(var, step);
                         if (forContinues(var, h[1], step)) {
-                            if (--ticks_ <= 0) checkClock();
+                            if (deadline_.tripped()) checkClock();
                             ip = code + I->b;
                         }
                     }
@@ -448,7 +448,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     NEXT;
                     case Op::ForEachNext: L_ForEachNext:
                         if (forEachStep(locals + I->a)) {
-                            if (--ticks_ <= 0) checkClock();
+                            if (deadline_.tripped()) checkClock();
                             ip = code + I->b;
                         }
                         NEXT;
@@ -488,6 +488,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
             }
         } catch (ScriptError& e) {
             failure = std::move(e);
+            if (deadline_.tripped() && deadline_.expired()) aborting_ = true;  // a built-in stopped by the time-out
         } catch (const std::bad_alloc&) {
             failure.number = errOutOfMemory;
             failure.description = std::u16string(errorDescription(errOutOfMemory));

@@ -42,7 +42,6 @@ const char* stackFloor(const char* here) {
     if (!lo || size <= kStackReserve * 2 || here < low || here > low + size) return here - kFallbackStack;
     return low + kStackReserve;
 }
-constexpr int kTickInterval = 4096;      // clock reads: one per this many calls and backward jumps
 
 static_assert(static_cast<int>(Type::Empty) == 0, "the value stack starts as zeroed memory");
 
@@ -97,29 +96,22 @@ VM::Entry::Entry(VM& v) : vm(v) {
         char probe;
         vm.stackFloor_ = stackFloor(&probe);
         vm.aborting_ = false;
-        vm.ticks_ = kTickInterval;
-        vm.deadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(vm.timeoutMs_);
+        vm.deadline_.arm(vm.timeoutMs_);
     }
 }
 
 VM::Entry::~Entry() {
-    if (--vm.hostDepth_ == 0) vm.stackFloor_ = nullptr;
+    if (--vm.hostDepth_ == 0) {
+        vm.stackFloor_ = nullptr;
+        vm.deadline_.disarm();
+    }
 }
 
 void VM::checkClock() {
-    ticks_ = kTickInterval;
-    if (timeoutMs_ > 0 && hostDepth_ > 0 && std::chrono::steady_clock::now() > deadline_) timedOut();
-}
-
-void VM::timedOut() {
-    aborting_ = true;
-    ScriptError e;
-    e.number = 0;
-    e.description = u"script timed out after ";
-    for (char c : std::to_string(timeoutMs_)) e.description += static_cast<char16_t>(c);
-    e.description += u" ms";
-    e.source = u"Tarvik";
-    throw e;
+    if (hostDepth_ > 0 && deadline_.expired()) {
+        aborting_ = true;
+        raiseTimedOut(timeoutMs_);
+    }
 }
 
 // ---- calls ----
@@ -135,7 +127,7 @@ void VM::call(Proc* p, int argc, ScriptObject* me, Value* outer, Value& result) 
         raise(argc != p->nparams ? errWrongArgCount : errOutOfStack);
     }
     if (top > stackHigh_) stackHigh_ = top;
-    if (--ticks_ <= 0) checkClock();
+    if (deadline_.tripped()) checkClock();
     if (p->anyByVal)
         for (int i = 0; i < argc; ++i)
             if (args[i].type == Type::Ref && p->byVal[i]) {
@@ -420,11 +412,9 @@ Value VM::evalText(std::u16string_view text, int mode, Proc* p, ScriptObject* me
         }
         addCode(text, scope, scope ? me : nullptr, scope ? frame : nullptr, vars, p->explicitNames);
     } catch (ScriptError& e) {
-        if (e.source == u"Microsoft VBScript compilation error") {
-            e.source = u"Microsoft VBScript runtime error";
-            e.line = 0;
-            e.lineText.clear();
-        }
+        if (e.source == u"Microsoft VBScript compilation error") e.source = u"Microsoft VBScript runtime error";
+        e.line = 0;  // the statement that ran the text gives the position
+        e.lineText.clear();
         throw;
     }
     return Value();

@@ -12,6 +12,7 @@
 
 #include "script/bytecode.h"
 #include "script/context.h"
+#include "script/deadline.h"
 #include "script/errors.h"
 #include "script/object.h"
 
@@ -95,7 +96,6 @@ private:
     friend class ErrObject;
     void execute(Proc* p, Value* locals, ScriptObject* me, Value* outer);
     void checkClock();
-    [[noreturn]] void timedOut();
     void memberOp(MemberSite& site, Invoke kind, Value* base, int argc, Value& result);
     void scriptMember(ScriptObject* o, int id, Invoke kind, Value* args, int argc, Value& result);
     void index(Value& container, Value* args, int argc, Value& result);
@@ -134,9 +134,8 @@ private:
     int hostDepth_ = 0;
     const char* stackFloor_ = nullptr;  // calls below this address raise Out of stack space
     int timeoutMs_;
-    int ticks_ = 0;
+    Deadline deadline_;
     bool aborting_ = false;
-    std::chrono::steady_clock::time_point deadline_;
 };
 
 }  // namespace vbs

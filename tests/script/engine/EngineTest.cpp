@@ -88,6 +88,8 @@ TEST(Engine, TimeOutEndsTheCallAndTheEngineStillWorks) {
         FAIL() << "no time-out";
     } catch (const ScriptError& err) {
         EXPECT_EQ(err.description, u"script timed out after 100 ms");  // On Error cannot swallow it
+        EXPECT_EQ(err.number, vbs::errTimedOut);
+        EXPECT_GT(err.line, 1);  // where it was stopped
     }
     EXPECT_EQ(str(call(e, u"Ok", {})), u"still fine");
 }
