@@ -23,7 +23,7 @@ enum class ExprKind {
     Name,     // name: a variable, constant, function, sub or class member, resolved by the compiler
     Member,   // object.name; object is null for ".name" inside a With block
     Call,     // callee(args): a call, an array index or a default-member access; decided by the
-              // compiler. callee is a Name or Member.
+              // compiler. callee is any expression: f(x), o.m(x), (New C)(x), a(1)(2).
     Paren,    // (operand): kept so that f (x) passes a copy of x, not x itself
     Unary,    // op operand
     Binary,   // lhs op rhs
@@ -85,7 +85,8 @@ struct Assign : Stmt {
 };
 
 // A procedure call as a statement: "f a, b", "f(a)", "Call f(a, b)", "obj.m a", "obj.m".
-// target is the Name or Member called; args are the arguments written after it. For "f(a)" without
+// target is what is called (a Name or Member, or any expression whose value takes the arguments:
+// "(New Fmt)(x)"); args are the arguments written after it. For "f(a)" without
 // Call, the parser gives args = [Paren(a)] (a is passed by value, as VBScript does); for
 // "Call f(a)" args = [a].
 struct CallStmt : Stmt {

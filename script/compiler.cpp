@@ -133,8 +133,31 @@ private:
         addedGlobals_.push_back(key);
     }
 
-    void declareUnit(const Block& body) {
+    // The blocks directly inside s (an If's arms, a loop's body...).
+    template <typename F>
+    static void innerBlocks(const Stmt& s, F&& f) {
+        switch (s.kind) {
+            case StmtKind::If:
+                for (auto& arm : static_cast<const If&>(s).arms) f(arm.body);
+                f(static_cast<const If&>(s).elseBody);
+                break;
+            case StmtKind::Select:
+                for (auto& arm : static_cast<const Select&>(s).cases) f(arm.body);
+                f(static_cast<const Select&>(s).elseBody);
+                break;
+            case StmtKind::For: f(static_cast<const For&>(s).body); break;
+            case StmtKind::ForEach: f(static_cast<const ForEach&>(s).body); break;
+            case StmtKind::Do: f(static_cast<const Do&>(s).body); break;
+            case StmtKind::While: f(static_cast<const While&>(s).body); break;
+            case StmtKind::With: f(static_cast<const With&>(s).body); break;
+            default: break;
+        }
+    }
+
+    // Procedures and classes are defined before anything runs, also those inside blocks.
+    void declareProcedures(const Block& body) {
         for (auto& s : body) {
+            innerBlocks(*s, [&](const Block& b) { declareProcedures(b); });
             if (s->kind == StmtKind::Procedure) {
                 auto& d = static_cast<const Procedure&>(*s);
                 std::u16string key = foldName(d.name);
@@ -151,6 +174,10 @@ private:
                 declareClass(static_cast<const Class&>(*s));
             }
         }
+    }
+
+    void declareUnit(const Block& body) {
+        declareProcedures(body);
         if (mode_ == UnitMode::Global) declareVariables(body, true);
     }
 
@@ -195,20 +222,7 @@ private:
                         else declareLocal(item.target->name, item.target->pos);
                     }
                     break;
-                case StmtKind::If:
-                    for (auto& arm : static_cast<const If&>(*s).arms) declareVariables(arm.body, global);
-                    declareVariables(static_cast<const If&>(*s).elseBody, global);
-                    break;
-                case StmtKind::Select:
-                    for (auto& arm : static_cast<const Select&>(*s).cases) declareVariables(arm.body, global);
-                    declareVariables(static_cast<const Select&>(*s).elseBody, global);
-                    break;
-                case StmtKind::For: declareVariables(static_cast<const For&>(*s).body, global); break;
-                case StmtKind::ForEach: declareVariables(static_cast<const ForEach&>(*s).body, global); break;
-                case StmtKind::Do: declareVariables(static_cast<const Do&>(*s).body, global); break;
-                case StmtKind::While: declareVariables(static_cast<const While&>(*s).body, global); break;
-                case StmtKind::With: declareVariables(static_cast<const With&>(*s).body, global); break;
-                default: break;
+                default: innerBlocks(*s, [&](const Block& b) { declareVariables(b, global); }); break;
             }
         }
     }
@@ -967,7 +981,7 @@ private:
 
     void callStatement(const CallStmt& c) {
         const Expr& t = *c.target;
-        if (t.kind == ExprKind::Name || t.kind == ExprKind::Member) call(t, c.args, Invoke::Call);
+        if (t.kind == ExprKind::Name || t.kind == ExprKind::Member || !c.args.empty()) call(t, c.args, Invoke::Call);
         else expr(t);
         emit(vbs::Op::Pop, -1);
     }

@@ -20,7 +20,7 @@ constexpr Keyword kKeywords[] = {
     {u"and", Tok::And}, {u"as", Tok::Reserved}, {u"boolean", Tok::Reserved}, {u"byref", Tok::ByRef},
     {u"byte", Tok::Reserved}, {u"byval", Tok::ByVal}, {u"call", Tok::Call}, {u"case", Tok::Case},
     {u"class", Tok::Class}, {u"const", Tok::Const}, {u"currency", Tok::Reserved},
-    {u"debug", Tok::Reserved}, {u"dim", Tok::Dim}, {u"do", Tok::Do}, {u"double", Tok::Reserved},
+    {u"dim", Tok::Dim}, {u"do", Tok::Do}, {u"double", Tok::Reserved},
     {u"each", Tok::Each}, {u"else", Tok::Else}, {u"elseif", Tok::ElseIf}, {u"empty", Tok::Empty},
     {u"end", Tok::End}, {u"endif", Tok::Reserved}, {u"enum", Tok::Reserved}, {u"eqv", Tok::Eqv},
     {u"erase", Tok::Erase}, {u"event", Tok::Reserved}, {u"exit", Tok::Exit}, {u"false", Tok::False},
@@ -168,7 +168,11 @@ Token Lexer::next() {
         case u'/': op(Tok::Slash, 1); break;
         case u'\\': op(Tok::Backslash, 1); break;
         case u'^': op(Tok::Caret, 1); break;
-        case u'=': op(Tok::Eq, 1); break;
+        case u'=':  // "=>" and "=<" are read as ">=" and "<="
+            if (c2 == u'>') op(Tok::Ge, 2);
+            else if (c2 == u'<') op(Tok::Le, 2);
+            else op(Tok::Eq, 1);
+            break;
         case u'<':
             if (c2 == u'=') op(Tok::Le, 2);
             else if (c2 == u'>') op(Tok::Ne, 2);
@@ -176,6 +180,7 @@ Token Lexer::next() {
             break;
         case u'>':
             if (c2 == u'=') op(Tok::Ge, 2);
+            else if (c2 == u'<') op(Tok::Ne, 2);
             else op(Tok::Gt, 1);
             break;
         case u'&': {
@@ -228,7 +233,7 @@ void Lexer::lexNumber(Token& t) {
     size_t start = pos_;
     bool isDouble = false;
     while (pos_ < src_.size() && isDigit(src_[pos_])) ++pos_;
-    if (pos_ + 1 < src_.size() && src_[pos_] == u'.' && isDigit(src_[pos_ + 1])) {
+    if (pos_ < src_.size() && src_[pos_] == u'.') {  // "10." is a Double too
         isDouble = true;
         for (++pos_; pos_ < src_.size() && isDigit(src_[pos_]);) ++pos_;
     }
@@ -255,7 +260,14 @@ void Lexer::lexNumber(Token& t) {
     // The literal is plain ASCII: narrow it for from_chars (short ones stay in the SSO buffer).
     std::string ascii(src_.begin() + start, src_.begin() + pos_);
     double d = 0;
-    if (std::from_chars(ascii.data(), ascii.data() + ascii.size(), d).ec != std::errc()) fail(1031, t);
+    auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), d);
+    if (ec == std::errc::result_out_of_range) {
+        // Too small a number is 0 (1e-400); too large one (1e400) is invalid.
+        if (ascii.find("e-") == std::string::npos && ascii.find("E-") == std::string::npos) fail(1031, t);
+        d = 0;
+    } else if (ec != std::errc()) {
+        fail(1031, t);
+    }
     t.kind = Tok::Double;
     t.number = d;
 }

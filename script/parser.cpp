@@ -50,7 +50,7 @@ enum : int {
 
 // Binding strength of binary operators, loosest first; Not and unary minus sit between.
 enum Level : int {
-    kNone, kImp, kEqv, kXor, kOr, kAnd, kNot, kCompare, kConcat, kAdd, kMod, kIntDiv, kMul, kNeg, kPow,
+    kNone, kImp, kEqv, kXor, kOr, kAnd, kNot, kCompare, kConcat, kAdd, kMod, kIntDiv, kMul, kPow,
 };
 
 struct BinaryOp {
@@ -135,6 +135,7 @@ private:
     }
     bool atLineEnd() const { return is(Tok::Newline) || is(Tok::EndOfText); }
     bool atStatementEnd() const { return atLineEnd() || is(Tok::Colon); }
+    bool atProcedureEnd();
     // The keywords that close a block; the construct that owns the block checks which one.
     bool atBlockEnd() const {
         switch (tok_.kind) {
@@ -238,12 +239,13 @@ ExprPtr Parser::unary() {
         e->op = Op::Not;
         return e;
     }
+    // A sign binds tighter than "^": -3^2 is 9, 2^-1 is 0.5.
     if (accept(Tok::Minus)) {
-        ExprPtr e = wrap(ExprKind::Unary, p, binary(kNeg + 1));  // -2^2 is -(2^2)
+        ExprPtr e = wrap(ExprKind::Unary, p, unary());
         e->op = Op::Neg;
         return e;
     }
-    if (accept(Tok::Plus)) return binary(kNeg + 1);
+    if (accept(Tok::Plus)) return unary();
     return primary();
 }
 
@@ -279,21 +281,10 @@ ExprPtr Parser::literal() {
 }
 
 ExprPtr Parser::primary() {
-    Pos p = pos();
     if (ExprPtr e = literal()) return e;
     switch (tok_.kind) {
-        case Tok::LParen: {
-            advance();
-            ExprPtr e = wrap(ExprKind::Paren, p, expression());
-            expect(Tok::RParen, eExpectedRParen);
-            return e;
-        }
-        case Tok::New: {
-            advance();
-            ExprPtr e = node(ExprKind::New, p);
-            e->name = identifier();
-            return e;
-        }
+        case Tok::LParen:
+        case Tok::New:
         case Tok::Me:
         case Tok::Identifier:
         case Tok::Dot:
@@ -303,11 +294,18 @@ ExprPtr Parser::primary() {
     }
 }
 
-// name, .name (inside With) or Me, with any .member and (arguments) after it.
+// name, .name (inside With), Me, New name or (expression), with any .member and (arguments)
+// after it.
 ExprPtr Parser::target(bool statementStart) {
     Pos p = pos();
     ExprPtr e;
-    if (accept(Tok::Me)) {
+    if (accept(Tok::LParen)) {
+        e = wrap(ExprKind::Paren, p, expression());
+        expect(Tok::RParen, eExpectedRParen);
+    } else if (accept(Tok::New)) {
+        e = node(ExprKind::New, p);
+        e->name = identifier();
+    } else if (accept(Tok::Me)) {
         e = node(ExprKind::Me, p);
     } else if (accept(Tok::Dot)) {
         e = node(ExprKind::Member, p);
@@ -327,8 +325,7 @@ ExprPtr Parser::postfix(ExprPtr e, bool statementStart) {
             ExprPtr m = wrap(ExprKind::Member, e->pos, std::move(e));
             m->name = identifier();
             e = std::move(m);
-        } else if (is(Tok::LParen) && (e->kind == ExprKind::Name || e->kind == ExprKind::Member ||
-                                       e->kind == ExprKind::Call)) {
+        } else if (is(Tok::LParen)) {
             Token paren = tok_;
             advance();
             ExprPtr c = wrap(ExprKind::Call, e->pos, std::move(e));
@@ -378,8 +375,15 @@ Block Parser::block() {
         while (is(Tok::Newline) || is(Tok::Colon)) advance();
         if (atBlockEnd()) return out;
         out.push_back(statement());
-        if (!atStatementEnd()) fail(eExpectedEndOfStatement);
+        if (!atStatementEnd() && !atProcedureEnd()) fail(eExpectedEndOfStatement);
     }
+}
+
+// "x = 1 End Sub": End Sub, Function, Property and Class need no separator before them.
+bool Parser::atProcedureEnd() {
+    if (!is(Tok::End)) return false;
+    const Token& t = peek();
+    return t.kind == Tok::Sub || t.kind == Tok::Function || t.kind == Tok::Class || isWord(t, u"property");
 }
 
 // "End <closer>" after a block; anything else where End belongs is `error`.
@@ -398,6 +402,7 @@ StmtPtr Parser::statement() {
             return assignOrCall();
         case Tok::Dot:
         case Tok::Me:
+        case Tok::LParen:  // (New Fmt)(x): the default member of a value
             return assignOrCall();
         case Tok::Call: return callStatement();
         case Tok::Set: return setStatement();
@@ -482,7 +487,7 @@ StmtPtr Parser::setStatement() {
 StmtPtr Parser::callStatement() {
     auto call = std::make_unique<CallStmt>(pos());
     advance();
-    if (!is(Tok::Identifier) && !is(Tok::Dot) && !is(Tok::Me)) fail(eExpectedIdentifier);
+    if (!is(Tok::Identifier) && !is(Tok::Dot) && !is(Tok::Me) && !is(Tok::LParen)) fail(eExpectedIdentifier);
     ExprPtr e = target(true);
     if (e->kind == ExprKind::Call) {
         call->args = std::move(e->args);
@@ -598,7 +603,10 @@ StmtPtr Parser::ifStatement() {
         s->arms.push_back(std::move(arm));
         if (accept(Tok::Else)) singleLineBody(s->elseBody, false);
         // Windows tolerates "If a Then b End If" on one line.
-        if (accept(Tok::End)) expect(Tok::If, eExpectedIf);
+        if (is(Tok::End) && !atProcedureEnd()) {
+            advance();
+            expect(Tok::If, eExpectedIf);
+        }
         return s;
     }
     ++depth_;
@@ -779,7 +787,9 @@ StmtPtr Parser::declaration() {
     Pos p = pos();
     Visibility visibility = Visibility::Default;
     if (is(Tok::Public) || is(Tok::Private)) {
-        if (inProcedure_ || depth_ > 0) fail(eExpectedStatement);
+        const Token& t = peek();
+        bool proc = t.kind == Tok::Sub || t.kind == Tok::Function || isWord(t, u"property");
+        if (inProcedure_ || (depth_ > 0 && !proc)) fail(eExpectedStatement);
         visibility = is(Tok::Public) ? Visibility::Public : Visibility::Private;
         advance();
     }
@@ -797,8 +807,9 @@ StmtPtr Parser::declaration() {
     return dim(visibility, p);
 }
 
+// Windows takes a procedure inside a block too (defined wherever it stands, like any other).
 StmtPtr Parser::procedure(Visibility visibility, bool isDefault, Pos p) {
-    if (inProcedure_ || depth_ > 0) fail(eExpectedStatement);
+    if (inProcedure_) fail(eExpectedStatement);
     auto s = std::make_unique<Procedure>(p);
     s->visibility = visibility;
     s->isDefault = isDefault;
@@ -836,10 +847,14 @@ StmtPtr Parser::procedure(Visibility visibility, bool isDefault, Pos p) {
         } while (accept(Tok::Comma));
         expect(Tok::RParen, eExpectedRParen);
     }
-    if (!atStatementEnd()) fail(eExpectedEndOfStatement);
+    // The body may start on the header's line without a colon: "Sub S() x = 1 End Sub".
+    if (is(Tok::Reserved)) fail(eExpectedEndOfStatement);
     inProcedure_ = true;
     procKind_ = s->procKind;
+    int outer[] = {depth_, doDepth_, forDepth_};
+    depth_ = doDepth_ = forDepth_ = 0;
     s->body = block();
+    depth_ = outer[0], doDepth_ = outer[1], forDepth_ = outer[2];
     inProcedure_ = false;
     s->endLine = tok_.line;
     expect(Tok::End, eExpectedEnd);
@@ -850,12 +865,14 @@ StmtPtr Parser::procedure(Visibility visibility, bool isDefault, Pos p) {
 
 // Class members: fields, constants and procedures only.
 StmtPtr Parser::classStatement() {
-    if (inClass_ || inProcedure_ || depth_ > 0) fail(eExpectedStatement);
+    if (inClass_ || inProcedure_) fail(eExpectedStatement);
     auto s = std::make_unique<Class>(pos());
     advance();
     s->name = identifier();
     if (!atStatementEnd()) fail(eExpectedEndOfStatement);
     inClass_ = true;
+    int outerDepth = depth_;
+    depth_ = 0;
     for (;;) {
         while (is(Tok::Newline) || is(Tok::Colon)) advance();
         Pos p = pos();
@@ -871,9 +888,10 @@ StmtPtr Parser::classStatement() {
         } else {
             fail(eExpectedStatement);
         }
-        if (!atStatementEnd()) fail(eExpectedEndOfStatement);
+        if (!atStatementEnd() && !is(Tok::End)) fail(eExpectedEndOfStatement);
     }
     inClass_ = false;
+    depth_ = outerDepth;
     closeBlock(Tok::Class, eExpectedClass);
     return s;
 }

@@ -24,8 +24,8 @@ TEST(ParserPrecedence, LeftAssociativity) {
     EXPECT_EQ(parsedExpr(u"a < b Is c"), "(is (< a b) c)");
 }
 
-TEST(ParserPrecedence, UnaryMinusBindsLooserThanPower) {
-    EXPECT_EQ(parsedExpr(u"-2 ^ 2"), "(neg (^ 2 2))");
+TEST(ParserPrecedence, UnaryMinusBindsTighterThanPower) {
+    EXPECT_EQ(parsedExpr(u"-2 ^ 2"), "(^ (neg 2) 2)");
     EXPECT_EQ(parsedExpr(u"-2 * 3"), "(* (neg 2) 3)");
     EXPECT_EQ(parsedExpr(u"2 ^ -1"), "(^ 2 (neg 1))");
     EXPECT_EQ(parsedExpr(u"a * -b"), "(* a (neg b))");

@@ -1,0 +1,37 @@
+' Syntax Windows accepts: literals, operator spellings, members after New and parentheses,
+' procedures inside If and on their header's line, End right after a statement, debug as a name.
+x = 10. : WScript.Echo x, 1e-94938484
+WScript.Echo 3 => 2, 2 =< 3, 1 >< 2
+Class C
+Public a
+Public Function Init(x) : a = x : Set Init = Me : End Function
+Public Property Get P : P = "p" & a : End Property
+Public Sub M : WScript.Echo "M" : End Sub
+Public Default Function F(x) : F = "F" : End Function
+End Class
+Set x = New C.Init(5)
+WScript.Echo x.a
+WScript.StdOut.WriteLine New C.P
+y = (New C).P
+WScript.Echo y
+Call (New C).M()
+Call (New C).M
+If False Then
+Sub S() WScript.Echo "S" End Sub
+Function rpad(a, n) rpad = Left(a & Space(n), n) : End Function
+End If
+S
+WScript.Echo "[" & rpad("a", 3) & "]"
+Sub T : x = 1 End Sub
+Function ok(x) : ok = x : End Function
+Function G() Call ok(x)End Function
+Class K
+Public x End Class
+Class K2
+Dim x End Class
+T : G
+WScript.Echo "ok"
+Private force, debug
+debug = True
+If debug Then WScript.Echo "d"
+WScript.Echo -3 ^ 2
