@@ -317,7 +317,8 @@ ExprPtr Parser::target(bool statementStart) {
     return postfix(std::move(e), statementStart);
 }
 
-// statementStart: in "f .x" the blank before "." ends the callee; .x is f's argument.
+// statementStart: in "f .x" the blank before "." ends the callee; .x is f's argument. In
+// "f (x).y" the blank before "(" does too: (x).y is f's argument.
 ExprPtr Parser::postfix(ExprPtr e, bool statementStart) {
     for (;;) {
         if (is(Tok::Dot) && !(statementStart && tok_.spaceBefore)) {
@@ -331,7 +332,9 @@ ExprPtr Parser::postfix(ExprPtr e, bool statementStart) {
             ExprPtr c = wrap(ExprKind::Call, e->pos, std::move(e));
             c->args = arguments();
             lastParen_ = paren;
+            bool spacedArgs = statementStart && paren.spaceBefore && c->object->kind != ExprKind::Call;
             e = std::move(c);
+            if (spacedArgs) return e;
         } else {
             return e;
         }
@@ -455,6 +458,7 @@ StmtPtr Parser::assignOrCall() {
             // f(a) and f (a), b: the parentheses belong to the first argument, which is then
             // passed by value.
             ExprPtr first = wrap(ExprKind::Paren, {lastParen_.line, lastParen_.column}, std::move(args[0]));
+            if (is(Tok::Dot) || is(Tok::LParen)) first = postfix(std::move(first), false);
             call->args.push_back(argsFollow ? binaryRest(std::move(first), kImp) : std::move(first));
         }
         if (!argsFollow) return call;

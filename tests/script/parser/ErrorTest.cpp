@@ -95,6 +95,7 @@ TEST(ParserErrors, StatementStructure) {
              {u"Sub s\nExit Function\nEnd Sub", 1039, 2, 6},
              {u"x = 1\nOption Explicit", 1024, 2, 1},
              {u"Sub a\nSub b\nEnd Sub\nEnd Sub", 1024, 2, 1},
+             {u"If a Then\nPublic x\nEnd If", 1024, 2, 1},
              {u"Property Get p\nEnd Property", 1048, 1, 1},
              {u"Class C\nx = 1\nEnd Class", 1024, 2, 1},
              {u"Class C\nPrivate Default Function f\nEnd Function\nEnd Class", 1057, 2, 9},

@@ -24,8 +24,9 @@ TEST(ParserPrecedence, LeftAssociativity) {
     EXPECT_EQ(parsedExpr(u"a < b Is c"), "(is (< a b) c)");
 }
 
-TEST(ParserPrecedence, UnaryMinusBindsTighterThanPower) {
+TEST(ParserPrecedence, SignBindsTighterThanPower) {
     EXPECT_EQ(parsedExpr(u"-2 ^ 2"), "(^ (neg 2) 2)");
+    EXPECT_EQ(parsedExpr(u"-2 ^ -2 ^ 3"), "(^ (^ (neg 2) (neg 2)) 3)");
     EXPECT_EQ(parsedExpr(u"-2 * 3"), "(* (neg 2) 3)");
     EXPECT_EQ(parsedExpr(u"2 ^ -1"), "(^ 2 (neg 1))");
     EXPECT_EQ(parsedExpr(u"a * -b"), "(* a (neg b))");

@@ -1,0 +1,14 @@
+' Number literals, their types, and operators as Windows reads them.
+WScript.Echo 10., TypeName(10.), 1e-94938484, TypeName(1e-94938484), 1.e2, 1E+2
+WScript.Echo TypeName(&h10&), &h10&, TypeName(&HFFFF), &HFFFF, TypeName(&HFFFF&), &HFFFF&, &H8000, &H7FFF
+WScript.Echo &O17, TypeName(&O17), &O177777, &HFFFFFFFF, TypeName(&H10000), &H10000, "a"&17
+WScript.Echo TypeName(32767), TypeName(32768), TypeName(2147483647), TypeName(2147483648)
+WScript.Echo TypeName(1.5E3), 1.5E3, TypeName(.5), .5, TypeName(007), 1e308 / 1e308
+' "=>" and "=<" are ">=" and "<="; "><" is "<>".
+WScript.Echo 3 => 2, 3 =< 2, 2 =< 2, 3 >< 2, 2 >< 2
+' A sign binds tighter than "^".
+WScript.Echo -3^2, 2^-1, -2^-2, -2^2^3, 2 * -3 ^ 2, - 2 * 3, 1 + -2, -(3^2)
+Dim a, b, c
+a = "x" : b = 1 : c = 2
+WScript.Echo Not b = c, a & b + c, b + c & a, 7 \ 2 Mod 3, 7 Mod 2 * 3, 10 \ 3 * 2, 2 * 3 ^ 2
+WScript.Echo 1 Or 2 And 0, True Xor True Or True, 5 - 3 - 1, 2 ^ 3 ^ 2, 1 = 1 = True, Not 0 = 1
