@@ -273,7 +273,8 @@ void Lexer::lexNumber(Token& t) {
 }
 
 // &H and &O literals: up to 16 bits are an Integer, up to 32 a Long (both wrap to negative, as
-// VBScript does); a trailing "&" asks for a Long.
+// VBScript does); a trailing "&" stops the 16-bit wrap, and the value is still an Integer when it
+// fits one, as Windows types it (&h10& is Integer 16, &hFFFF& Long 65535).
 void Lexer::lexRadix(Token& t, int radix) {
     pos_ += 2;
     uint64_t v = 0;
@@ -283,7 +284,7 @@ void Lexer::lexRadix(Token& t, int radix) {
     }
     bool forceLong = pos_ < src_.size() && src_[pos_] == u'&';
     if (forceLong) ++pos_;
-    if (!forceLong && v <= 0xFFFF) {
+    if ((!forceLong && v <= 0xFFFF) || (forceLong && v <= 0x7FFF)) {
         t.kind = Tok::Integer;
         t.integer = static_cast<int16_t>(v);
     } else {
