@@ -69,35 +69,23 @@ Watcher& watcher() {
     return *w;
 }
 
-thread_local Deadline* running = nullptr;
-
 }  // namespace
 
 Deadline::Deadline() { watcher().add(this); }
 Deadline::~Deadline() { watcher().remove(this); }
 
 void Deadline::arm(int ms) {
-    ms_ = ms;
     tripped_.store(false, std::memory_order_relaxed);
     due_.store(ms > 0 ? nowNs() + int64_t(ms) * 1'000'000 : 0, std::memory_order_relaxed);
-    previous_ = running;
-    running = this;
 }
 
-void Deadline::disarm() {
-    due_.store(0, std::memory_order_relaxed);
-    running = previous_;
-}
+void Deadline::disarm() { due_.store(0, std::memory_order_relaxed); }
 
 bool Deadline::expired() {
     int64_t due = due_.load(std::memory_order_relaxed);
     if (due != 0 && nowNs() >= due) return true;
     tripped_.store(false, std::memory_order_relaxed);
     return false;
-}
-
-void pollDeadline() {
-    if (running && running->tripped() && running->expired()) raiseTimedOut(running->limitMs());
 }
 
 void raiseTimedOut(int ms) {

@@ -14,15 +14,13 @@ public:
     Deadline(const Deadline&) = delete;
     Deadline& operator=(const Deadline&) = delete;
 
-    // A host call begins (ms <= 0: no limit) or ends. Arming makes this the running deadline of
-    // the thread, which long built-ins poll.
+    // A host call begins (ms <= 0: no limit) or ends.
     void arm(int ms);
     void disarm();
 
     // Tripped by the watcher; the engine then asks expired().
     bool tripped() const { return tripped_.load(std::memory_order_relaxed); }
     bool expired();        // the deadline has passed (reads the clock); lowers a stale flag
-    int limitMs() const { return ms_; }
 
     int64_t dueNs() const { return due_.load(std::memory_order_relaxed); }
     void trip() { tripped_.store(true, std::memory_order_relaxed); }
@@ -30,13 +28,7 @@ public:
 private:
     std::atomic<bool> tripped_{false};
     std::atomic<int64_t> due_{0};  // steady-clock nanoseconds; 0 while no call runs
-    int ms_ = 0;
-    Deadline* previous_ = nullptr;
 };
-
-// For built-ins that can run long on one call (big strings, file reads): raises the running
-// engine's time-out error once its deadline has passed.
-void pollDeadline();
 
 // The time-out error itself.
 [[noreturn]] void raiseTimedOut(int ms);

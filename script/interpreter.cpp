@@ -488,7 +488,6 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
             }
         } catch (ScriptError& e) {
             failure = std::move(e);
-            if (deadline_.tripped() && deadline_.expired()) aborting_ = true;  // a built-in stopped by the time-out
         } catch (const std::bad_alloc&) {
             failure.number = errOutOfMemory;
             failure.description = std::u16string(errorDescription(errOutOfMemory));
