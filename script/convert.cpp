@@ -463,7 +463,6 @@ String formatDate(double serial) {
 
 String toString(const Value& v) {
     const Value& x = v.deref();
-    char buf[40];
     switch (x.type) {
         case Type::String: return x.string();
         case Type::Empty: return String();
@@ -476,12 +475,6 @@ String toString(const Value& v) {
         case Type::Double: return formatDouble(x.f64);
         case Type::Currency: return formatCurrency(x.cy);
         case Type::Date: return formatDate(x.f64);
-        case Type::Error: {
-            char* p = buf;
-            std::memcpy(p, "Error ", 6);
-            p = std::to_chars(p + 6, buf + 40, x.i32).ptr;
-            return ascii(buf, static_cast<size_t>(p - buf));
-        }
         case Type::Object: return toString(defaultValue(x));
         default: mismatch();
     }

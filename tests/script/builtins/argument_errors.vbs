@@ -74,3 +74,10 @@ Try "DateAdd(""x"", 1, #1/1/2000#)"
 Try "DateDiff(""s"", #1/1/100#, #12/31/9999#)"
 Try "DateDiff(""n"", #1/1/100#, #12/31/9999#)"
 Try "DatePart(""ww"", #1/1/2000#, 8)"
+' An argument left out between commas is not given where the function has a default for it;
+' where it is required the function gets the missing-argument value, which converts to nothing.
+Try "Mid(""abc"", 2, )"
+Try "Replace(""abcb"", ""b"", ""x"", , 1)"
+Try "InStr(, ""a"")"
+Try "Left(, 2)"
+Try "Len(, )"
