@@ -169,7 +169,10 @@ private:
 
     // ---- expressions ----
     ExprPtr expression() { return binary(kImp); }
-    ExprPtr binary(int minLevel) { return binaryRest(unary(), minLevel); }
+    ExprPtr binary(int minLevel) {
+        Nesting in(*this, 1);
+        return binaryRest(unary(), minLevel);
+    }
     ExprPtr binaryRest(ExprPtr lhs, int minLevel);
     ExprPtr unary();
     ExprPtr primary();
@@ -212,6 +215,20 @@ private:
     bool inProcedure_ = false;
     ProcKind procKind_ = ProcKind::Sub;
     int depth_ = 0;  // nesting of compound statements
+
+    // How deep the tree under construction may grow: the parser, the compiler and the tree's own
+    // destruction recurse on it, so deeper source is a compile error rather than a native stack
+    // overflow. A chain (a+b+c, a.b.c) deepens the tree as nesting does.
+    static constexpr int kMaxNesting = 1000;
+    struct Nesting {
+        Parser& p;
+        int n;
+        Nesting(Parser& parser, int levels) : p(parser), n(levels) {
+            if ((p.nesting_ += n) > kMaxNesting) p.fail(errOutOfStack);
+        }
+        ~Nesting() { p.nesting_ -= n; }
+    };
+    int nesting_ = 0;
     int doDepth_ = 0, forDepth_ = 0;
     Token lastParen_;  // the "(" of the last argument list, for "f (a), b"
 };
@@ -220,10 +237,11 @@ private:
 // Expressions
 
 ExprPtr Parser::binaryRest(ExprPtr lhs, int minLevel) {
-    for (;;) {
+    for (int chain = 1;; ++chain) {
         BinaryOp op = binaryOp(tok_.kind);
         if (op.level == kNone || op.level < minLevel) return lhs;
         advance();
+        Nesting in(*this, chain);
         ExprPtr e = node(ExprKind::Binary, lhs->pos);
         e->op = op.op;
         e->rhs = binary(op.level + 1);  // every binary operator groups left to right
@@ -241,6 +259,7 @@ ExprPtr Parser::unary() {
     }
     // A sign binds tighter than "^": -3^2 is 9, 2^-1 is 0.5.
     if (accept(Tok::Minus)) {
+        Nesting in(*this, 1);
         ExprPtr e = wrap(ExprKind::Unary, p, unary());
         e->op = Op::Neg;
         return e;
@@ -320,7 +339,8 @@ ExprPtr Parser::target(bool statementStart) {
 // statementStart: in "f .x" the blank before "." ends the callee; .x is f's argument. In
 // "f (x).y" the blank before "(" does too: (x).y is f's argument.
 ExprPtr Parser::postfix(ExprPtr e, bool statementStart) {
-    for (;;) {
+    for (int chain = 1;; ++chain) {
+        Nesting in(*this, chain);
         if (is(Tok::Dot) && !(statementStart && tok_.spaceBefore)) {
             advance();
             ExprPtr m = wrap(ExprKind::Member, e->pos, std::move(e));
@@ -396,6 +416,7 @@ void Parser::closeBlock(Tok closer, int error) {
 }
 
 StmtPtr Parser::statement() {
+    Nesting in(*this, 1);
     Pos p = pos();
     switch (tok_.kind) {
         case Tok::Identifier:
