@@ -116,8 +116,15 @@ private:
 
     // ---- declarations ----
 
+    // The predefined constants (vbCrLf...) count: Windows reports Name redefined for a script-level
+    // Dim or Const of one; a procedure's own may shadow them.
+    static bool predefined(const std::u16string& key) {
+        Value unused;
+        return findConstant(key, unused);
+    }
+
     bool globalNameTaken(const std::u16string& key) const {
-        return vm_.procs.count(key) || vm_.classes.count(key) || vm_.consts.count(key);
+        return vm_.procs.count(key) || vm_.classes.count(key) || vm_.consts.count(key) || predefined(key);
     }
 
     void declareGlobal(const std::u16string& name, Pos pos, bool inThisUnit) {
@@ -878,7 +885,7 @@ private:
             localConsts_[key] = v;
             return;
         }
-        if (vm_.consts.count(key) || vm_.globalIndex.count(key) || vm_.procs.count(key))
+        if (vm_.consts.count(key) || vm_.globalIndex.count(key) || vm_.procs.count(key) || predefined(key))
             compileError(errNameRedefined, item.pos);
         vm_.consts[key] = v;
         addedConsts_.push_back(key);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <limits>
 
 #include "script/errors.h"
 
@@ -262,9 +263,14 @@ void Lexer::lexNumber(Token& t) {
     double d = 0;
     auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), d);
     if (ec == std::errc::result_out_of_range) {
-        // Too small a number is 0 (1e-400); too large one (1e400) is invalid.
-        if (ascii.find("e-") == std::string::npos && ascii.find("E-") == std::string::npos) fail(1031, t);
-        d = 0;
+        // Too small a number is 0 (1e-400). The largest Double as VBScript prints it,
+        // 1.79769313486232E308, is just past the range and means that largest Double; anything
+        // larger (1e400) is invalid.
+        bool tiny = ascii.find("e-") != std::string::npos || ascii.find("E-") != std::string::npos;
+        long double wide = std::numeric_limits<long double>::infinity();  // kept when past even this range
+        std::from_chars(ascii.data(), ascii.data() + ascii.size(), wide);
+        if (!tiny && !(wide <= 1.79769313486232e308L)) fail(1031, t);
+        d = tiny ? 0 : std::numeric_limits<double>::max();
     } else if (ec != std::errc()) {
         fail(1031, t);
     }

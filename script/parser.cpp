@@ -512,7 +512,8 @@ StmtPtr Parser::setStatement() {
 StmtPtr Parser::callStatement() {
     auto call = std::make_unique<CallStmt>(pos());
     advance();
-    if (!is(Tok::Identifier) && !is(Tok::Dot) && !is(Tok::Me) && !is(Tok::LParen)) fail(eExpectedIdentifier);
+    if (!is(Tok::Identifier) && !is(Tok::Dot) && !is(Tok::Me) && !is(Tok::LParen) && !is(Tok::New))
+        fail(eExpectedIdentifier);
     ExprPtr e = target(true);
     if (e->kind == ExprKind::Call) {
         call->args = std::move(e->args);

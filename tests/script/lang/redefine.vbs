@@ -38,3 +38,24 @@ Sub DimsTwice
 End Sub
 DimsTwice
 WScript.Echo "Dim twice in Execute:", Err.Number, Err.Description
+Err.Clear
+
+' The predefined constants are not reserved words, but a script-level Dim or Const of one is Name
+' redefined, and assigning one is Illegal assignment; a procedure may have its own by that name.
+ExecuteGlobal "Dim vbCrLf"
+WScript.Echo "Dim vbCrLf:", Err.Number
+Err.Clear
+ExecuteGlobal "Const vbRed = 1"
+WScript.Echo "Const vbRed:", Err.Number, vbRed
+Err.Clear
+vbTab = 1
+WScript.Echo "vbTab = 1:", Err.Number, Len(vbTab)
+Err.Clear
+Sub OwnConstant
+    Dim vbCr
+    vbCr = "mine"
+    Const vbLf = 10
+    WScript.Echo vbCr, vbLf
+End Sub
+OwnConstant
+WScript.Echo Err.Number, Asc(vbCr)

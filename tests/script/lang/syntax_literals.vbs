@@ -12,3 +12,8 @@ Dim a, b, c
 a = "x" : b = 1 : c = 2
 WScript.Echo Not b = c, a & b + c, b + c & a, 7 \ 2 Mod 3, 7 Mod 2 * 3, 10 \ 3 * 2, 2 * 3 ^ 2
 WScript.Echo 1 Or 2 And 0, True Xor True Or True, 5 - 3 - 1, 2 ^ 3 ^ 2, 1 = 1 = True, Not 0 = 1
+' The largest Double as VBScript prints it is a valid literal; a larger one is Invalid number.
+WScript.Echo 1.79769313486232E308, -1.79769313486232E308, TypeName(1.79769313486232E308), 1.79769313486232E308 / 2
+On Error Resume Next
+Execute "big = 1.79769313486233E308"
+WScript.Echo Err.Number, IsEmpty(big)

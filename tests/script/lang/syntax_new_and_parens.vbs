@@ -45,6 +45,7 @@ WScript.Echo x
 WScript.Echo (New C.Init("a", "b")).Prop, New C.Init("c", "d").v
 Call (New C).M()
 Call (New C).M
+Call New C.Init(3, 4).M
 (New Fmt)(Array(1, 2))
 y = (New Fmt)(Array(3))
 Function f()
