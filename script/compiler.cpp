@@ -1174,6 +1174,8 @@ private:
             compileError(1039, x.pos);  // Invalid 'exit' statement
         }
         if (!inProc_) compileError(1039, x.pos);
+        // Exit Sub, Function and Property clear Err (documented); nothing in this call runs after.
+        emit(vbs::Op::OnError, 0);
         procExits_.push_back(emit(vbs::Op::Jump, 0));
     }
 

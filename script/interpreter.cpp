@@ -406,7 +406,10 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         Value* h = locals + I->a;  // [variable ref, limit, step]
                         Value* in = sp - 4;       // [variable ref, from, to, step]
                         for (int i = 1; i < 4; ++i)
-                            if (!isFast(in[i])) in[i] = toNumeric(in[i]);
+                            if (!isFast(in[i])) {
+                                if (in[i].deref().type == Type::Null) raise(errInvalidNull);
+                                in[i] = toNumeric(in[i]);
+                            }
                         h[0] = in[0];
                         h[1] = in[2];
                         h[2] = in[3];

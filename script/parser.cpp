@@ -230,6 +230,7 @@ private:
     };
     int nesting_ = 0;
     int doDepth_ = 0, forDepth_ = 0;
+    int inlineThen_ = 0;  // single-line If "Then" parts being read
     Token lastParen_;  // the "(" of the last argument list, for "f (a), b"
 };
 
@@ -625,9 +626,12 @@ StmtPtr Parser::ifStatement() {
     arm.cond = expression();
     expect(Tok::Then, eExpectedThen);
     if (!atLineEnd()) {
+        ++inlineThen_;
         singleLineBody(arm.body, true);
+        --inlineThen_;
         s->arms.push_back(std::move(arm));
-        if (accept(Tok::Else)) singleLineBody(s->elseBody, false);
+        // "If a Then If b Then c Else d Else e": the second Else is the outer If's.
+        if (accept(Tok::Else)) singleLineBody(s->elseBody, inlineThen_ > 0);
         // Windows tolerates "If a Then b End If" on one line.
         if (is(Tok::End) && !atProcedureEnd()) {
             advance();
@@ -671,6 +675,7 @@ StmtPtr Parser::selectStatement() {
         CaseArm arm;
         do arm.values.push_back(expression());
         while (accept(Tok::Comma));
+        if (!atStatementEnd()) fail(eExpectedEndOfStatement);
         arm.body = block();
         s->cases.push_back(std::move(arm));
     }

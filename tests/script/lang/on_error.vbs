@@ -95,3 +95,21 @@ v = wk.Fail(0)
 WScript.Echo "from a method:", Err.Number, "[" & v & "]"
 Err.Clear
 WScript.Echo wk.Careful(0), Err.Number
+' Exit Sub and Exit Function clear Err (reaching End Sub does not).
+Class Quitter
+  Public Sub Quits
+    On Error Resume Next
+    Err.Raise 5
+    Exit Sub
+  End Sub
+  Public Function QuitsToo
+    On Error Resume Next
+    Err.Raise 6
+    QuitsToo = Err.Number
+    Exit Function
+  End Function
+End Class
+Set wk = New Quitter
+wk.Quits
+WScript.Echo "exit sub:", Err.Number
+WScript.Echo "exit function:", wk.QuitsToo(), Err.Number

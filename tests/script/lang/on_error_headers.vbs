@@ -88,3 +88,11 @@ WScript.Echo "after sub:", Err.Number
 Err.Clear
 r = HandlesToo()
 WScript.Echo "after function:", Err.Number, Err.Description
+Err.Clear
+
+' A Null bound or step is Invalid use of Null.
+n = 0
+For i = 1 To Null
+    n = n + 1
+Next
+WScript.Echo "null bound:", n, Err.Number
