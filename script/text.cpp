@@ -84,6 +84,84 @@ int compareText(std::u16string_view a, std::u16string_view b) {
     return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
+namespace {
+
+// The base letter of U+00C0..U+017F ('.': none); the ligatures give their first letter here.
+constexpr char kBaseLetters[] =
+    "aaaaaaaceeeeiiiidnooooo.ouuuuy.saaaaaaaceeeeiiiidnooooo.ouuuuy.y"
+    "aaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiiiiiiiiijjkk.lllllll"
+    "lllnnnnnnn..oooooooorrrrrrssssssssttttttuuuuuuuuuuuuwwyyyzzzzzzs";
+
+// The second letter of a ligature that sorts as two letters, or 0.
+char16_t ligatureTail(char16_t c) {
+    switch (c) {
+        case 0xDF: return u's';
+        case 0xC6: case 0xE6: case 0x152: case 0x153: return u'e';
+        case 0x132: case 0x133: return u'j';
+        default: return 0;
+    }
+}
+
+bool isSymbol(char16_t c) {
+    if (c < 0x80) return !((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'));
+    return c < 0xC0 || c == 0xD7 || c == 0xF7 || (c >= 0x2000 && c <= 0x2BFF) || (c >= 0x3000 && c <= 0x303F);
+}
+
+// Walks a string as sort weights: symbols, then digits, then letters, each class after the
+// previous one; hyphens and apostrophes have none.
+struct Weights {
+    std::u16string_view s;
+    size_t i = 0;
+    char16_t tail = 0;
+
+    bool next(uint32_t& weight, uint32_t& accent) {
+        accent = 0;
+        if (tail) { weight = 0x20000u + tail; tail = 0; return true; }
+        while (i < s.size() && (s[i] == u'-' || s[i] == u'\'')) ++i;
+        if (i == s.size()) return false;
+        char16_t c = s[i++];
+        if (isSymbol(c)) { weight = c; return true; }
+        if (c <= '9') { weight = 0x10000u + c; return true; }
+        char16_t l = lowerOf(c);
+        if (l < 0x80) { weight = 0x20000u + l; return true; }
+        if (l >= 0xC0 && l < 0x180 && kBaseLetters[l - 0xC0] != '.') {
+            weight = 0x20000u + static_cast<unsigned char>(kBaseLetters[l - 0xC0]);
+            tail = ligatureTail(l);
+            if (!tail) accent = l;
+            return true;
+        }
+        weight = 0x30000u + l;
+        return true;
+    }
+};
+
+size_t ignorables(std::u16string_view s) {
+    size_t n = 0;
+    for (char16_t c : s) n += c == u'-' || c == u'\'';
+    return n;
+}
+
+}  // namespace
+
+int collateText(std::u16string_view a, std::u16string_view b) {
+    Weights x{a}, y{b};
+    int accents = 0;
+    for (;;) {
+        uint32_t wa, aa, wb, ab;
+        bool more = x.next(wa, aa), other = y.next(wb, ab);
+        if (!more || !other) {
+            if (more != other) return more ? 1 : -1;
+            break;
+        }
+        if (wa != wb) return wa < wb ? -1 : 1;
+        if (!accents && aa != ab) accents = aa < ab ? -1 : 1;
+    }
+    if (accents) return accents;
+    size_t ha = ignorables(a), hb = ignorables(b);
+    if (ha != hb) return ha < hb ? -1 : 1;  // "coop" before "co-op"
+    return compareText(a, b);
+}
+
 bool equalsIgnoreCase(std::u16string_view a, std::u16string_view b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)

@@ -71,7 +71,7 @@ VBS_BUILTIN(StrComp) {
     bool text = textCompareArg(args, argc, 2);
     if (args[0].isNull() || args[1].isNull()) { result = Value::null(); return; }
     String a = toString(args[0]), b = toString(args[1]);
-    int c = text ? compareText(a.view(), b.view()) : compareBinary(a.view(), b.view());
+    int c = text ? collateText(a.view(), b.view()) : compareBinary(a.view(), b.view());
     result = Value::integer(static_cast<int16_t>(c < 0 ? -1 : c > 0 ? 1 : 0));
 }
 
