@@ -63,6 +63,7 @@ constexpr Entry kErrors[] = {
     {457, u"This key is already associated with an element of this collection"},
     {458, u"Variable uses an Automation type not supported in VBScript"},
     {462, u"The remote server machine does not exist or is unavailable"},
+    {481, u"Invalid picture"},
     {500, u"Variable is undefined"},
     {501, u"Illegal assignment"},
     {502, u"Object not safe for scripting"},

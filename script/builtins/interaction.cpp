@@ -55,6 +55,13 @@ VBS_BUILTIN(GetObject) {
     result = getObject(given(args, argc, 0) ? toString(args[0]).view() : u"", given(args, argc, 1) ? toString(args[1]).view() : u"");
 }
 
+// Scripts here have no pictures to load: the name is checked as on Windows, then refused the way
+// Windows refuses a file that holds no picture.
+VBS_BUILTIN(LoadPicture) {
+    toString(args[0]);
+    raise(481, u"Invalid picture: LoadPicture is not supported here");
+}
+
 constexpr int32_t kLocale = 1033;
 
 VBS_BUILTIN(GetLocale) { result = Value::lng(kLocale); }

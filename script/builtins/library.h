@@ -50,6 +50,7 @@ VBS_BUILTIN(IsNumeric); VBS_BUILTIN(IsObject); VBS_BUILTIN(TypeName); VBS_BUILTI
 VBS_BUILTIN(Escape); VBS_BUILTIN(Unescape);
 // interaction.cpp
 VBS_BUILTIN(MsgBox); VBS_BUILTIN(InputBox); VBS_BUILTIN(CreateObject); VBS_BUILTIN(GetObject);
+VBS_BUILTIN(LoadPicture);
 VBS_BUILTIN(GetLocale); VBS_BUILTIN(SetLocale); VBS_BUILTIN(ScriptEngine);
 VBS_BUILTIN(ScriptEngineMajorVersion); VBS_BUILTIN(ScriptEngineMinorVersion);
 VBS_BUILTIN(ScriptEngineBuildVersion); VBS_BUILTIN(RGB);

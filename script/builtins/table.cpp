@@ -67,6 +67,7 @@ constexpr Builtin kBuiltins[] = {
     {u"LeftB", builtin::LeftB, 2, 2},
     {u"Len", builtin::Len, 1, 1},
     {u"LenB", builtin::LenB, 1, 1},
+    {u"LoadPicture", builtin::LoadPicture, 1, 1},
     {u"Log", builtin::Log, 1, 1},
     {u"LTrim", builtin::LTrim, 1, 1},
     {u"Mid", builtin::Mid, 2, 3},
