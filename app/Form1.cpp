@@ -100,7 +100,12 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     connect(Command3, &QPushButton::clicked, this, [this] { askBrain(1); });
     connect(Command2, &QPushButton::clicked, this, [this] { askBrain(2); });
     connect(cmdVorli, &QPushButton::clicked, this, [this] { askBrain(3); });
-    connect(cmdAll, &QPushButton::clicked, this, [this] { command([this] { RunAllBrains(); }); });
+    connect(cmdAll, &QPushButton::clicked, this, [this] {
+        command([this] {
+            std::string failures = RunAllBrains();
+            if (!failures.empty()) tarvik::ShowMessageBox(failures);
+        });
+    });
     connect(cmdTextFile, &QPushButton::clicked, this, [this] { toggleTextFile(); });
     connect(mnuEdit, &QAction::triggered, this, [this] { command([this] { editIniFile(); }); });
 
@@ -148,10 +153,12 @@ void Form1::command(Command&& run) {
 }
 
 void Form1::askBrain(int brain) {
-    command([&] { tarvik::SingleBrainQuery(engines_, *this, brain); });
+    command([&] {
+        if (auto failure = tarvik::SingleBrainQuery(engines_, *this, brain)) tarvik::ShowMessageBox(failure->Message());
+    });
 }
 
-void Form1::RunAllBrains() { tarvik::AllBrainsRun(engines_, *this); }
+std::string Form1::RunAllBrains() { return tarvik::AllBrainsRun(engines_, *this).FailureText(); }
 
 void Form1::toggleTextFile() {
     stopRequested_ = false;

@@ -54,7 +54,7 @@ public:
     void SetStopRequested(bool stop) override { stopRequested_ = stop; }
     std::string DecimalSeparator() const override;
     void SetText1(const std::string& sentence) override;
-    void RunAllBrains() override;
+    std::string RunAllBrains() override;
     void ProcessPendingEvents() override;
     void BatchEnded() override;
 

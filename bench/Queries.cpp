@@ -48,35 +48,68 @@ TimedResponse TimedQuery(BrainEngines& engines, const QueryWindow& window, int b
     return {std::move(response), timer.Elapsed()};
 }
 
-void SingleBrainQuery(BrainEngines& engines, QueryWindow& window, int brain) {
-    TimedResponse timed = TimedQuery(engines, window, brain);
-    window.SetText2(ReplyLine(brain, BrainReply(brain, timed.response)));
-    std::string shown = TimeDisplay(timed.milliseconds, window.DecimalSeparator());
+std::string FailedReply(const BrainFailure& failure) {
+    return "[error " + std::to_string(failure.Cause.number) + ": " + vbs::utf16ToUtf8(failure.Cause.description) + "]";
+}
+
+BrainAnswer AskBrain(BrainEngines& engines, const QueryWindow& window, int brain) {
+    try {
+        TimedResponse timed = TimedQuery(engines, window, brain);
+        return {timed.milliseconds, BrainReply(brain, timed.response), std::nullopt};
+    } catch (BrainFailure& failure) {
+        return {0, FailedReply(failure), std::move(failure)};
+    }
+}
+
+std::optional<BrainFailure> SingleBrainQuery(BrainEngines& engines, QueryWindow& window, int brain) {
+    BrainAnswer answer = AskBrain(engines, window, brain);
+    window.SetText2(ReplyLine(brain, answer.reply));
+    std::string shown = answer.failure ? "" : TimeDisplay(answer.milliseconds, window.DecimalSeparator());
     window.SetTimeLabels(brain == 1 ? shown : "", brain == 2 ? shown : "", brain == 3 ? shown : "");
+    return std::move(answer.failure);
+}
+
+std::string AllBrainsResult::FailureText() const {
+    std::string text;
+    for (const auto& failure : failures) {
+        if (failure) text += (text.empty() ? "" : "\r\n\r\n") + failure->Message();
+    }
+    return text;
+}
+
+AllBrainsResult AskBrains(BrainEngines& engines, const QueryWindow& window, const std::array<bool, 3>& chosen) {
+    AllBrainsResult result;
+    for (int brain = 3; brain >= 1; --brain) {
+        if (!chosen[brain - 1]) continue;
+        BrainAnswer answer = AskBrain(engines, window, brain);
+        result.times[brain - 1] = answer.milliseconds;
+        if (window.StopRequested()) return result;
+        result.replies[brain - 1] = std::move(answer.reply);
+        result.failures[brain - 1] = std::move(answer.failure);
+    }
+    result.completed = true;
+    return result;
 }
 
 void WriteRecords(const std::string& sentence, const AllBrainsResult& result) {
-    if (modGlobals::CreateLog == vbTrue) modLog::WriteLog("Sent: " + sentence, ReplyLines(result));
     if (modGlobals::CreateCSV == vbTrue) {
-        AppendLine(modGlobals::ResolvePath(modGlobals::CSVName),
-                   ResultTableRow(result.times[0], result.times[1], result.times[2]));
+        std::array<std::optional<double>, 3> cells;
+        for (int b = 0; b < 3; ++b) {
+            if (!result.failures[b]) cells[b] = result.times[b];
+        }
+        AppendLine(modGlobals::ResolvePath(modGlobals::CSVName), ResultTableRow(cells));
     }
+    if (modGlobals::CreateLog == vbTrue) modLog::WriteLog("Sent: " + sentence, ReplyLines(result));
 }
 
 AllBrainsResult AllBrainsRun(BrainEngines& engines, QueryWindow& window) {
-    AllBrainsResult result;
-    for (int brain = 3; brain >= 1; --brain) {
-        TimedResponse timed = TimedQuery(engines, window, brain);
-        result.times[brain - 1] = timed.milliseconds;
-        if (window.StopRequested()) return result;
-        result.replies[brain - 1] = BrainReply(brain, timed.response);
-    }
-    result.completed = true;
+    AllBrainsResult result = AskBrains(engines, window);
+    if (!result.completed) return result;
 
     window.SetText2(ReplyLines(result));
     std::string separator = window.DecimalSeparator();
-    window.SetTimeLabels(TimeDisplay(result.times[0], separator), TimeDisplay(result.times[1], separator),
-                         TimeDisplay(result.times[2], separator));
+    auto shown = [&](int b) { return result.failures[b] ? std::string() : TimeDisplay(result.times[b], separator); };
+    window.SetTimeLabels(shown(0), shown(1), shown(2));
     WriteRecords(vbs::utf16ToUtf8(window.ReadText1()), result);
     return result;
 }

@@ -1,6 +1,8 @@
 #pragma once
-// The two query commands: one brain alone, or all three in turn (3, 2, 1) with the records.
+// The two query commands: one brain alone, or all three in turn (3, 2, 1) with the records. A
+// brain's failure costs only its own answer: the others are still asked, shown and recorded.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,21 +33,44 @@ struct TimedResponse {
 };
 
 // One measured query: the interval starts before the input box is read and ends right after the
-// engine call, so it excludes the reply reduction and all display work.
+// engine call, so it excludes the reply reduction and all display work. Raises BrainFailure.
 TimedResponse TimedQuery(BrainEngines& engines, const QueryWindow& window, int brain);
 
-void SingleBrainQuery(BrainEngines& engines, QueryWindow& window, int brain);
+// What stands in a reply line for a brain that failed: "[error 11: Division by zero]".
+std::string FailedReply(const BrainFailure& failure);
+
+struct BrainAnswer {
+    double milliseconds = 0;
+    std::string reply;                     // FailedReply when the brain failed
+    std::optional<BrainFailure> failure;
+};
+
+// One brain asked and timed, its failure kept in the answer rather than raised.
+BrainAnswer AskBrain(BrainEngines& engines, const QueryWindow& window, int brain);
+
+// Shows brain n's reply line and time (an empty time when it failed); returns its failure.
+std::optional<BrainFailure> SingleBrainQuery(BrainEngines& engines, QueryWindow& window, int brain);
 
 struct AllBrainsResult {
     bool completed = false;          // false when a stop request ended the run early
     std::array<double, 3> times{};   // brains 1, 2, 3, in milliseconds
     std::array<std::string, 3> replies;
+    std::array<std::optional<BrainFailure>, 3> failures;
+
+    // The failures' messages, brain 1 first, between empty lines; "" when every brain answered.
+    std::string FailureText() const;
 };
+
+inline constexpr std::array<bool, 3> kAllBrains{true, true, true};
+
+// Asks the chosen brains 3, 2, 1, stopping (not completed) when a stop is requested after one.
+AllBrainsResult AskBrains(BrainEngines& engines, const QueryWindow& window, const std::array<bool, 3>& chosen = kAllBrains);
 
 // Asks brains 3, 2, 1; shows and records in the order 1, 2, 3 (log and table when switched on).
 AllBrainsResult AllBrainsRun(BrainEngines& engines, QueryWindow& window);
 
-// The log entry and the table row of a completed run, each when its setting is on.
+// The table row and the log entry of a completed run, each when its setting is on, one after the
+// other: a failed brain has an empty cell and its FailedReply in the log.
 void WriteRecords(const std::string& sentence, const AllBrainsResult& result);
 
 }  // namespace tarvik

@@ -41,8 +41,9 @@ std::string ResultTableHeader() {
     return csvField(Brain1Name) + "," + csvField(Brain2Name) + "," + csvField(Brain3Name);
 }
 
-std::string ResultTableRow(double t1, double t2, double t3) {
-    return general(t1) + "," + general(t2) + "," + general(t3);
+std::string ResultTableRow(const std::array<std::optional<double>, 3>& times) {
+    auto cell = [](const std::optional<double>& t) { return t ? general(*t) : std::string(); };
+    return cell(times[0]) + "," + cell(times[1]) + "," + cell(times[2]);
 }
 
 void AppendLine(const std::string& path, const std::string& line) { writeLine(path, "A", line); }

@@ -24,15 +24,29 @@ private:
     std::int16_t number_;
 };
 
+struct Tally {
+    int sent = 0, failed = 0;
+    std::string firstFailure;
+};
+
+std::string finishedMessage(const Tally& tally) {
+    std::string message = "Read Text is Finished!";
+    if (tally.failed == 0) return message;
+    return message + "\n\nA brain failed on " + std::to_string(tally.failed) + " of " + std::to_string(tally.sent) +
+           " sentences; the first failure:\n\n" + tally.firstFailure;
+}
+
 // Returns true when the input ran out (rather than a stop).
-bool runLines(BatchWindow& window, std::int16_t input) {
+bool runLines(BatchWindow& window, std::int16_t input, Tally& tally) {
     // An empty file has nothing to read: reading it would fail.
     if (AtEndOfFile(input)) return true;
     while (!window.StopRequested()) {
         std::string line = LineInput(input);
         if (IsUsableLine(line)) {
             window.SetText1(line);
-            window.RunAllBrains();
+            std::string failures = window.RunAllBrains();
+            ++tally.sent;
+            if (!failures.empty() && tally.failed++ == 0) tally.firstFailure = failures;
             window.ProcessPendingEvents();
         }
         if (window.StopRequested()) break;
@@ -49,19 +63,20 @@ bool IsUsableLine(const std::string& line) { return !line.empty() && line != " "
 void DoTextFile(BatchWindow& window) {
     if (window.StopRequested()) return;
     bool exhausted;
+    Tally tally;
     try {
-        if (modGlobals::CreateCSV == vbTrue) WriteResultTableHeader(modGlobals::ResolvePath(modGlobals::CSVName));
         OpenInput input(modFile::OpenFile(modGlobals::ResolvePath(modGlobals::InputFile), "I"));
         if (input.number() == 0) {  // OpenFile has shown why
             window.BatchEnded();
             return;
         }
-        exhausted = runLines(window, input.number());
+        if (modGlobals::CreateCSV == vbTrue) WriteResultTableHeader(modGlobals::ResolvePath(modGlobals::CSVName));
+        exhausted = runLines(window, input.number(), tally);
     } catch (...) {
         window.BatchEnded();
         throw;
     }
-    ShowMessageBox("Read Text is Finished!");
+    ShowMessageBox(finishedMessage(tally));
     window.SetStopRequested(false);
     if (exhausted) window.BatchEnded();
 }

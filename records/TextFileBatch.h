@@ -12,8 +12,9 @@ public:
     virtual bool StopRequested() const = 0;
     virtual void SetStopRequested(bool stop) = 0;
     virtual void SetText1(const std::string& sentence) = 0;
-    // Exactly what a click on "All Responses" does.
-    virtual void RunAllBrains() = 0;
+    // Exactly what a click on "All Responses" does, but returns the failures of brains in it ("" when
+    // every brain answered) instead of showing them: the batch sums them up at its end.
+    virtual std::string RunAllBrains() = 0;
     // Lets the window handle the clicks that arrived meanwhile (this is how Stop gets through).
     virtual void ProcessPendingEvents() = 0;
     // The batch is over: its button reads "Read Text" again.
@@ -23,7 +24,10 @@ public:
 // Lines that are empty or a single blank are skipped; anything else is sent as it is.
 bool IsUsableLine(const std::string& line);
 
-// Runs the batch. A failure in a run passes on, after the input is closed and the button restored.
+// Runs the batch. The table is emptied for its header only once the input is open, so a batch that
+// cannot start costs nothing. A brain's failure costs only its answer; the finishing message counts
+// such sentences and shows the first failure. Any other failure passes on, after the input is closed
+// and the button restored.
 void DoTextFile(BatchWindow& window);
 
 }  // namespace tarvik

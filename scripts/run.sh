@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Sets up and builds (scripts/setup.sh), then opens Tarvik on the bundled sample brains; without a
-# display, runs the same batch with tarvik-bench and prints its summary.
+# Sets up and builds the programs (scripts/setup.sh; not the tests), then opens Tarvik on the bundled
+# sample brains; without a display, runs the same batch with tarvik-bench and prints its summary.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+[ -x build/bin/tarvik ] || echo "Building Tarvik: the first build takes a few minutes."
+bash scripts/setup.sh tarvik tarvik-bench tarvik-vbs
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec build/bin/tarvik
 fi

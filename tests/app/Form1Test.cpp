@@ -168,20 +168,24 @@ TEST_F(Form1Test, StopDuringABatchEndsItAfterTheCurrentLine) {
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 2);  // header and one row
 }
 
-TEST_F(Form1Test, ABrainFailureStopsTheBatchAndNamesTheBrain) {
+TEST_F(Form1Test, ABrainFailureInABatchCostsOnlyThatAnswer) {
     brain("two.vbs", "If Sentence = \"two\" Then Err.Raise 13\nGetResponse = \"ok <STOP>\"\n");
     folder.write("input.txt", "one\ntwo\nthree\n");
     ASSERT_TRUE(start());
     form->cmdTextFile->click();
-    ASSERT_EQ(messages->shown.size(), 1u);
-    EXPECT_NE(messages->shown[0].text.find("Brain 2 (Two"), std::string::npos);
-    EXPECT_NE(messages->shown[0].text.find("line 2"), std::string::npos);
-    EXPECT_NE(messages->shown[0].text.find("Type mismatch"), std::string::npos);
+    ASSERT_EQ(messages->shown.size(), 1u);  // at the end, not one per failure
+    const std::string& shown = messages->shown[0].text;
+    EXPECT_EQ(shown.find("Read Text is Finished!\n\nA brain failed on 1 of 3 sentences"), 0u) << shown;
+    EXPECT_NE(shown.find("Brain 2 (Two"), std::string::npos);
+    EXPECT_NE(shown.find("line 2"), std::string::npos);
+    EXPECT_NE(shown.find("Type mismatch"), std::string::npos);
     EXPECT_EQ(form->cmdTextFile->text(), "Read Text");
     EXPECT_EQ(tarvik::FreeFile(), 1);  // the input was closed
-    form->Text1->setText("again");     // and the program goes on
-    form->Command3->click();
-    EXPECT_EQ(form->Text2->toPlainText(), "One: one:again");
+    std::string table = folder.read("results.csv");
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 4);
+    EXPECT_NE(table.find(",,"), std::string::npos) << table;  // brain 2's cell on the second line
+    EXPECT_NE(folder.read("talk.log").find("Sent: two\r\nOne: one:two\r\nTwo: [error 13: Type mismatch]\r\nThree: three:two\r\n"),
+              std::string::npos);
 }
 
 TEST_F(Form1Test, AnObjectForAReplyIsTheBrainsFailureAndTheWindowGoesOn) {
@@ -192,15 +196,20 @@ TEST_F(Form1Test, AnObjectForAReplyIsTheBrainsFailureAndTheWindowGoesOn) {
     ASSERT_EQ(messages->shown.size(), 1u);
     EXPECT_NE(messages->shown[0].text.find("Brain 3 (Three"), std::string::npos) << messages->shown[0].text;
     EXPECT_NE(messages->shown[0].text.find("runtime error 450"), std::string::npos);
-    EXPECT_EQ(form->Text2->toPlainText(), "");
-    EXPECT_FALSE(std::filesystem::exists(folder.path("results.csv")));
+    EXPECT_EQ(form->Text2->toPlainText().toStdString(),
+              "One: one:hi\nTwo: two:/w+\nThree: [error 450: Wrong number of arguments or invalid property assignment]");
+    EXPECT_EQ(form->Label6->text(), "");
+    std::string table = folder.read("results.csv");
+    EXPECT_EQ(table.substr(table.size() - 3), ",\r\n");  // brain 3's cell is empty
     form->Command3->click();
     EXPECT_EQ(form->Text2->toPlainText(), "One: one:hi");
 }
 
 TEST_F(Form1Test, AMissingInputShowsWhyAndRunsNothing) {
+    folder.write("results.csv", "earlier\r\n");
     ASSERT_TRUE(start());
     form->cmdTextFile->click();
+    EXPECT_EQ(folder.read("results.csv"), "earlier\r\n");
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"File not foundError 53"});
     EXPECT_EQ(form->cmdTextFile->text(), "Read Text");
     EXPECT_EQ(form->Text2->toPlainText(), "");

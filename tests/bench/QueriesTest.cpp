@@ -181,7 +181,7 @@ TEST_F(BrainsTest, ACompletedRunIsRecordedWhenTheSettingsSaySo) {
     window.sentences = {u"same"};
     AllBrainsResult result = AllBrainsRun(*engines, window);
     EXPECT_EQ(folder.read("talk.log"), "Sent: same\r\nOne: one:same\r\nTwo: two:same\r\nThree: three:same\r\n\r\n");
-    EXPECT_EQ(folder.read("results.csv"), ResultTableRow(result.times[0], result.times[1], result.times[2]) + "\r\n");
+    EXPECT_EQ(folder.read("results.csv"), ResultTableRow({result.times[0], result.times[1], result.times[2]}) + "\r\n");
 }
 
 TEST_F(BrainsTest, AStopRequestAfterBrainThreeEndsTheRunSilently) {
@@ -253,18 +253,34 @@ TEST_F(BrainsTest, AnObjectResponseThatIsNotTextIsTheBrainsFailure) {
                               "End Class\n" + std::string(kSignature) + "Set GetResponse = New Said\nEnd Function\n");
     load();
     auto failureOf = [&](int brain) -> std::string {
-        try {
-            SingleBrainQuery(*engines, window, brain);
-        } catch (const BrainFailure& failure) {
-            return std::to_string(failure.Brain) + " " + failure.Error();
-        }
-        return "no failure";
+        std::optional<BrainFailure> failure = SingleBrainQuery(*engines, window, brain);
+        return failure ? std::to_string(failure->Brain) + " " + failure->Error() : "no failure";
     };
     EXPECT_EQ(failureOf(1), "1 runtime error 438: Object doesn't support this property or method");
-    EXPECT_EQ(window.text2, "untouched");
+    EXPECT_EQ(window.text2, "One: [error 438: Object doesn't support this property or method]\r\n");
+    EXPECT_EQ(window.labels, (std::vector<std::string>{"", "", ""}));  // a failed call has no time
     EXPECT_EQ(failureOf(2), "2 runtime error 91: Object variable not set");
-    SingleBrainQuery(*engines, window, 3);
+    EXPECT_EQ(failureOf(3), "no failure");
     EXPECT_EQ(window.text2, "Three: said\r\n");
+}
+
+TEST_F(BrainsTest, ABrainThatFailsCostsOnlyItsOwnAnswer) {
+    brain("sub/two.vbs", "Dim x\nx = 1 / 0\n");
+    load();
+    modGlobals::CreateCSV = -1;
+    modGlobals::CreateLog = -1;
+    window.sentences = {u"hi"};
+    AllBrainsResult result = AllBrainsRun(*engines, window);
+    EXPECT_TRUE(result.completed);
+    EXPECT_EQ(window.text2, "One: one:hi\r\nTwo: [error 11: Division by zero]\r\nThree: three:hi\r\n");
+    ASSERT_EQ(window.labels.size(), 3u);
+    EXPECT_NE(window.labels[0], "");
+    EXPECT_EQ(window.labels[1], "");
+    EXPECT_NE(window.labels[2], "");
+    EXPECT_EQ(result.FailureText(), "Brain 2 (Two, " + folder.path("sub/two.vbs") + "), line 3, column 1:\r\n\r\n"
+                                    "runtime error 11: Division by zero");
+    EXPECT_EQ(folder.read("results.csv"), ResultTableRow({result.times[0], std::nullopt, result.times[2]}) + "\r\n");
+    EXPECT_EQ(folder.read("talk.log"), "Sent: hi\r\n" + window.text2 + "\r\n");
 }
 
 TEST_F(BrainsTest, FewerOrMoreParametersThanFifteenFailWith450) {

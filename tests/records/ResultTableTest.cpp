@@ -35,8 +35,13 @@ TEST_F(RecordsTest, HeaderNamesTheBrainsInOrderAndQuotesWhatWouldSplitAField) {
 }
 
 TEST_F(RecordsTest, RowsUseTheGeneralFormWithAPointWhateverTheLocale) {
-    EXPECT_EQ(ResultTableRow(2.5, 0.0123, 1234.5678), "2.5,0.0123,1234.5678");
-    EXPECT_EQ(ResultTableRow(3, 1.0 / 3, 0), "3,0.333333333333333,0");
+    EXPECT_EQ(ResultTableRow({2.5, 0.0123, 1234.5678}), "2.5,0.0123,1234.5678");
+    EXPECT_EQ(ResultTableRow({3, 1.0 / 3, 0}), "3,0.333333333333333,0");
+}
+
+TEST_F(RecordsTest, ABrainWithoutATimeLeavesItsCellEmpty) {
+    EXPECT_EQ(ResultTableRow({0.0123, std::nullopt, 0.0456}), "0.0123,,0.0456");
+    EXPECT_EQ(ResultTableRow({std::nullopt, std::nullopt, std::nullopt}), ",,");
 }
 
 TEST_F(RecordsTest, AppendLineAddsToWhatTheFileHoldsWithCrLf) {

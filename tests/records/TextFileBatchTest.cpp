@@ -22,9 +22,10 @@ public:
     bool StopRequested() const override { return stop; }
     void SetStopRequested(bool value) override { stop = value; }
     void SetText1(const std::string& sentence) override { text1 = sentence; }
-    void RunAllBrains() override {
+    std::string RunAllBrains() override {
         sent.push_back(text1);
         if (onRun) onRun();
+        return text1.starts_with("fail") ? "failed on " + text1 : "";
     }
     void ProcessPendingEvents() override { ++eventRounds; }
     void BatchEnded() override { ++ended; }
@@ -106,8 +107,19 @@ TEST_F(BatchTest, AnEmptyInputFinishesWithoutARun) {
     EXPECT_EQ(window.ended, 1);
 }
 
-TEST_F(BatchTest, AMissingInputShowsTheOpenFileMessageAndEndsWithoutARun) {
+TEST_F(BatchTest, BrainFailuresAreCountedAndTheFirstIsShownAtTheEnd) {
+    folder.write("input.txt", "fail 1\nok\nfail 2\n");
     DoTextFile(window);
+    EXPECT_EQ(window.sent.size(), 3u);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "Read Text is Finished!\n\nA brain failed on 2 of 3 sentences; the first failure:\n\nfailed on fail 1");
+}
+
+TEST_F(BatchTest, AMissingInputShowsTheOpenFileMessageAndEndsWithoutARun) {
+    folder.write("results.csv", "earlier\r\n");
+    DoTextFile(window);
+    EXPECT_EQ(folder.read("results.csv"), "earlier\r\n");  // a batch that cannot start empties nothing
     EXPECT_TRUE(window.sent.empty());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "File not foundError 53");

@@ -1,12 +1,18 @@
 // tarvik-bench driven as a user would: a settings file, brains and sentences of the test's own.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <iterator>
 #include <sstream>
 #include <vector>
 #include <string>
+#include <thread>
 
 #include "tests/support/TempFolder.h"
 
@@ -100,10 +106,65 @@ TEST_F(TarvikBenchTest, WritesTheWindowsRecords) {
               "Sent: bye\r\nOne: one:bye\r\nTwo: two\r\nThree: \r\n\r\n");
 }
 
-TEST_F(TarvikBenchTest, AFailedSentenceLeavesNoRecord) {
+TEST_F(TarvikBenchTest, AFailedBrainKeepsTheLinesRowAndLogEntry) {
     Outcome o = run(ini());
-    EXPECT_EQ(lines(folder.read("results.csv")), 3u);  // header, hello, bye
-    EXPECT_EQ(folder.read("talk.log").find("boom"), std::string::npos);
+    std::string table = folder.read("results.csv");
+    EXPECT_EQ(lines(table), 4u);  // header, hello, boom, bye
+    size_t boom = table.find("\r\n", table.find("\r\n") + 2) + 2;  // header, hello, then boom's row
+    std::string row = table.substr(boom, table.find("\r\n", boom) - boom);
+    EXPECT_EQ(std::count(row.begin(), row.end(), ','), 2) << table;
+    EXPECT_NE(row.find(",,"), std::string::npos) << row;  // brain 2's cell
+    EXPECT_FALSE(row.starts_with(",") || row.ends_with(",")) << row;
+    EXPECT_NE(folder.read("talk.log").find("Sent: boom\r\nOne: one:boom\r\nTwo: [error 11: Division by zero]\r\nThree: \r\n\r\n"),
+              std::string::npos);
+}
+
+TEST_F(TarvikBenchTest, EveryCallFailingStillLeavesWholeRecords) {
+    for (const char* name : {"one.vbs", "two.vbs", "three.vbs"}) brain(name, "Err.Raise 5\n");
+    Outcome o = run(ini() + " --quiet");
+    EXPECT_EQ(o.status, 3);
+    EXPECT_EQ(folder.read("results.csv"), "One,Two,Three\r\n,,\r\n,,\r\n,,\r\n");
+    std::string entry = "One: [error 5: Invalid procedure call or argument]\r\n";
+    EXPECT_NE(folder.read("talk.log").find("Sent: bye\r\n" + entry), std::string::npos);
+}
+
+TEST_F(TarvikBenchTest, ASignalStopsBetweenLinesLeavingWholeRecordsAndTheSummary) {
+    brain("two.vbs", "For i = 1 To 20000\nx = x + i\nNext\nGetResponse = \"two <STOP>\"\n");
+    std::string many;
+    for (int i = 0; i < 5000; ++i) many += "sentence " + std::to_string(i) + "\n";
+    folder.write("input.txt", many);
+    for (int signal : {SIGINT, SIGTERM}) {
+        std::filesystem::remove(folder.path("results.csv"));
+        std::filesystem::remove(folder.path("talk.log"));
+        std::string out = folder.path("out.txt"), err = folder.path("err.txt"), ini = folder.path("Tarvik.ini");
+        posix_spawn_file_actions_t files;
+        posix_spawn_file_actions_init(&files);
+        posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const char* argv[] = {TARVIK_BENCH, "--ini", ini.c_str(), nullptr};
+        pid_t pid;
+        ASSERT_EQ(posix_spawn(&pid, TARVIK_BENCH, &files, nullptr, const_cast<char**>(argv), environ), 0);
+        posix_spawn_file_actions_destroy(&files);
+        // Signalled once a few lines are recorded, mid-batch.
+        for (int wait = 0; wait < 1000 && lines(folder.read("results.csv")) < 4; ++wait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        ::kill(pid, signal);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+        EXPECT_EQ(WEXITSTATUS(status), 128 + signal);
+        std::string table = folder.read("results.csv"), log = folder.read("talk.log");
+        size_t rows = lines(table) - 1;
+        EXPECT_LT(rows, 5000u);
+        EXPECT_TRUE(table.ends_with("\r\n"));
+        EXPECT_EQ(static_cast<size_t>(std::count(table.begin(), table.end(), ',')), 2 * (rows + 1));
+        EXPECT_EQ(lines(log), 5 * rows);  // an entry for every row, each whole
+        EXPECT_TRUE(log.ends_with("Three: \r\n\r\n"));
+        EXPECT_NE(folder.read("err.txt").find("stopped by " + std::string(signal == SIGINT ? "SIGINT" : "SIGTERM")),
+                  std::string::npos);
+        EXPECT_EQ(row(folder.read("out.txt"), "One").at(2), std::to_string(rows));  // the summary of what ran
+    }
 }
 
 TEST_F(TarvikBenchTest, ASubsetOfBrainsAsJsonAndAnotherInput) {
@@ -173,7 +234,6 @@ TEST_F(TarvikBenchTest, ABrainFailingOnEverySentenceHasNoTimes) {
     EXPECT_EQ(o.status, 3);
     EXPECT_EQ(o.err, "");
     EXPECT_EQ(row(o.out, "Three"), (std::vector<std::string>{"3", "Three", "0", "3", "-", "-", "-", "-", "-", "-", "-"}));
-    EXPECT_EQ(lines(folder.read("results.csv")), 1u);  // the header: no run completed
 }
 
 TEST_F(TarvikBenchTest, NothingToRunIsAStartFailure) {

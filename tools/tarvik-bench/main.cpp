@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -19,6 +20,7 @@
 #include "support/MessageBox.h"
 #include "support/modFile.h"
 #include "tools/tarvik-bench/Options.h"
+#include "tools/tarvik-bench/StopSignal.h"
 
 namespace {
 
@@ -37,7 +39,7 @@ public:
     std::u16string ReadText1() const override { return text; }
     void SetText2(const std::string&) override {}
     void SetTimeLabels(const std::string&, const std::string&, const std::string&) override {}
-    bool StopRequested() const override { return false; }
+    bool StopRequested() const override { return StopSignal() != 0; }
     std::string DecimalSeparator() const override { return "."; }
 };
 
@@ -198,35 +200,38 @@ int run(const BenchOptions& options) {
     bool progress = !options.quiet && ::isatty(STDERR_FILENO);
     size_t total = sentences.size() * static_cast<size_t>(options.warmup + options.repeat), done = 0;
     Sentence window;
-    for (int round = 0; round < options.warmup + options.repeat; ++round) {
+    for (int round = 0; round < options.warmup + options.repeat && !StopSignal(); ++round) {
         bool timed = round >= options.warmup;
-        for (size_t i = 0; i < sentences.size(); ++i) {
+        for (size_t i = 0; i < sentences.size() && !StopSignal(); ++i) {
             window.text = vbs::utf8ToUtf16(sentences[i]);
-            AllBrainsResult result;
-            result.completed = true;
+            // A stop asked for during the line abandons it: none of its calls counts or is recorded.
+            AllBrainsResult result = AskBrains(engines, window, options.brains);
+            if (!result.completed) break;
             for (int brain = 3; brain >= 1; --brain) {
-                if (!options.brains[brain - 1]) continue;
-                try {
-                    TimedResponse answer = TimedQuery(engines, window, brain);
-                    result.times[brain - 1] = answer.milliseconds;
-                    result.replies[brain - 1] = BrainReply(brain, answer.response);
-                    if (timed) tallies[brain - 1].times.push_back(answer.milliseconds);
-                } catch (const BrainFailure& failure) {
-                    result.completed = false;
-                    if (timed) ++tallies[brain - 1].failures;
-                    if (!options.quiet) {
-                        std::cerr << (progress ? "\r\033[K" : "") << "tarvik-bench: " << failure.Where() << ": " << failure.Error()
-                                  << " (sentence " << i + 1 << ": \"" << sentences[i] << "\")\n";
-                    }
+                if (!options.brains[brain - 1] || !timed) continue;
+                const std::optional<BrainFailure>& failure = result.failures[brain - 1];
+                if (!failure) {
+                    tallies[brain - 1].times.push_back(result.times[brain - 1]);
+                    continue;
+                }
+                ++tallies[brain - 1].failures;
+                if (!options.quiet) {
+                    std::cerr << (progress ? "\r\033[K" : "") << "tarvik-bench: " << failure->Where() << ": " << failure->Error()
+                              << " (sentence " << i + 1 << ": \"" << sentences[i] << "\")\n";
                 }
             }
-            if (timed && allBrains && result.completed) WriteRecords(sentences[i], result);
+            if (timed && allBrains) WriteRecords(sentences[i], result);
             ++done;
             if (progress) std::cerr << "\r" << (timed ? "timing " : "warm-up ") << done << "/" << total << std::flush;
         }
     }
     if (progress) std::cerr << "\r\033[K" << std::flush;
+    if (int signal = StopSignal()) {
+        std::cerr << "tarvik-bench: stopped by " << (signal == SIGINT ? "SIGINT" : "SIGTERM") << " after " << done << " of "
+                  << total << " sentences\n";
+    }
     printSummary(options, tallies, sentences.size());
+    if (int signal = StopSignal()) return 128 + signal;
     for (const BrainTally& tally : tallies) {
         if (tally.failures) return kCallsFailed;
     }
@@ -252,6 +257,7 @@ int main(int argc, char** argv) {
         std::cout << "tarvik-bench " TARVIK_VERSION "\n";
         return 0;
     }
+    CatchStopSignals();
     try {
         return run(options);
     } catch (const StartFailure& failure) {
