@@ -36,7 +36,7 @@ VBS_BUILTIN(InStr) {
     int32_t start = 1;
     int first = 0;
     if (argc >= 3) {
-        start = toLong(args[0]);
+        start = longArg(args, argc, 0, 1);  // InStr(, s, t) leaves the start out
         if (start < 1) raise(errInvalidCall);
         first = 1;
     }

@@ -78,6 +78,7 @@ Try "DatePart(""ww"", #1/1/2000#, 8)"
 ' where it is required the function gets the missing-argument value, which converts to nothing.
 Try "Mid(""abc"", 2, )"
 Try "Replace(""abcb"", ""b"", ""x"", , 1)"
+Try "InStr(, ""abc"", ""b"")"
 Try "InStr(, ""a"")"
 Try "Left(, 2)"
 Try "Len(, )"
