@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds with clang 14 under AddressSanitizer and UndefinedBehaviorSanitizer into build-sanitize/
+# and runs the whole test suite there; the first finding fails its test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(clang-14 libclang-rt-14-dev cmake ninja-build libgtest-dev libbenchmark-dev qt6-base-dev libpcre2-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" < /dev/null
+fi
+
+flags="-O1 -g -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=undefined"
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++-14 \
+  -DCMAKE_CXX_FLAGS_DEBUG="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" > /dev/null
+cmake --build build-sanitize -j "${JOBS:-2}"
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS="abort_on_error=0:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+ctest --test-dir build-sanitize --output-on-failure -j "${JOBS:-2}" "$@"
