@@ -35,9 +35,9 @@ String String::uninitialized(size_t n) {
 
 String String::concat(std::u16string_view a, std::u16string_view b) {
     String s = uninitialized(a.size() + b.size());
-    if (!s.rep_) return s;
-    std::memcpy(s.rep_->chars, a.data(), a.size() * sizeof(char16_t));
-    std::memcpy(s.rep_->chars + a.size(), b.data(), b.size() * sizeof(char16_t));
+    // An empty side's data may be null, and memcpy from null is undefined even for no bytes.
+    if (!a.empty()) std::memcpy(s.rep_->chars, a.data(), a.size() * sizeof(char16_t));
+    if (!b.empty()) std::memcpy(s.rep_->chars + a.size(), b.data(), b.size() * sizeof(char16_t));
     return s;
 }
 
