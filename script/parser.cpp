@@ -740,7 +740,7 @@ StmtPtr Parser::doStatement() {
     ++doDepth_;
     s->body = block();
     expect(Tok::Loop, eExpectedLoop);
-    condition(s->postKind, s->postCond);
+    if (s->preKind == LoopCond::None) condition(s->postKind, s->postCond);  // a condition at one end only
     --doDepth_;
     --depth_;
     return s;

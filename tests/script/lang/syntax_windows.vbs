@@ -38,7 +38,3 @@ WScript.Echo -3 ^ 2
 ' In "If a Then If b Then c Else d Else e" the second Else is the outer If's.
 If True Then If False Then WScript.Echo "no" Else WScript.Echo "inner else" Else WScript.Echo "no"
 If False Then If True Then WScript.Echo "no" Else WScript.Echo "no" Else WScript.Echo "outer else"
-' A Case label list ends its statement.
-On Error Resume Next
-Execute "Select Case 1 : Case 1 WScript.Echo ""no"" : End Select"
-WScript.Echo "case label then statement:", Err.Number

@@ -104,6 +104,9 @@ TEST(ParserErrors, StatementStructure) {
              {u"Public Default Function f\nEnd Function", 1048, 1, 8},
              {u"x = f(1", 1006, 1, 8},
              {u"On Error Resume", 1002, 1, 16},
+             {u"Select Case x\nCase 1 y = 2\nEnd Select", 1025, 2, 8},
+             {u"Do While a\nLoop Until b", 1025, 2, 6},
+             {u"Call 5", 1010, 1, 6},
          })
         check(x);
 }
