@@ -723,7 +723,7 @@ private:
         int n = static_cast<int>(args.size());
         if (n < b->minArgs || (b->maxArgs >= 0 && n > b->maxArgs)) {
             for (auto& a : args) expr(*a);
-            emit(vbs::Op::Raise, 1 - n, errWrongArgCount);
+            emit(vbs::Op::Raise, 1 - n, errWrongArgCount, 0, 0, const_cast<Builtin*>(b));  // names it
             return;
         }
         for (auto& a : args) expr(*a);

@@ -491,6 +491,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
             }
         } catch (ScriptError& e) {
             failure = std::move(e);
+            nameBuiltin(failure, ip[-1]);
         } catch (const std::bad_alloc&) {
             failure.number = errOutOfMemory;
             failure.description = std::u16string(errorDescription(errOutOfMemory));

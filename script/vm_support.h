@@ -330,6 +330,17 @@ inline void appendTo(Value& target, const Value& tail) {
     throw e;
 }
 
+// A built-in's own error names it in the report, as Windows does: "Invalid procedure call or
+// argument: 'Mid'". Errors with a position already came from script code the built-in ran.
+inline void nameBuiltin(ScriptError& e, const Instr& at) {
+    if ((at.op != Op::CallBuiltin && at.op != Op::Raise) || !at.p || e.named || e.line != 0) return;
+    if (e.description != errorDescription(e.number)) return;
+    e.description += u": '";
+    e.description += static_cast<const Builtin*>(at.p)->name;
+    e.description += u"'";
+    e.named = true;
+}
+
 // An assignment without Set stores an object's default property value.
 inline void letValue(Value& v) {
     if (v.type == Type::Object) v = defaultValue(v);
