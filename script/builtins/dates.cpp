@@ -52,15 +52,17 @@ VBS_BUILTIN(Weekday) {
 
 // DateSerial(year, month, day): two-digit years 0-29 are 2000-2029, 30-99 are 1930-1999; months
 // and days roll over (month 13 is January next year, day 0 the last day of the month before).
+// Each part is an Integer, as for TimeSerial: beyond -32768..32767 is Overflow.
 VBS_BUILTIN(DateSerial) {
-    int32_t year = toLong(args[0]), month = toLong(args[1]), day = toLong(args[2]);
+    int32_t year = toInteger(args[0]), month = toInteger(args[1]), day = toInteger(args[2]);
     if (year >= 0 && year < 30) year += 2000;
     else if (year >= 30 && year < 100) year += 1900;
     result = Value::date(makeDate(year, month, day));
 }
 
 VBS_BUILTIN(TimeSerial) {
-    result = Value::date(makeTime(toLong(args[0]), toLong(args[1]), toLong(args[2])));
+    int32_t hour = toInteger(args[0]), minute = toInteger(args[1]), second = toInteger(args[2]);
+    result = Value::date(makeTime(hour, minute, second));
 }
 
 VBS_BUILTIN(DateValue) { result = Value::date(std::trunc(toDate(args[0]))); }
