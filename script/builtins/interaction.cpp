@@ -51,8 +51,14 @@ VBS_BUILTIN(InputBox) {
 
 VBS_BUILTIN(CreateObject) { result = createObject(toString(args[0]).view(), ctx.host); }
 
+// GetObject("", class) starts a new object of the class, as CreateObject does; GetObject(, class)
+// asks for a running one.
 VBS_BUILTIN(GetObject) {
-    result = getObject(given(args, argc, 0) ? toString(args[0]).view() : u"", given(args, argc, 1) ? toString(args[1]).view() : u"");
+    bool hasPath = given(args, argc, 0);
+    String path = hasPath ? toString(args[0]) : String();
+    String progId = given(args, argc, 1) ? toString(args[1]) : String();
+    if (hasPath && path.empty() && !progId.empty()) result = createObject(progId.view(), ctx.host);
+    else result = getObject(path.view(), progId.view());
 }
 
 // Scripts here have no pictures to load: the name is checked as on Windows, then refused the way

@@ -17,10 +17,12 @@ WScript.Echo "Locale: " & GetLocale & " " & SetLocale(1033) & " " & SetLocale("e
 WScript.Echo "RGB: " & RGB(255, 0, 0) & " " & RGB(0, 255, 0) & " " & RGB(1, 2, 3) & " " & RGB(300, 0, 0) & " " & (RGB(0, 0, 255) = vbBlue)
 Set d = CreateObject("Scripting.Dictionary")
 WScript.Echo "CreateObject: " & TypeName(d) & " " & TypeName(CreateObject("scripting.dictionary"))
+WScript.Echo "GetObject new: " & TypeName(GetObject("", "Scripting.Dictionary"))
 
 On Error Resume Next
 Set x = CreateObject("No.Such.Thing") : Try "CreateObject unknown"
 Set x = GetObject("winmgmts:") : Try "GetObject"
+Set x = GetObject(, "Scripting.Dictionary") : Try "GetObject running"
 x = SetLocale(1031) : Try "SetLocale German"
 x = SetLocale("fr-fr") : Try "SetLocale French"
 x = RGB(-1, 0, 0) : Try "RGB negative"
