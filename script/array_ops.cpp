@@ -77,7 +77,7 @@ void redim(Value& target, const Value* bounds, int n, bool preserve) {
     if (a->dims() != static_cast<size_t>(n)) raise(errSubscript);
     for (int i = 0; i + 1 < n; ++i)
         if (a->upper[i] != upper[i]) raise(errSubscript);
-    a->data.resize(elementCount(upper));
+    a->data.resize(elementCount(upper), a->elemVarType == vtString ? Value(String()) : Value());
     a->upper = std::move(upper);
 }
 
@@ -97,7 +97,13 @@ void storeElement(Value& container, Value* args, int n, Value v, bool isSet) {
     Value& c = container.deref();
     if (!isSet && v.isObject()) v = defaultValue(v);
     if (c.isArray()) {
-        element(ownArray(c), args, n) = std::move(v);
+        ArrayRep* a = ownArray(c);
+        // A String array (Split's, Filter's) keeps strings: a(0) = 5 stores "5".
+        if (a->elemVarType == vtString && !v.isString()) {
+            if (isSet) raise(errTypeMismatch);
+            v = Value(toString(v));
+        }
+        element(a, args, n) = std::move(v);
         return;
     }
     if (c.isObject()) {

@@ -293,14 +293,17 @@ inline bool forEachStep(Value* h) {
 }
 
 // a(i) = v for the same arrays, when no other variable shares the array (a shared one is copied
-// first, on the general path) and v is no object (whose default value Let would store). v ends
-// up holding the element's old value. c: [array reference, subscript].
+// first, on the general path), v is no object (whose default value Let would store) and no
+// String array needs v converted. v ends up holding the element's old value. c: [array
+// reference, subscript].
 [[gnu::always_inline]] inline bool storeVector(Value* c, Value& v) {
     Value& t = c->deref();
     if (t.type != Type::Array || !isInt(c[1]) || v.type == Type::Object) return false;
     ArrayRep* a = t.arr;
     int32_t i = intOf(c[1]);
-    if (a->upper.size() != 1 || i < 0 || i > a->upper[0] || a->refs - pinCount(a) > 1) return false;
+    if (a->upper.size() != 1 || i < 0 || i > a->upper[0] || a->refs - pinCount(a) > 1 ||
+        (a->elemVarType != vtVariant && v.type != Type::String))
+        return false;
     a->data[static_cast<size_t>(i)].swap(v);
     return true;
 }

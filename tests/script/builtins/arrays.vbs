@@ -15,6 +15,10 @@ WScript.Echo "Empty Array: " & UBound(e) & " " & IsArray(e)
 
 s = Split("a,b,,c", ",")
 WScript.Echo "Split: " & UBound(s) & " [" & s(0) & "|" & s(1) & "|" & s(2) & "|" & s(3) & "] " & TypeName(s) & " " & VarType(s)
+' Split's array holds strings: a number stored in it becomes text, so "10" < "9" and + joins.
+n = Split("10 9") : n(0) = CInt(n(0)) : n(1) = n(1) * 1
+ReDim Preserve n(2)
+WScript.Echo "String array: " & TypeName(n(0)) & " " & (n(0) < n(1)) & " " & (n(0) + n(1)) & " " & TypeName(n(2))
 s = Split("a b  c")
 WScript.Echo "Split default: " & UBound(s) & " " & Join(s, "|")
 s = Split("a,b,c", ",", 2)
