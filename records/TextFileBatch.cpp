@@ -1,6 +1,6 @@
 #include "records/TextFileBatch.h"
 
-#include "records/ResultTable.h"
+#include "records/RecordFiles.h"
 #include "settings/modGlobals.h"
 #include "support/Boolean16.h"
 #include "support/FileTable.h"
@@ -70,7 +70,13 @@ void DoTextFile(BatchWindow& window) {
             window.BatchEnded();
             return;
         }
-        if (modGlobals::CreateCSV == vbTrue) WriteResultTableHeader(modGlobals::ResolvePath(modGlobals::CSVName));
+        std::string problem = RecordsProblem();
+        if (!problem.empty()) {
+            ShowMessageBox("Read Text cannot start: " + problem + ".");
+            window.BatchEnded();
+            return;
+        }
+        StartRecords();
         exhausted = runLines(window, input.number(), tally);
     } catch (...) {
         window.BatchEnded();

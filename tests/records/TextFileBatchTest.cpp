@@ -45,6 +45,8 @@ protected:
         modGlobals::InputFile = "input.txt";
         modGlobals::CSVName = "results.csv";
         modGlobals::CreateCSV = -1;
+        modGlobals::LogName = "talk.log";
+        modGlobals::CreateLog = 0;
         modGlobals::Brain1Name = "A";
         modGlobals::Brain2Name = "B";
         modGlobals::Brain3Name = "C";
@@ -70,6 +72,25 @@ TEST_F(BatchTest, SendsEveryUsableLineAfterAFreshHeader) {
     EXPECT_EQ(window.ended, 1);  // the button reads "Read Text" again
     EXPECT_EQ(window.eventRounds, 4 * 2 + 2);  // twice per sent line, once per skipped one
     EXPECT_EQ(FreeFile(), 1);    // the input was closed
+}
+
+TEST_F(BatchTest, TheLogExistsFromTheStart) {
+    modGlobals::CreateLog = -1;
+    folder.write("input.txt", "one\n");
+    DoTextFile(window);
+    EXPECT_TRUE(std::filesystem::exists(folder.path("talk.log")));
+}
+
+TEST_F(BatchTest, ARecordThatCannotBeWrittenKeepsTheBatchFromStarting) {
+    std::filesystem::create_directory(folder.path("results.csv"));
+    folder.write("input.txt", "one\n");
+    DoTextFile(window);
+    EXPECT_TRUE(window.sent.empty());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "Read Text cannot start: the result table cannot be written: " + folder.path("results.csv") + ": Is a directory.");
+    EXPECT_EQ(window.ended, 1);
+    EXPECT_EQ(FreeFile(), 1);
 }
 
 TEST_F(BatchTest, NoHeaderWhenTheTableIsSwitchedOff) {

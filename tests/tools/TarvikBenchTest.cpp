@@ -47,8 +47,8 @@ protected:
     void brain(const std::string& name, const std::string& body) {
         folder.write(name, std::string(kSignature) + body + "End Function\n");
     }
-    Outcome run(const std::string& arguments) {
-        std::string command = std::string(TARVIK_BENCH) + " " + arguments + " 2>" + folder.path("stderr.txt");
+    Outcome run(const std::string& arguments, const std::string& as = "") {
+        std::string command = as + std::string(TARVIK_BENCH) + " " + arguments + " 2>" + folder.path("stderr.txt");
         Outcome outcome;
         FILE* pipe = ::popen(command.c_str(), "r");
         char buffer[4096];
@@ -265,6 +265,40 @@ TEST_F(TarvikBenchTest, RecordsInAFolderThatDoesNotExistStopTheStart) {
     EXPECT_EQ(o.status, 1);
     EXPECT_NE(o.err.find("folder of the conversation log not found: " + folder.path("gone")), std::string::npos) << o.err;
     EXPECT_EQ(run(ini() + " --brains 2").status, 0);  // no records without all three brains
+}
+
+TEST_F(TarvikBenchTest, ARecordThatCannotBeWrittenStopsTheStartNamingIt) {
+    brain("two.vbs", "GetResponse = \"two <STOP>\"\n");
+    // Root writes whatever the permission bits say: then the run is made as nobody.
+    std::string as = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                                                    std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
+                                                    std::filesystem::perms::others_exec);
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        std::filesystem::permissions(entry.path(), std::filesystem::perms::others_read, std::filesystem::perm_options::add);
+    }
+    if (run("--version", as).status != 0) GTEST_SKIP() << "cannot run tarvik-bench as another user here";
+    if (as.empty()) std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    struct Restore {
+        std::string path;
+        ~Restore() { std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::add); }
+    } restore{folder.path()};
+
+    Outcome o = run(ini(), as);
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "tarvik-bench: the result table cannot be created in the folder " + folder.path() +
+                         ": Permission denied\n");
+    EXPECT_EQ(o.out, "");
+    EXPECT_FALSE(std::filesystem::exists(folder.path("results.csv")));
+
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    folder.write("results.csv", "earlier\r\n");
+    std::filesystem::permissions(folder.path("results.csv"), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    o = run(ini(), as);
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "tarvik-bench: the result table cannot be written: " + folder.path("results.csv") +
+                         ": Permission denied\n");
+    EXPECT_EQ(folder.read("results.csv"), "earlier\r\n");
 }
 
 TEST_F(TarvikBenchTest, SettingsPathsWithSpacesBackslashesAndNonAsciiNames) {

@@ -11,7 +11,7 @@
 #include "bench/BrainEngines.h"
 #include "bench/Queries.h"
 #include "bench/Statistics.h"
-#include "records/ResultTable.h"
+#include "records/RecordFiles.h"
 #include "records/TextFileBatch.h"
 #include "settings/modGlobals.h"
 #include "support/Boolean16.h"
@@ -75,17 +75,6 @@ std::vector<std::string> readSentences(const BenchOptions& options) {
     modFile::CloseFile(number);
     if (sentences.empty()) throw StartFailure{"no sentences in the input file: " + path};
     return sentences;
-}
-
-// A record whose folder is missing would cost a message per sentence and leave nothing behind.
-void checkRecordFolder(const char* what, const std::string& setting) {
-    std::string path = modGlobals::ResolvePath(setting);
-    if (path.empty()) throw StartFailure{std::string("no ") + what + ": set its name in the settings"};
-    std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    std::error_code error;
-    if (!folder.empty() && !std::filesystem::is_directory(folder, error)) {
-        throw StartFailure{std::string("folder of the ") + what + " not found: " + folder.string()};
-    }
 }
 
 // The text cut or padded with blanks to `width` characters, never splitting a UTF-8 sequence.
@@ -192,9 +181,11 @@ int run(const BenchOptions& options) {
         }
     }
     bool allBrains = options.brains == std::array<bool, 3>{true, true, true};
-    if (allBrains && modGlobals::CreateCSV == vbTrue) checkRecordFolder("result table", modGlobals::CSVName);
-    if (allBrains && modGlobals::CreateLog == vbTrue) checkRecordFolder("conversation log", modGlobals::LogName);
-    if (allBrains && modGlobals::CreateCSV == vbTrue) WriteResultTableHeader(modGlobals::ResolvePath(modGlobals::CSVName));
+    if (allBrains) {
+        std::string problem = RecordsProblem();
+        if (!problem.empty()) throw StartFailure{problem};
+        StartRecords();
+    }
 
     std::array<BrainTally, 3> tallies;
     bool progress = !options.quiet && ::isatty(STDERR_FILENO);
