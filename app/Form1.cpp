@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 #include "app/TarvikIcon.h"
+#include "settings/SettingsProblem.h"
 #include "settings/modGlobals.h"
 #include "support/Failure.h"
 #include "support/MessageBox.h"
@@ -39,6 +40,8 @@ std::string failureText(const std::exception_ptr& failure) {
         std::rethrow_exception(failure);
     } catch (const tarvik::BrainFailure& brain) {
         return brain.Message();
+    } catch (const tarvik::SettingsProblem& settings) {
+        return settings.Message;
     } catch (const tarvik::Failure& runtime) {
         return tarvik::StandardFailureMessage(runtime);
     } catch (const vbs::ScriptError& script) {

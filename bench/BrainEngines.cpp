@@ -8,9 +8,6 @@ namespace tarvik {
 
 namespace {
 
-// The engine stops a brain call that runs longer than this, and the call fails.
-constexpr int kTimeoutMs = 10000;
-
 vbs::Value text(const std::string& utf8) { return vbs::Value(vbs::String::fromUtf8(utf8)); }
 
 // Writes a by-reference argument back into its setting when the brain assigned to it. The setting
@@ -44,7 +41,7 @@ std::string BrainFailure::Error() const {
 std::string BrainFailure::Message() const { return Where() + ":\r\n\r\n" + Error(); }
 
 BrainEngines::BrainEngines() : zero_(vbs::Value(u"0")) {
-    for (auto& engine : engines_) engine = std::make_unique<vbs::Engine>(u"VBScript", kTimeoutMs);
+    for (auto& engine : engines_) engine = std::make_unique<vbs::Engine>(u"VBScript", modGlobals::kDefaultQueryTimeout);
 }
 
 void BrainEngines::SetHost(vbs::Host* host) {
@@ -52,6 +49,7 @@ void BrainEngines::SetHost(vbs::Host* host) {
 }
 
 void BrainEngines::TakeSettings() {
+    for (auto& engine : engines_) engine->setTimeout(modGlobals::QueryTimeout);
     userName_ = text(modGlobals::UserName);
     computerName_ = text(modGlobals::ComputerName);
     learningLevel_ = vbs::Value::integer(modGlobals::LearningLevel);

@@ -44,7 +44,7 @@ public:
     void LoadScripts();
     // Loads one brain (the settings must have been taken: LoadScripts does, a tool may load a subset).
     void LoadScript(int brain);
-    // The by-reference settings as the engines will see them, from modGlobals.
+    // The by-reference settings as the engines will see them, and the time-out, from modGlobals.
     void TakeSettings();
 
     // Runs GetResponse with the fifteen arguments; the by-reference ones are the settings, so a

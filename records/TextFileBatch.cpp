@@ -5,6 +5,7 @@
 #include "support/Boolean16.h"
 #include "support/FileTable.h"
 #include "support/MessageBox.h"
+#include "support/TextFileCheck.h"
 #include "support/modFile.h"
 
 namespace tarvik {
@@ -62,20 +63,23 @@ bool IsUsableLine(const std::string& line) { return !line.empty() && line != " "
 
 void DoTextFile(BatchWindow& window) {
     if (window.StopRequested()) return;
+    auto refuse = [&](const std::string& why) {
+        ShowMessageBox("Read Text cannot start: " + why + ".");
+        window.BatchEnded();
+    };
+    std::string inputPath = modGlobals::ResolvePath(modGlobals::InputFile);
+    if (std::string problem = TextFileProblem(inputPath, kMaxInputBytes); !problem.empty()) {
+        return refuse("the input file " + inputPath + " " + problem);
+    }
     bool exhausted;
     Tally tally;
     try {
-        OpenInput input(modFile::OpenFile(modGlobals::ResolvePath(modGlobals::InputFile), "I"));
+        OpenInput input(modFile::OpenFile(inputPath, "I"));
         if (input.number() == 0) {  // OpenFile has shown why
             window.BatchEnded();
             return;
         }
-        std::string problem = RecordsProblem();
-        if (!problem.empty()) {
-            ShowMessageBox("Read Text cannot start: " + problem + ".");
-            window.BatchEnded();
-            return;
-        }
+        if (std::string problem = RecordsProblem(); !problem.empty()) return refuse(problem);
         StartRecords();
         exhausted = runLines(window, input.number(), tally);
     } catch (...) {

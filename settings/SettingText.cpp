@@ -16,7 +16,9 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-double LeadingNumber(std::string_view text) {
+double LeadingNumber(std::string_view text) { return ParseLeadingNumber(text).value_or(0); }
+
+std::optional<double> ParseLeadingNumber(std::string_view text) {
     std::string blanksRemoved;
     for (char c : text) {
         if (!isBlank(c)) blanksRemoved += c;
@@ -31,7 +33,7 @@ double LeadingNumber(std::string_view text) {
         ++i;
         while (i < s.size() && isDigit(s[i])) ++i;
     }
-    if (i == digitsStart || (i == digitsStart + 1 && s[digitsStart] == '.')) return 0;
+    if (i == digitsStart || (i == digitsStart + 1 && s[digitsStart] == '.')) return std::nullopt;
     size_t mantissaEnd = i;
     std::string number(s.substr(s[0] == '+' ? 1 : 0, mantissaEnd - (s[0] == '+' ? 1 : 0)));
 
@@ -50,6 +52,21 @@ double LeadingNumber(std::string_view text) {
         if (number.find("e-") != std::string::npos) return 0.0;
         return number[0] == '-' ? -HUGE_VAL : HUGE_VAL;
     }
+    return value;
+}
+
+std::optional<std::int64_t> WholeNumber(std::string_view text) {
+    size_t first = 0, last = text.size();
+    while (first < last && isBlank(text[first])) ++first;
+    while (last > first && isBlank(text[last - 1])) --last;
+    std::string_view digits = text.substr(first, last - first);
+    if (digits.starts_with('+')) {
+        digits.remove_prefix(1);
+        if (digits.starts_with('-')) return std::nullopt;
+    }
+    std::int64_t value = 0;
+    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
     return value;
 }
 

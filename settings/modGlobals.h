@@ -16,6 +16,9 @@ inline std::int16_t CreateCSV = 0;  // -1 true, 0 false
 inline std::string CSVName;
 inline std::int16_t CreateLog = 0;  // -1 true, 0 false
 inline std::string LogName;
+// Milliseconds a brain call may run before it fails (0: no limit); 10000 when absent.
+inline constexpr int kDefaultQueryTimeout = 10000;
+inline int QueryTimeout = kDefaultQueryTimeout;
 
 // [Brains]
 inline std::string Brain1Name;
@@ -47,8 +50,10 @@ std::string DefaultIniPath();
 // IniPath = DefaultIniPath(), then ReadSettings(IniPath).
 void LoadSettings();
 
-// Reads every setting in the file's order, storing each as soon as it is read. A LearningLevel
-// outside the 16-bit range raises the overflow failure.
+// Reads the file once, then every setting in the file's order, storing each as soon as it is read.
+// A file that is no settings file, a LearningLevel that is no number or outside the 16-bit range, or
+// a QueryTimeout that is no whole number from 0 to 2147483647 raises tarvik::SettingsProblem naming
+// the file, the key and the value.
 void ReadSettings(const std::string& iniPath);
 
 // A path setting (InputFile, CSVName, LogName, a brain script) as a path the program can open.

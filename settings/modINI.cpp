@@ -1,7 +1,10 @@
 #include "settings/modINI.h"
 
+#include <algorithm>
 #include <string_view>
 
+#include "settings/SettingsProblem.h"
+#include "support/TextFileCheck.h"
 #include "support/modErrors.h"
 #include "support/modFile.h"
 
@@ -71,16 +74,46 @@ std::string_view findValue(std::string_view text, std::string_view section, std:
     return {};
 }
 
+// Lines other than blanks and comments, yet not one [section]: whatever it is, not settings.
+bool hasLinesButNoSection(std::string_view text) {
+    bool lines = false;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view line = trimBlanks(text.substr(start, end - start));
+        if (line.ends_with('\r')) line = trimBlanks(line.substr(0, line.size() - 1));
+        start = end + 1;
+        if (line.starts_with('[') && line.find(']') != std::string_view::npos) return false;
+        lines = lines || (!line.empty() && line.front() != ';');
+    }
+    return lines;
+}
+
 }  // namespace
 
-std::string GetIniValue(const std::string& iniPath, const std::string& section, const std::string& key) {
+IniFile ReadIniFile(const std::string& iniPath) {
     if (!modFile::PathExists(iniPath)) {
         modErrors::ReportError("Unable to open INI File", iniPath + " not found.", modFile::ReportToLog,
                                modFile::ReportToScreen);
-        return "";
+        return {};
     }
-    std::string text = modFile::ReadTextFile(iniPath);
-    return std::string(firstCharacters(findValue(text, section, key), kMaxValueCharacters));
+    std::string problem = tarvik::SizeProblem(iniPath, kMaxIniBytes);
+    IniFile file;
+    if (problem.empty()) {
+        file.text = modFile::ReadTextFile(iniPath);
+        problem = tarvik::BinaryProblem(file.text);
+    }
+    if (problem.empty() && hasLinesButNoSection(file.text)) problem = "has no [section]: it is not a settings file";
+    if (!problem.empty()) throw tarvik::SettingsProblem("The settings file " + iniPath + " " + problem + ".");
+    return file;
+}
+
+std::string GetIniValue(const IniFile& file, const std::string& section, const std::string& key) {
+    return std::string(firstCharacters(findValue(file.text, section, key), kMaxValueCharacters));
+}
+
+std::string GetIniValue(const std::string& iniPath, const std::string& section, const std::string& key) {
+    return GetIniValue(ReadIniFile(iniPath), section, key);
 }
 
 }  // namespace modINI

@@ -95,7 +95,8 @@ TEST_F(Form1Test, NamesTheButtonsAndLabelsFromTheSettings) {
 TEST_F(Form1Test, AStartUpFailureShowsTheStandardMessage) {
     settings("LearningLevel=40000\r\n");
     EXPECT_FALSE(start());
-    EXPECT_EQ(shownTexts(), std::vector<std::string>{"Run-time error '6':\n\nOverflow"});
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"LearningLevel=40000 in the settings file " + folder.path("Tarvik.ini") +
+                                                     " is out of range: it must be from -32768 to 32767."});
 }
 
 TEST_F(Form1Test, ABrainThatDoesNotCompileStopsTheStartNamingIt) {

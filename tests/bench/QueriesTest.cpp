@@ -309,9 +309,15 @@ TEST_F(BrainsTest, ABrainWithoutGetResponseFailsEveryQueryAndTheOthersGoOn) {
 
 TEST_F(BrainsTest, ABrainThatRunsTooLongFailsAndItsEngineAnswersAgain) {
     brain("one.vbs", "If Sentence = \"loop\" Then\nDo\nLoop\nEnd If\nGetResponse = \"back <STOP>\"\n");
+    std::string ini = folder.read("Tarvik.ini");
+    folder.write("Tarvik.ini", "[Tarvik]\r\nQueryTimeout=200\r\n" + ini.substr(ini.find("\r\n") + 2));
     load();
-    engines->SC(1).setTimeout(200);  // a short time-out: this test built its own engines
-    EXPECT_THROW(engines->QueryCall(1, u"loop"), BrainFailure);
+    try {
+        engines->QueryCall(1, u"loop");
+        ADD_FAILURE() << "the endless loop should time out";
+    } catch (const BrainFailure& failure) {
+        EXPECT_EQ(FailedReply(failure), "[error -2147467260: script timed out after 200 ms]");
+    }
     EXPECT_EQ(ReplyReduction(engines->QueryCall(1, u"x")), "back");
     EXPECT_EQ(ReplyReduction(engines->QueryCall(2, u"x")), "two:x");
 }

@@ -93,6 +93,18 @@ TEST_F(BatchTest, ARecordThatCannotBeWrittenKeepsTheBatchFromStarting) {
     EXPECT_EQ(FreeFile(), 1);
 }
 
+TEST_F(BatchTest, ABinaryInputIsRefusedAndTheTableKept) {
+    folder.write("results.csv", "earlier\r\n");
+    folder.write("input.txt", std::string("one\0two\n", 8));
+    DoTextFile(window);
+    EXPECT_TRUE(window.sent.empty());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Read Text cannot start: the input file " + folder.path("input.txt") +
+                                          " holds NUL bytes: it is a binary file, not text.");
+    EXPECT_EQ(folder.read("results.csv"), "earlier\r\n");
+    EXPECT_EQ(window.ended, 1);
+}
+
 TEST_F(BatchTest, NoHeaderWhenTheTableIsSwitchedOff) {
     modGlobals::CreateCSV = 0;
     folder.write("input.txt", "one\n");

@@ -4,15 +4,12 @@
 
 #include <filesystem>
 
-#include "support/Failure.h"
-#include "tests/support/FailureNumberOf.h"
+#include "settings/SettingsProblem.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/TempFolder.h"
 
 namespace modGlobals {
 namespace {
-
-using tarvik::testing::FailureNumberOf;
 
 const char* const kFullIni =
     "[Tarvik]\r\n"
@@ -89,14 +86,55 @@ TEST_F(ReadSettingsTest, AbsentSwitchesAreOffAndAbsentLevelIsZero) {
     EXPECT_EQ(CreateLog, 0);
 }
 
-TEST_F(ReadSettingsTest, AnOverflowingLevelFailsAfterTheEarlierSettingsAreStored) {
+// The message of the settings problem that reading raises, or "no problem".
+std::string problemOf(const std::string& path) {
+    try {
+        ReadSettings(path);
+    } catch (const tarvik::SettingsProblem& problem) {
+        return problem.Message;
+    }
+    return "no problem";
+}
+
+TEST_F(ReadSettingsTest, AnOverflowingLevelFailsNamingKeyValueAndFileAfterTheEarlierSettingsAreStored) {
     std::string path = folder.write("Tarvik.ini", "[Tarvik]\nUserName=Ann\nComputerName=Box\nLearningLevel=40000\n"
                                                   "InputFile=input.txt\n");
-    EXPECT_EQ(FailureNumberOf([&] { ReadSettings(path); }), tarvik::Overflow);
+    EXPECT_EQ(problemOf(path), "LearningLevel=40000 in the settings file " + path +
+                                   " is out of range: it must be from -32768 to 32767.");
     EXPECT_EQ(UserName, "Ann");
     EXPECT_EQ(ComputerName, "Box");
     EXPECT_EQ(LearningLevel, 99);
     EXPECT_EQ(InputFile, "stale");
+}
+
+TEST_F(ReadSettingsTest, NumbersMustBeNumbersInRange) {
+    auto with = [&](const std::string& lines) { return folder.write("Tarvik.ini", "[Tarvik]\n" + lines); };
+    std::string path = with("LearningLevel=abc\n");
+    EXPECT_EQ(problemOf(path), "LearningLevel=abc in the settings file " + path + " is not a number.");
+    EXPECT_EQ(problemOf(with("LearningLevel=7abc\n")), "no problem");  // the leading number, as Val reads it
+    EXPECT_EQ(LearningLevel, 7);
+    EXPECT_EQ(QueryTimeout, 10000);  // absent
+    EXPECT_EQ(problemOf(with("QueryTimeout= 250 \n")), "no problem");
+    EXPECT_EQ(QueryTimeout, 250);
+    for (const char* bad : {"-1", "10s", "1.5", "2147483648", "+-3"}) {
+        EXPECT_EQ(problemOf(with(std::string("QueryTimeout=") + bad + "\n")),
+                  std::string("QueryTimeout=") + bad + " in the settings file " + path +
+                      " is not a whole number of milliseconds from 0 (no limit) to 2147483647.");
+    }
+}
+
+TEST_F(ReadSettingsTest, AFileThatIsNoSettingsFileIsRefusedNamingIt) {
+    std::string noise;
+    for (int i = 0; noise.size() < 10u << 20; ++i) noise += static_cast<char>('!' + (i * 7919) % 90);
+    std::string path = folder.write("Tarvik.ini", noise);
+    EXPECT_EQ(problemOf(path), "The settings file " + path + " is 10.0 MB, more than the 1 MB a file like it may have.");
+    folder.write("Tarvik.ini", std::string("[Tarvik]\nUserName=A\0nn\n", 23));
+    EXPECT_EQ(problemOf(path), "The settings file " + path + " holds NUL bytes: it is a binary file, not text.");
+    folder.write("Tarvik.ini", "\xc3(junk\x80\n=\x9f\n");
+    EXPECT_EQ(problemOf(path), "The settings file " + path + " has no [section]: it is not a settings file.");
+    EXPECT_EQ(UserName, "stale");  // nothing was read from any of them
+    folder.write("Tarvik.ini", "; only a comment\r\n\r\n");
+    EXPECT_EQ(problemOf(path), "no problem");
 }
 
 TEST(LoadSettings, LooksForTarvikIniBesideTheProgram) {

@@ -332,10 +332,46 @@ TEST_F(TarvikBenchTest, ProgressIsShownOnATerminalOnly) {
     EXPECT_EQ(o.out.find("{\"sentences\": 3"), 0u);
 }
 
+TEST_F(TarvikBenchTest, TheTimeOutIsASettingAndAnOption) {
+    brain("two.vbs", "If Sentence = \"boom\" Then\nDo\nLoop\nEnd If\nGetResponse = \"two <STOP>\"\n");
+    Outcome o = run(ini() + " --timeout 100");
+    EXPECT_EQ(o.status, 3);
+    EXPECT_NE(o.err.find("script timed out after 100 ms (sentence 2: \"boom\")"), std::string::npos) << o.err;
+    EXPECT_EQ(row(o.out, "Two").at(3), "1");  // one failure, the other sentences answered
+    settings("QueryTimeout=150\r\n");
+    o = run(ini());
+    EXPECT_NE(o.err.find("script timed out after 150 ms"), std::string::npos) << o.err;
+    settings("QueryTimeout=soon\r\n");
+    o = run(ini());
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("QueryTimeout=soon in the settings file " + folder.path("Tarvik.ini")), std::string::npos) << o.err;
+    EXPECT_EQ(run(ini() + " --timeout -5").status, 2);
+}
+
+TEST_F(TarvikBenchTest, InputsAndSettingsThatAreNotTextAreRefusedKeepingTheRecords) {
+    folder.write("results.csv", "earlier\r\n");
+    folder.write("binary.txt", std::string("hello\0\1\2\n", 9));
+    Outcome o = run(ini() + " --input " + folder.path("binary.txt"));
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "tarvik-bench: the input file " + folder.path("binary.txt") + " holds NUL bytes: it is a binary file, not text\n");
+    std::filesystem::resize_file(folder.write("huge.txt", "a\n"), 100u << 20);  // sparse: no 100 MB written
+    o = run(ini() + " --input " + folder.path("huge.txt"));
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "tarvik-bench: the input file " + folder.path("huge.txt") +
+                         " is 100.0 MB, more than the 16 MB a file like it may have\n");
+    folder.write("Tarvik.ini", std::string("\x7f" "ELF\2\1\1\0\0\0", 10));
+    o = run(ini());
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "tarvik-bench: The settings file " + folder.path("Tarvik.ini") +
+                         " holds NUL bytes: it is a binary file, not text.\n");
+    EXPECT_EQ(folder.read("results.csv"), "earlier\r\n");
+}
+
 TEST_F(TarvikBenchTest, HelpAndVersion) {
     Outcome o = run("--help");
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.out.find("Usage: tarvik-bench [options]"), 0u);
+    EXPECT_NE(o.out.find("--timeout MS"), std::string::npos);
     o = run("--version");
     EXPECT_EQ(o.out.find("tarvik-bench "), 0u);
 }

@@ -58,6 +58,7 @@ BenchOptions ParseOptions(int argc, const char* const* argv) {
         else if (arg == "--input") options.input = next();
         else if (arg == "--repeat") options.repeat = count(arg, next(), 1);
         else if (arg == "--warmup") options.warmup = count(arg, next(), 0);
+        else if (arg == "--timeout") options.timeout = count(arg, next(), 0);
         else if (arg == "--brains") options.brains = brainList(next());
         else if (arg == "--quiet" || arg == "-q") options.quiet = true;
         else if (arg == "--json") options.json = true;
@@ -78,14 +79,17 @@ std::string UsageText() {
            "  --repeat N      ask each sentence N times (default 1)\n"
            "  --warmup N      untimed rounds over the input first (default 0)\n"
            "  --brains LIST   only these brains, e.g. 1,3 (records need all three)\n"
+           "  --timeout MS    a brain call running longer fails (default: the QueryTimeout setting,\n"
+           "                  10000 when unset; 0 for no limit)\n"
            "  --quiet         no progress line and no per-sentence failure reports\n"
            "  --json          the summary as JSON\n"
            "  --help          this text\n"
            "  --version       the program's version\n"
            "\n"
            "Exit status: 0 all calls answered, 1 the run could not start (settings, an input without\n"
-           "sentences, a brain script missing or not compiling, a record's folder missing), 2 bad options,\n"
-           "3 some calls failed.\n";
+           "sentences, a brain script missing or not compiling, a record that cannot be written), 2 bad\n"
+           "options, 3 some calls failed, 130 or 143 stopped by SIGINT or SIGTERM (the line in progress is\n"
+           "dropped; every line before it is recorded whole and summed up).\n";
 }
 
 }  // namespace tarvik

@@ -1,6 +1,7 @@
 #pragma once
 // tarvik-bench's command line.
 #include <array>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -11,6 +12,7 @@ struct BenchOptions {
     std::string input;   // "" = the InputFile setting
     int repeat = 1;
     int warmup = 0;
+    std::optional<int> timeout;  // milliseconds; none = the QueryTimeout setting
     std::array<bool, 3> brains{true, true, true};
     bool quiet = false;
     bool json = false;

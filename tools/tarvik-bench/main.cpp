@@ -13,11 +13,13 @@
 #include "bench/Statistics.h"
 #include "records/RecordFiles.h"
 #include "records/TextFileBatch.h"
+#include "settings/SettingsProblem.h"
 #include "settings/modGlobals.h"
 #include "support/Boolean16.h"
 #include "support/Failure.h"
 #include "support/FileTable.h"
 #include "support/MessageBox.h"
+#include "support/TextFileCheck.h"
 #include "support/modFile.h"
 #include "tools/tarvik-bench/Options.h"
 #include "tools/tarvik-bench/StopSignal.h"
@@ -54,9 +56,10 @@ void loadSettings(const BenchOptions& options) {
     modGlobals::IniPath = ini;
     try {
         modGlobals::ReadSettings(ini);
-    } catch (const Failure& failure) {
-        throw StartFailure{"settings file " + ini + ": " + failure.Description};
+    } catch (const SettingsProblem& problem) {
+        throw StartFailure{problem.Message};
     }
+    if (options.timeout) modGlobals::QueryTimeout = *options.timeout;
 }
 
 // Every usable line of the input, read as the window's batch reads it.
@@ -65,6 +68,8 @@ std::vector<std::string> readSentences(const BenchOptions& options) {
                                              : std::filesystem::absolute(options.input).string();
     if (path.empty()) throw StartFailure{"no input file: set InputFile in the settings or give --input"};
     if (!modFile::PathExists(path)) throw StartFailure{"input file not found: " + path};
+    std::string problem = TextFileProblem(path, kMaxInputBytes);
+    if (!problem.empty()) throw StartFailure{"the input file " + path + " " + problem};
     std::int16_t number = modFile::OpenFile(path, "I");
     if (number == 0) throw StartFailure{"input file cannot be read: " + path};
     std::vector<std::string> sentences;
