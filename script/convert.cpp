@@ -368,8 +368,7 @@ double toDate(const Value& v) {
     } else {
         d = toDouble(x);
     }
-    // 1 January 100 to the last second of 31 December 9999.
-    if (!(d >= -657434.0 && d < 2958466.0)) raise(errOverflow);
+    if (!isDateSerial(d)) raise(errOverflow);
     return d;
 }
 

@@ -63,7 +63,10 @@ DateParts splitDate(double serial) {
     double whole = std::trunc(serial);
     int64_t day = static_cast<int64_t>(whole);
     int64_t secs = std::llround(std::fabs(serial - whole) * 86400.0);
-    if (secs >= 86400) { secs -= 86400; ++day; }
+    if (secs >= 86400) {
+        if (day == kMaxSerial) secs = 86399;  // no year 10000: the last second stays
+        else { secs -= 86400; ++day; }
+    }
     DateParts p;
     civilFromDays(day - kEpochShift, p.year, p.month, p.day);
     p.hour = static_cast<int>(secs / 3600);

@@ -19,6 +19,9 @@ double makeDate(int year, int month, int day);
 // date range.
 double makeTime(int hour, int minute, int second);
 DateParts splitDate(double serial);
+// A serial a Date can hold: 1 January 100 (-657434, its times reaching down to -657435) to the end of
+// 31 December 9999 (2958465 and its times).
+inline bool isDateSerial(double d) { return d > -657435.0 && d < 2958466.0; }
 // Joins a day number (as makeDate answers) and a time of day (0 <= time < 1) into one serial.
 double joinDateTime(double day, double time);
 // The local clock.

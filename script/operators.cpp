@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "script/convert.h"
+#include "script/datetime.h"
 #include "script/errors.h"
 #include "script/text.h"
 
@@ -75,7 +76,7 @@ Value single(double r) {
 }
 
 Value date(double r) {
-    if (!(r >= -657434.0 && r < 2958466.0)) raise(errOverflow);
+    if (!isDateSerial(r)) raise(errOverflow);
     return Value::date(r);
 }
 

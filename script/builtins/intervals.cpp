@@ -79,7 +79,7 @@ int weekOfYear(int64_t day, int year, int firstDay, int firstWeek) {
 
 // Dates a Variant can hold: 1 Jan 100 to 31 Dec 9999.
 double checkedDate(double serial) {
-    if (!(serial >= -657434.0 && serial < 2958466.0)) raise(errInvalidCall);
+    if (!isDateSerial(serial)) raise(errInvalidCall);
     return serial;
 }
 

@@ -135,6 +135,9 @@ Try "DateSerial(2020, 2, 31) & "" "" & DateSerial(99, 1, 1) & "" "" & DateSerial
 Try "DateSerial(10000, 1, 1)"
 Try "TimeSerial(12 - 6, -15, 0) & "" | "" & TimeSerial(0, 0, 3661) & "" | "" & TimeSerial(12, 90, 90)"
 Try "TimeSerial(25, 0, 0)"
+' The ends of the date range: times of 1 January 100 lie below its serial; the last second of 9999 stays.
+Try "CDate(-657434.5) & "" | "" & CDate(2958465.99999999)"
+Try "CDate(-657435)"
 
 ' FormatDateTime of a time alone.
 Try "FormatDateTime(CDate(""10:30""))"
