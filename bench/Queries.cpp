@@ -91,7 +91,7 @@ AllBrainsResult AskBrains(BrainEngines& engines, const QueryWindow& window, cons
     return result;
 }
 
-void WriteRecords(const std::string& sentence, const AllBrainsResult& result) {
+bool WriteRecords(const std::string& sentence, const AllBrainsResult& result) {
     if (modGlobals::CreateCSV == vbTrue) {
         std::array<std::optional<double>, 3> cells;
         for (int b = 0; b < 3; ++b) {
@@ -99,7 +99,7 @@ void WriteRecords(const std::string& sentence, const AllBrainsResult& result) {
         }
         AppendLine(modGlobals::ResolvePath(modGlobals::CSVName), ResultTableRow(cells));
     }
-    if (modGlobals::CreateLog == vbTrue) modLog::WriteLog("Sent: " + sentence, ReplyLines(result));
+    return modGlobals::CreateLog != vbTrue || modLog::WriteLog("Sent: " + sentence, ReplyLines(result));
 }
 
 AllBrainsResult AllBrainsRun(BrainEngines& engines, QueryWindow& window) {

@@ -70,7 +70,8 @@ AllBrainsResult AskBrains(BrainEngines& engines, const QueryWindow& window, cons
 AllBrainsResult AllBrainsRun(BrainEngines& engines, QueryWindow& window);
 
 // The table row and the log entry of a completed run, each when its setting is on, one after the
-// other: a failed brain has an empty cell and its FailedReply in the log.
-void WriteRecords(const std::string& sentence, const AllBrainsResult& result);
+// other: a failed brain has an empty cell and its FailedReply in the log. False when the log entry
+// could not be written (the window goes on, as the log is optional; a batch tool must not).
+bool WriteRecords(const std::string& sentence, const AllBrainsResult& result);
 
 }  // namespace tarvik

@@ -2,6 +2,7 @@
 
 #include "script/convert.h"
 #include "settings/modGlobals.h"
+#include "support/Failure.h"
 #include "support/FileTable.h"
 #include "support/modFile.h"
 
@@ -27,11 +28,11 @@ void writeLine(const std::string& path, const std::string& mode, const std::stri
     if (number == 0) return;
     try {
         PrintLine(number, line);
-    } catch (...) {
+        modFile::CloseFile(number);  // flushes: a full disk shows here
+    } catch (const Failure& failure) {
         modFile::CloseFile(number);
-        throw;
+        throw Failure(failure.Number, "cannot write " + path + ": " + failure.Description);
     }
-    modFile::CloseFile(number);
 }
 
 }  // namespace

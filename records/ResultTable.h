@@ -15,7 +15,7 @@ std::string ResultTableHeader();
 std::string ResultTableRow(const std::array<std::optional<double>, 3>& times);
 
 // Appends one line and CR LF. When the file cannot be opened the OpenFile message has been shown and
-// the line is skipped.
+// the line is skipped; a write that fails raises a Failure naming the file.
 void AppendLine(const std::string& path, const std::string& line);
 
 // Empties the table and writes a fresh header: the start of a batch.

@@ -301,6 +301,21 @@ TEST_F(TarvikBenchTest, ARecordThatCannotBeWrittenStopsTheStartNamingIt) {
     EXPECT_EQ(folder.read("results.csv"), "earlier\r\n");
 }
 
+TEST_F(TarvikBenchTest, ARecordThatStopsTakingLinesEndsTheRunSayingSo) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full to fill";
+    brain("two.vbs", "GetResponse = \"two <STOP>\"\n");
+    std::string kept = folder.read("Tarvik.ini");
+    folder.write("Tarvik.ini", "[Tarvik]\r\nLogName=/dev/full\r\n" + kept.substr(kept.find("\r\n") + 2));
+    Outcome o = run(ini());
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "tarvik-bench: cannot write the conversation log /dev/full; stopped after 0 of 3 sentences\n");
+    EXPECT_EQ(row(o.out, "One").at(2), "0");  // the summary of what ran
+    folder.write("Tarvik.ini", "[Tarvik]\r\nCSVName=/dev/full\r\n" + kept.substr(kept.find("\r\n") + 2));
+    o = run(ini());
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "tarvik-bench: error 57: cannot write /dev/full: Device I/O error\n");
+}
+
 TEST_F(TarvikBenchTest, SettingsPathsWithSpacesBackslashesAndNonAsciiNames) {
     std::filesystem::create_directories(folder.path("my brains/süß"));
     brain("my brains/süß/two.vbs", "GetResponse = \"two <STOP>\"\n");

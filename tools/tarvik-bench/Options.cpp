@@ -87,9 +87,10 @@ std::string UsageText() {
            "  --version       the program's version\n"
            "\n"
            "Exit status: 0 all calls answered, 1 the run could not start (settings, an input without\n"
-           "sentences, a brain script missing or not compiling, a record that cannot be written), 2 bad\n"
-           "options, 3 some calls failed, 130 or 143 stopped by SIGINT or SIGTERM (the line in progress is\n"
-           "dropped; every line before it is recorded whole and summed up).\n";
+           "sentences, a brain script missing or not compiling, a record that cannot be written) or a\n"
+           "record stopped taking lines, 2 bad options, 3 some calls failed, 130 or 143 stopped by SIGINT\n"
+           "or SIGTERM (the line in progress is dropped; every line before it is recorded whole and summed\n"
+           "up).\n";
 }
 
 }  // namespace tarvik

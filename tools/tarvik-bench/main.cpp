@@ -196,37 +196,48 @@ int run(const BenchOptions& options) {
     bool progress = !options.quiet && ::isatty(STDERR_FILENO);
     size_t total = sentences.size() * static_cast<size_t>(options.warmup + options.repeat), done = 0;
     Sentence window;
-    for (int round = 0; round < options.warmup + options.repeat && !StopSignal(); ++round) {
-        bool timed = round >= options.warmup;
-        for (size_t i = 0; i < sentences.size() && !StopSignal(); ++i) {
-            window.text = vbs::utf8ToUtf16(sentences[i]);
-            // A stop asked for during the line abandons it: none of its calls counts or is recorded.
-            AllBrainsResult result = AskBrains(engines, window, options.brains);
-            if (!result.completed) break;
-            for (int brain = 3; brain >= 1; --brain) {
-                if (!options.brains[brain - 1] || !timed) continue;
-                const std::optional<BrainFailure>& failure = result.failures[brain - 1];
-                if (!failure) {
-                    tallies[brain - 1].times.push_back(result.times[brain - 1]);
-                    continue;
+    std::string recordFailure;
+    try {
+        for (int round = 0; round < options.warmup + options.repeat && !StopSignal(); ++round) {
+            bool timed = round >= options.warmup;
+            for (size_t i = 0; i < sentences.size() && !StopSignal(); ++i) {
+                window.text = vbs::utf8ToUtf16(sentences[i]);
+                // A stop asked for during the line abandons it: none of its calls counts or is recorded.
+                AllBrainsResult result = AskBrains(engines, window, options.brains);
+                if (!result.completed) break;
+                if (timed && allBrains && !WriteRecords(sentences[i], result)) {
+                    throw Failure(DeviceIOError, "cannot write the conversation log " + modGlobals::ResolvePath(modGlobals::LogName));
                 }
-                ++tallies[brain - 1].failures;
-                if (!options.quiet) {
-                    std::cerr << (progress ? "\r\033[K" : "") << "tarvik-bench: " << failure->Where() << ": " << failure->Error()
-                              << " (sentence " << i + 1 << ": \"" << sentences[i] << "\")\n";
+                for (int brain = 3; brain >= 1; --brain) {
+                    if (!options.brains[brain - 1] || !timed) continue;
+                    const std::optional<BrainFailure>& failure = result.failures[brain - 1];
+                    if (!failure) {
+                        tallies[brain - 1].times.push_back(result.times[brain - 1]);
+                        continue;
+                    }
+                    ++tallies[brain - 1].failures;
+                    if (!options.quiet) {
+                        std::cerr << (progress ? "\r\033[K" : "") << "tarvik-bench: " << failure->Where() << ": "
+                                  << failure->Error() << " (sentence " << i + 1 << ": \"" << sentences[i] << "\")\n";
+                    }
                 }
+                ++done;
+                if (progress) std::cerr << "\r" << (timed ? "timing " : "warm-up ") << done << "/" << total << std::flush;
             }
-            if (timed && allBrains) WriteRecords(sentences[i], result);
-            ++done;
-            if (progress) std::cerr << "\r" << (timed ? "timing " : "warm-up ") << done << "/" << total << std::flush;
         }
+    } catch (const Failure& failure) {
+        // A record that stops taking lines (a full disk) ends the batch: what it already holds is whole.
+        recordFailure = failure.Description;
     }
     if (progress) std::cerr << "\r\033[K" << std::flush;
-    if (int signal = StopSignal()) {
+    if (!recordFailure.empty()) {
+        std::cerr << "tarvik-bench: " << recordFailure << "; stopped after " << done << " of " << total << " sentences\n";
+    } else if (int signal = StopSignal()) {
         std::cerr << "tarvik-bench: stopped by " << (signal == SIGINT ? "SIGINT" : "SIGTERM") << " after " << done << " of "
                   << total << " sentences\n";
     }
     printSummary(options, tallies, sentences.size());
+    if (!recordFailure.empty()) return kStartFailed;
     if (int signal = StopSignal()) return 128 + signal;
     for (const BrainTally& tally : tallies) {
         if (tally.failures) return kCallsFailed;
