@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "support/Failure.h"
 #include "support/modFile.h"
 
 namespace tarvik {
@@ -31,7 +32,12 @@ std::string BinaryProblem(std::string_view text) {
 
 std::string TextFileProblem(const std::string& path, std::uintmax_t maxBytes) {
     std::string problem = SizeProblem(path, maxBytes);
-    return problem.empty() ? BinaryProblem(modFile::ReadTextFile(path)) : problem;
+    if (!problem.empty()) return problem;
+    try {
+        return BinaryProblem(modFile::ReadTextFile(path));
+    } catch (const Failure&) {
+        return "";  // unreadable: its opener tells why
+    }
 }
 
 }  // namespace tarvik

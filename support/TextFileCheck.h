@@ -17,7 +17,7 @@ std::string SizeProblem(const std::string& path, std::uintmax_t maxBytes);
 // "holds NUL bytes: it is a binary file, not text", or "" for decoded text without them.
 std::string BinaryProblem(std::string_view text);
 
-// SizeProblem, then BinaryProblem of the file's decoded text.
+// SizeProblem, then BinaryProblem of the file's decoded text; "" for a file it cannot read.
 std::string TextFileProblem(const std::string& path, std::uintmax_t maxBytes);
 
 }  // namespace tarvik

@@ -299,6 +299,13 @@ TEST_F(TarvikBenchTest, ARecordThatCannotBeWrittenStopsTheStartNamingIt) {
     EXPECT_EQ(o.err, "tarvik-bench: the result table cannot be written: " + folder.path("results.csv") +
                          ": Permission denied\n");
     EXPECT_EQ(folder.read("results.csv"), "earlier\r\n");
+
+    std::filesystem::permissions(folder.path("results.csv"), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    std::filesystem::permissions(folder.path("input.txt"), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    if (as.empty()) std::filesystem::permissions(folder.path("input.txt"), std::filesystem::perms::none);
+    o = run(ini(), as);
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("tarvik-bench: input file cannot be read: " + folder.path("input.txt")), std::string::npos) << o.err;
 }
 
 TEST_F(TarvikBenchTest, ARecordThatStopsTakingLinesEndsTheRunSayingSo) {
