@@ -35,16 +35,45 @@ NumberStyle styleArgs(const Value* args, int argc, NumberStyle style) {
     return style;
 }
 
-// |x| rounded half away from zero at `digits` decimals, from its 15 significant digits (what
-// VBScript shows of a Double): "1234.5" with digits 2 gives int "1234", frac "50".
-void decimalParts(double x, int digits, std::string& whole, std::string& frac) {
+// A number as significant digits: d[0] sits at 10^exp.
+struct Digits {
+    std::string d = "0";
+    int exp = 0;
+    bool negative = false;
+};
+
+// A Currency exactly; anything else from the 15 significant digits VBScript shows of a Double.
+// Windows converts the value with no Null check of its own, so Null is a Type mismatch here (13),
+// not an Invalid use of Null.
+Digits digitsOf(const Value& v) {
+    if (v.isNull()) raise(errTypeMismatch);
+    Digits n;
+    if (v.deref().type == Type::Currency) {
+        int64_t cy = v.deref().cy;
+        if (cy == 0) return n;
+        n.negative = cy < 0;
+        uint64_t mag = n.negative ? 0 - static_cast<uint64_t>(cy) : static_cast<uint64_t>(cy);
+        n.d = std::to_string(mag);
+        n.exp = static_cast<int>(n.d.size()) - 5;  // scaled by 10^4
+        return n;
+    }
+    double x = toDouble(v);
+    if (x == 0) return n;
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.14e", std::fabs(x));
-    std::string d(1, buf[0]);
-    d.append(buf + 2, 14);
-    int exp = std::atoi(buf + 17);
-    if (x == 0) exp = 0;
-    // d holds the significant digits; d[0] sits at 10^exp. Keep those down to 10^-digits.
+    n.d.assign(1, buf[0]);
+    n.d.append(buf + 2, 14);
+    n.exp = std::atoi(buf + 17);
+    n.negative = x < 0;
+    return n;
+}
+
+// The number rounded half away from zero at `digits` decimals: "1234.5" with digits 2 gives
+// whole "1234", frac "50".
+void decimalParts(Digits n, int digits, std::string& whole, std::string& frac) {
+    std::string& d = n.d;
+    int& exp = n.exp;
+    // Keep the digits down to 10^-digits.
     int keep = exp + 1 + digits;
     if (keep < 0) {
         d = "0";
@@ -73,11 +102,11 @@ void decimalParts(double x, int digits, std::string& whole, std::string& frac) {
     }
 }
 
-String formatNumber(double x, const NumberStyle& style, std::u16string_view prefix, std::u16string_view suffix) {
+String formatNumber(const Digits& n, const NumberStyle& style, std::u16string_view prefix, std::u16string_view suffix) {
     std::string whole, frac;
-    decimalParts(x, style.digits, whole, frac);
+    decimalParts(n, style.digits, whole, frac);
     bool zero = whole.find_first_not_of('0') == std::string::npos && frac.find_first_not_of('0') == std::string::npos;
-    bool negative = x < 0 && !zero;
+    bool negative = n.negative && !zero;
     std::u16string out;
     if (negative) out += style.parens ? u'(' : u'-';
     out += prefix;
@@ -96,31 +125,25 @@ String formatNumber(double x, const NumberStyle& style, std::u16string_view pref
     return String(out);
 }
 
-// The value to format: Windows converts it with no Null check of its own, so Null is a Type
-// mismatch here (13), not an Invalid use of Null.
-double numberValue(const Value& v) {
-    if (v.isNull()) raise(errTypeMismatch);
-    return toDouble(v);
-}
-
 }  // namespace
 
 // FormatNumber(value[, digits[, leadingdigit[, parens[, groupdigits]]]]).
 VBS_BUILTIN(FormatNumber) {
-    double x = numberValue(args[0]);
-    result = Value(formatNumber(x, styleArgs(args, argc, NumberStyle{}), u"", u""));
+    Digits n = digitsOf(args[0]);
+    result = Value(formatNumber(n, styleArgs(args, argc, NumberStyle{}), u"", u""));
 }
 
 VBS_BUILTIN(FormatCurrency) {
-    double x = numberValue(args[0]);
+    Digits n = digitsOf(args[0]);
     NumberStyle style;
     style.parens = true;
-    result = Value(formatNumber(x, styleArgs(args, argc, style), u"$", u""));
+    result = Value(formatNumber(n, styleArgs(args, argc, style), u"$", u""));
 }
 
 VBS_BUILTIN(FormatPercent) {
-    double x = numberValue(args[0]);
-    result = Value(formatNumber(x * 100, styleArgs(args, argc, NumberStyle{}), u"", u"%"));
+    Digits n = digitsOf(args[0]);
+    if (n.d != "0") n.exp += 2;  // times 100, exactly
+    result = Value(formatNumber(n, styleArgs(args, argc, NumberStyle{}), u"", u"%"));
 }
 
 namespace {

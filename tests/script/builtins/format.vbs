@@ -15,6 +15,8 @@ WScript.Echo "FormatNumber leading digit: " & FormatNumber(0.5, 2, vbFalse) & " 
 WScript.Echo "FormatNumber parens: " & FormatNumber(-1, 2, vbTrue, vbTrue) & " " & FormatNumber(-1, 2, vbTrue, vbFalse) & " " & FormatNumber(1, 2, vbTrue, vbTrue)
 WScript.Echo "FormatNumber grouping: " & FormatNumber(1234.5, 2, vbTrue, vbFalse, vbFalse) & " " & FormatNumber(1234.5, , , , vbFalse) & " " & FormatNumber(1234.5, 2, vbUseDefault, vbUseDefault, vbUseDefault)
 WScript.Echo "FormatCurrency: " & FormatCurrency(1234.5) & " " & FormatCurrency(-1234.5) & " " & FormatCurrency(-1, 2, vbTrue, vbFalse) & " " & FormatCurrency(0.125) & " " & FormatCurrency(5, 0) & " " & FormatCurrency(CCur(12345.6789))
+' A Currency keeps all its digits, where a Double shows 15.
+WScript.Echo "Currency digits: " & FormatCurrency(CCur("922337203685477.5807")) & " " & FormatNumber(CCur("-922337203685477.5808"), 4) & " " & FormatPercent(CCur("12345678901234.5678"), 2)
 WScript.Echo "FormatPercent: " & FormatPercent(0.5) & " " & FormatPercent(1) & " " & FormatPercent(-0.1234, 1) & " " & FormatPercent(0.25, 0)
 
 WScript.Echo "Documented: " & FormatNumber(1 / Cos(1.3), 4) & " " & FormatPercent(2 / 32) & " " & FormatCurrency(1000)
