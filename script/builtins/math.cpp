@@ -23,15 +23,28 @@ Value numberArg(const Value& v) {
     }
 }
 
-// Applies a whole-number rounding to the non-integer subtypes, keeping each subtype.
+// A Currency (scaled by 10^4) rounded to `unit` (a power of ten) by `step`, which answers whether
+// the truncated quotient q with remainder rem moves one away from zero. 6 past the range.
+template <class Step>
+int64_t roundCurrency(int64_t cy, int64_t unit, Step step) {
+    int64_t q = cy / unit, rem = cy % unit;
+    if (step(q, rem)) q += cy < 0 ? -1 : 1;
+    int64_t r;
+    if (__builtin_mul_overflow(q, unit, &r)) raise(errOverflow);
+    return r;
+}
+
+// Applies a whole-number rounding to the non-integer subtypes, keeping each subtype; `down` tells
+// Int (toward minus infinity) from Fix (toward zero) for the exact Currency path.
 template <class Round>
-Value roundWhole(const Value& v, Round round) {
+Value roundWhole(const Value& v, Round round, bool down) {
     Value n = numberArg(v);
     switch (n.type) {
         case Type::Single: return Value::single(static_cast<float>(round(static_cast<double>(n.f32))));
         case Type::Double: return Value::dbl(round(n.f64));
         case Type::Date: return Value::date(round(n.f64));
-        case Type::Currency: return Value::currency(static_cast<int64_t>(round(n.cy / 10000.0)) * 10000);
+        case Type::Currency:
+            return Value::currency(roundCurrency(n.cy, 10000, [down](int64_t, int64_t rem) { return down && rem < 0; }));
         default: return n;  // Null and the integer subtypes are whole already
     }
 }
@@ -67,10 +80,10 @@ VBS_BUILTIN(Sgn) {
 VBS_BUILTIN(Int) {
     // Int of a Double (random numbers, scaling) is the common call: it skips the subtype dispatch.
     if (args[0].type == Type::Double) result = Value::dbl(std::floor(args[0].f64));
-    else result = roundWhole(args[0], [](double d) { return std::floor(d); });
+    else result = roundWhole(args[0], [](double d) { return std::floor(d); }, true);
 }
 // Adding 0.0 turns -0 (Fix(-0.5)) into 0, which is what Windows prints.
-VBS_BUILTIN(Fix) { result = roundWhole(args[0], [](double d) { return std::trunc(d) + 0.0; }); }
+VBS_BUILTIN(Fix) { result = roundWhole(args[0], [](double d) { return std::trunc(d) + 0.0; }, false); }
 
 // Round(x[, digits]) rounds half to even: Round(2.5) = 2, Round(3.5) = 4.
 VBS_BUILTIN(Round) {
@@ -93,10 +106,10 @@ VBS_BUILTIN(Round) {
             if (digits >= 4) { result = n; break; }
             int64_t unit = 1;
             for (int i = digits; i < 4; ++i) unit *= 10;
-            int64_t q = n.cy / unit, rem = n.cy % unit;
-            int64_t twice = 2 * (rem < 0 ? -rem : rem);
-            if (twice > unit || (twice == unit && (q & 1))) q += n.cy < 0 ? -1 : 1;
-            result = Value::currency(q * unit);
+            result = Value::currency(roundCurrency(n.cy, unit, [unit](int64_t q, int64_t rem) {
+                int64_t twice = 2 * (rem < 0 ? -rem : rem);
+                return twice > unit || (twice == unit && (q & 1));
+            }));
             break;
         }
         default: result = n; break;  // whole already, or Null
