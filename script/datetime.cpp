@@ -186,7 +186,8 @@ bool parseDate(std::u16string_view s, double& out) {
     size_t i = 0;
     while (i < s.size()) {
         char16_t c = s[i];
-        if (c == ' ' || c == '\t' || c == ',' || c == '/' || c == '-' || c == '.') { ++i; continue; }
+        // Not "." in this locale: "6.1.2002" is no date there (it is in German ones).
+        if (c == ' ' || c == '\t' || c == ',' || c == '/' || c == '-') { ++i; continue; }
         if (isDigit(c)) {
             int value = 0, digits = 0;
             for (; i < s.size() && isDigit(s[i]); ++i, ++digits) {

@@ -121,6 +121,8 @@ Try "IsNumeric(""$5"") & IsNumeric(""(5)"") & IsNumeric(""5-"") & IsNumeric(""1.
 Try "IsNumeric(Empty) & IsNumeric(Null) & IsNumeric(True) & IsNumeric(Array(1))"
 Try "IsDate(""1/2/2020"") & IsDate(""Jan 2 2020"") & IsDate(""10:30 PM"") & IsDate(""2/30/2020"") & IsDate(""abc"") & IsDate("""")"
 Try "IsDate(Empty) & IsDate(Null) & IsDate(1) & IsDate(Now)"
+' Microsoft's examples for English (United States): "," and "-" separate a date, "." does not.
+Try "IsDate(""6,1,2002"") & IsDate(""6-1-2002"") & IsDate(""6.1.2002"") & IsDate(""6/1"") & IsDate(""6"")"
 
 ' Type names and VarType of every subtype, arrays included.
 Dim fixed(2)
