@@ -17,6 +17,7 @@ enum ErrorNumber : int {
     errTypeMismatch = 13,
     errOutOfStack = 28,
     errSubNotDefined = 35,
+    errBadFileName = 52,
     errFileNotFound = 53,
     errBadFileMode = 54,
     errFileExists = 58,

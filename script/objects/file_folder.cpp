@@ -54,7 +54,9 @@ Value sizeValue(double size) { return size <= 2147483647.0 ? Value::lng(static_c
 
 // Setting Name renames in place; a name already there raises 58. Answers the new path.
 std::string renamed(const std::string& path, const Value& name, bool folder) {
-    std::string to = childPath(folderOf(path), utf16ToUtf8(toString(name).view()));
+    std::string leaf = nativePath(toString(name).view());
+    if (leaf.empty() || leaf.find('/') != std::string::npos) raise(errBadFileName);
+    std::string to = childPath(folderOf(path), leaf);
     struct stat st;
     if (to != path && ::stat(to.c_str(), &st) == 0) raise(errFileExists);
     if (std::rename(path.c_str(), to.c_str()) != 0) raiseFileError(errno, folder);

@@ -45,6 +45,8 @@ size_t nameStart(std::u16string_view t) {
 }  // namespace
 
 std::string nativePath(std::u16string_view path) {
+    // A NUL would cut the POSIX path short: "keep.txt\0.bak" must not name keep.txt.
+    if (path.find(u'\0') != std::u16string_view::npos) raise(errBadFileName);
     if (hasDrive(path)) path.remove_prefix(2);
     std::u16string p(path);
     for (char16_t& c : p)

@@ -9,7 +9,8 @@
 
 namespace vbs {
 
-// "C:\a\b.txt" -> "/a/b.txt" (UTF-8); relative paths stay relative to the current folder.
+// "C:\a\b.txt" -> "/a/b.txt" (UTF-8); relative paths stay relative to the current folder. Every
+// path the file objects touch comes through here: a NUL in it raises 52.
 std::string nativePath(std::u16string_view path);
 // The absolute, normalised POSIX path ("." and ".." resolved, no repeated separators).
 std::string absolutePath(std::u16string_view path);
