@@ -4,8 +4,8 @@ Option Explicit
 Dim fso, workingDir, memory, facts, ts, key
 
 Set fso = CreateObject("Scripting.FileSystemObject")
-' Named after the build folder the tests run in, so builds tested at once keep apart.
-workingDir = fso.GetSpecialFolder(2).Path & "\tarvik-brain-" & fso.GetFileName(fso.GetParentFolderName(fso.GetParentFolderName(fso.GetAbsolutePathName("."))))
+' Named after the checkout the tests run in (three folders up), so checkouts tested at once keep apart.
+workingDir = fso.GetSpecialFolder(2).Path & "\tarvik-brain-" & fso.GetFileName(fso.GetParentFolderName(fso.GetParentFolderName(fso.GetParentFolderName(fso.GetAbsolutePathName(".")))))
 If Not fso.FolderExists(workingDir) Then fso.CreateFolder workingDir
 memory = workingDir & "\memory.txt"
 Set facts = CreateObject("Scripting.Dictionary")

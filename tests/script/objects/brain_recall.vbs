@@ -4,8 +4,8 @@ Option Explicit
 Dim fso, memory, ts, parts, facts
 
 Set fso = CreateObject("Scripting.FileSystemObject")
-' The folder brain_learn.vbs named after the build folder.
-memory = fso.GetSpecialFolder(2).Path & "\tarvik-brain-" & fso.GetFileName(fso.GetParentFolderName(fso.GetParentFolderName(fso.GetAbsolutePathName(".")))) & "\Memory.TXT"
+' The folder brain_learn.vbs named after the checkout.
+memory = fso.GetSpecialFolder(2).Path & "\tarvik-brain-" & fso.GetFileName(fso.GetParentFolderName(fso.GetParentFolderName(fso.GetParentFolderName(fso.GetAbsolutePathName("."))))) & "\Memory.TXT"
 Set facts = CreateObject("Scripting.Dictionary")
 Set ts = fso.OpenTextFile(memory, 1)
 Do While Not ts.AtEndOfStream
