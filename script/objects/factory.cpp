@@ -1,9 +1,12 @@
 #include "script/objects/factory.h"
 
 #include "script/errors.h"
+#include "script/objects/array_list.h"
 #include "script/objects/dictionary.h"
 #include "script/objects/filesystem.h"
 #include "script/objects/regexp.h"
+#include "script/objects/shell.h"
+#include "script/objects/type_lib.h"
 #include "script/text.h"
 
 namespace vbs {
@@ -18,10 +21,14 @@ namespace {
 
 }  // namespace
 
-Value createObject(std::u16string_view progId, Host* /*host*/) {
+Value createObject(std::u16string_view progId, Host* host) {
     if (equalsIgnoreCase(progId, u"Scripting.Dictionary")) return Value::object(new Dictionary);
     if (equalsIgnoreCase(progId, u"Scripting.FileSystemObject")) return Value::object(new FileSystem);
     if (equalsIgnoreCase(progId, u"VBScript.RegExp")) return newRegExp();
+    if (equalsIgnoreCase(progId, u"System.Collections.ArrayList")) return newArrayList();
+    if (equalsIgnoreCase(progId, u"Scriptlet.TypeLib")) return newTypeLib();
+    if (equalsIgnoreCase(progId, u"WScript.Shell")) return newShell(host);
+    if (equalsIgnoreCase(progId, u"WScript.Network")) return newNetwork();
     cannotCreate(progId);
 }
 

@@ -1,0 +1,316 @@
+#include "script/objects/array_list.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "script/convert.h"
+#include "script/errors.h"
+#include "script/objects/members.h"
+#include "script/text.h"
+
+namespace vbs {
+
+namespace {
+
+enum Id {
+    Item, Add, AddRange, Clear, Clone, Contains, GetRange, IndexOf, Insert, InsertRange, LastIndexOf,
+    Remove, RemoveAt, RemoveRange, Reverse, Sort, ToArray, TrimToSize, Count, Capacity, IsFixedSize,
+    IsReadOnly, IsSynchronized,
+};
+
+constexpr Member kMembers[] = {
+    {u"Item", 1, 1, kReadWrite}, {u"Add", 1, 1}, {u"AddRange", 1, 1}, {u"Clear", 0, 0}, {u"Clone", 0, 0},
+    {u"Contains", 1, 1}, {u"GetRange", 2, 2}, {u"IndexOf", 1, 3}, {u"Insert", 2, 2}, {u"InsertRange", 2, 2},
+    {u"LastIndexOf", 1, 3}, {u"Remove", 1, 1}, {u"RemoveAt", 1, 1}, {u"RemoveRange", 2, 2}, {u"Reverse", 0, 2},
+    {u"Sort", 0, 0}, {u"ToArray", 0, 0}, {u"TrimToSize", 0, 0}, {u"Count", 0, 0, kReadOnly},
+    {u"Capacity", 0, 0, kReadWrite}, {u"IsFixedSize", 0, 0, kReadOnly}, {u"IsReadOnly", 0, 0, kReadOnly},
+    {u"IsSynchronized", 0, 0, kReadOnly},
+};
+constexpr MemberTable kTable(kMembers);
+
+// The HRESULTs of the .NET exceptions, as Err.Number shows them.
+constexpr int32_t kOutOfRange = -2146233086;       // ArgumentOutOfRangeException
+constexpr int32_t kBadArgument = -2147024809;      // ArgumentException
+constexpr int32_t kInvalidOperation = -2146233079;  // InvalidOperationException
+constexpr int32_t kNullArgument = -2147467261;     // ArgumentNullException
+
+constexpr std::u16string_view kIndexMessage =
+    u"Index was out of range. Must be non-negative and less than the size of the collection.\r\nParameter name: ";
+
+[[noreturn]] void netError(int32_t hresult, std::u16string description) {
+    ScriptError e;
+    e.number = hresult;
+    e.description = std::move(description);
+    e.source = u"mscorlib";
+    throw e;
+}
+
+[[noreturn]] void outOfRange(std::u16string_view parameter) {
+    netError(kOutOfRange, std::u16string(kIndexMessage) + std::u16string(parameter));
+}
+
+// Nothing crosses into .NET as null, and comes back as Empty.
+Value stored(const Value& v) {
+    const Value& x = v.deref();
+    return x.isObject() && !x.obj ? Value() : x;
+}
+
+// Object.Equals on the boxed values: same type and same value; arrays are new objects each time.
+bool equal(const Value& a, const Value& b) {
+    if (a.type != b.type) return false;
+    switch (a.type) {
+        case Type::Empty:
+        case Type::Null: return true;
+        case Type::String: return a.strView() == b.strView();
+        case Type::Object: return a.obj == b.obj;
+        case Type::Array: return false;
+        case Type::Boolean: return a.b == b.b;
+        default: return toDouble(a) == toDouble(b);
+    }
+}
+
+// Windows' linguistic order (en-US): symbols, then digits, then letters without regard to case or
+// accent; then accents; then lower case before upper case.
+uint32_t primaryWeight(char16_t c) {
+    static constexpr char16_t kLatin1Base[] = u"aaaaaaaceeeeiiiidnooooo\0ouuuuytsaaaaaaaceeeeiiiidnooooo\0ouuuuyty";
+    char16_t lower = toLower(c);
+    if (c >= 0xC0 && c <= 0xFF && kLatin1Base[c - 0xC0]) lower = kLatin1Base[c - 0xC0];
+    if (lower != toUpper(lower) || (lower >= u'a' && lower <= u'z')) return 0x30000 + lower;
+    if (c >= u'0' && c <= u'9') return 0x20000 + c;
+    return 0x10000 + c;
+}
+
+template <class Key>
+int compareBy(std::u16string_view a, std::u16string_view b, Key key) {
+    size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        auto x = key(a[i]), y = key(b[i]);
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
+int compareText(std::u16string_view a, std::u16string_view b) {
+    if (int c = compareBy(a, b, primaryWeight)) return c;
+    if (int c = compareBy(a, b, toLower)) return c;
+    if (int c = compareBy(a, b, [](char16_t ch) { return ch != toLower(ch); })) return c;  // lower first
+    return compareBy(a, b, [](char16_t ch) { return ch; });
+}
+
+// Comparer.Default: null (Empty) first; otherwise both must be of one comparable type.
+bool less(const Value& a, const Value& b) {
+    if (a.isEmpty() || b.isEmpty()) return a.isEmpty() && !b.isEmpty();
+    switch (a.type) {
+        case Type::String: return compareText(a.strView(), b.strView()) < 0;
+        case Type::Boolean: return a.b < b.b;
+        case Type::Null: return false;
+        default: return toDouble(a) < toDouble(b);
+    }
+}
+
+// .NET sorts by comparing neighbours, which fails between two types, or objects and arrays.
+void checkSortable(const std::vector<Value>& items) {
+    const Value* first = nullptr;
+    for (const Value& v : items) {
+        if (v.isEmpty()) continue;
+        bool incomparable = v.type == Type::Object || v.type == Type::Array;
+        if (first && (v.type != first->type || incomparable))
+            netError(kInvalidOperation, u"Failed to compare two elements in the array.");
+        first = &v;
+    }
+}
+
+class ArrayList final : public TableObject {
+public:
+    ArrayList() : TableObject(kTable) {}
+    std::u16string_view typeName() const override { return u"ArrayList"; }
+    std::unique_ptr<Enumerator> enumerate() override;
+
+private:
+    void call(int id, Invoke kind, Value* args, int argc, Value& result) override;
+
+    int32_t size() const { return static_cast<int32_t>(items_.size()); }
+    int32_t index(const Value& v, int32_t limit, std::u16string_view name) const {
+        int32_t i = toLong(v);
+        if (i < 0 || i > limit) outOfRange(name);
+        return i;
+    }
+    // .NET grows to twice the capacity (4 at first), or to what is needed if that is more.
+    void reserve(size_t needed) {
+        if (needed <= static_cast<size_t>(capacity_)) return;
+        capacity_ = std::max<int32_t>(capacity_ == 0 ? 4 : capacity_ * 2, static_cast<int32_t>(needed));
+    }
+    void insert(int32_t at, std::vector<Value> values) {
+        reserve(items_.size() + values.size());
+        items_.insert(items_.begin() + at, std::make_move_iterator(values.begin()), std::make_move_iterator(values.end()));
+        ++version_;
+    }
+    // The start and end of an (index, count) range.
+    std::pair<int32_t, int32_t> range(const Value& at, const Value& count) const {
+        int32_t i = toLong(at), n = toLong(count);
+        if (i < 0 || n < 0) netError(kOutOfRange, std::u16string(u"Non-negative number required.\r\nParameter name: ") + (i < 0 ? u"index" : u"count"));
+        if (size() - i < n)
+            netError(kBadArgument, u"Offset and length were out of bounds for the array or count is greater than the number "
+                                   u"of elements from index to the end of the source collection.");
+        return {i, i + n};
+    }
+    int32_t search(const Value* args, int argc, bool last) const;
+    static std::vector<Value> elementsOf(const Value& collection);
+    Value copy(int32_t from, int32_t to) const {
+        auto* list = new ArrayList;
+        list->items_.assign(items_.begin() + from, items_.begin() + to);
+        list->capacity_ = to - from;
+        return Value::object(list);
+    }
+
+    std::vector<Value> items_;
+    int32_t capacity_ = 0;
+    uint32_t version_ = 0;  // For Each fails once the list changes under it
+};
+
+int32_t ArrayList::search(const Value* args, int argc, bool last) const {
+    Value wanted = stored(args[0]);
+    int32_t start = last ? size() - 1 : 0;
+    if (hasArg(args, argc, 1)) start = toLong(args[1]);
+    if (size() == 0 && last) return -1;
+    if (start < 0 || start > (last ? size() - 1 : size())) outOfRange(u"startIndex");
+    int32_t count = hasArg(args, argc, 2) ? toLong(args[2]) : last ? start + 1 : size() - start;
+    if (count < 0 || (last ? start - count + 1 < 0 : start + count > size())) outOfRange(u"count");
+    for (int32_t k = 0; k < count; ++k) {
+        int32_t i = last ? start - k : start + k;
+        if (equal(items_[i], wanted)) return i;
+    }
+    return -1;
+}
+
+// What AddRange and InsertRange take: an array, or another ArrayList.
+std::vector<Value> ArrayList::elementsOf(const Value& collection) {
+    const Value& c = collection.deref();
+    if (c.isArray()) {
+        std::vector<Value> out;
+        for (const Value& v : c.arr->data) out.push_back(stored(v));
+        return out;
+    }
+    if (c.isObject() && !c.obj) netError(kNullArgument, u"Value cannot be null.\r\nParameter name: c");
+    if (c.isObject())
+        if (auto* list = dynamic_cast<ArrayList*>(c.obj)) return list->items_;
+    raise(errTypeMismatch);
+}
+
+std::unique_ptr<Enumerator> ArrayList::enumerate() {
+    struct Items final : Enumerator {
+        Ref<ArrayList> list;
+        uint32_t version;
+        size_t i = 0;
+        bool next(Value& out) override {
+            if (version != list->version_)
+                netError(kInvalidOperation, u"Collection was modified; enumeration operation may not execute.");
+            if (i == list->items_.size()) return false;
+            out = list->items_[i++];
+            return true;
+        }
+    };
+    auto e = std::make_unique<Items>();
+    e->list = Ref<ArrayList>(this);
+    e->version = version_;
+    return e;
+}
+
+void ArrayList::call(int id, Invoke kind, Value* args, int argc, Value& result) {
+    bool assign = kind == Invoke::Let || kind == Invoke::Set;
+    switch (static_cast<Id>(id)) {
+        case Item: {
+            int32_t i = index(args[0], size() - 1, u"index");
+            if (!assign) {
+                result = items_[i];
+                return;
+            }
+            items_[i] = stored(args[1]);
+            ++version_;
+            return;
+        }
+        case Add:
+            result = Value::lng(size());
+            insert(size(), {stored(args[0])});
+            return;
+        case AddRange: insert(size(), elementsOf(args[0])); return;
+        case Insert: {
+            int32_t at = toLong(args[0]);
+            if (at < 0 || at > size())
+                netError(kOutOfRange, u"Insertion index was out of range. Must be non-negative and less than or equal to "
+                                      u"size.\r\nParameter name: index");
+            insert(at, {stored(args[1])});
+            return;
+        }
+        case InsertRange: insert(index(args[0], size(), u"index"), elementsOf(args[1])); return;
+        case Clear:
+            items_.clear();
+            ++version_;
+            return;
+        case Clone: result = copy(0, size()); return;
+        case GetRange: {
+            auto [from, to] = range(args[0], args[1]);
+            result = copy(from, to);
+            return;
+        }
+        case Contains: result = Value::boolean(search(args, 1, false) >= 0); return;
+        case IndexOf: result = Value::lng(search(args, argc, false)); return;
+        case LastIndexOf: result = Value::lng(search(args, argc, true)); return;
+        case Remove: {
+            int32_t i = search(args, 1, false);
+            if (i < 0) return;
+            items_.erase(items_.begin() + i);
+            ++version_;
+            return;
+        }
+        case RemoveAt:
+            items_.erase(items_.begin() + index(args[0], size() - 1, u"index"));
+            ++version_;
+            return;
+        case RemoveRange: {
+            auto [from, to] = range(args[0], args[1]);
+            items_.erase(items_.begin() + from, items_.begin() + to);
+            ++version_;
+            return;
+        }
+        case Reverse: {
+            if (argc == 1) raise(errWrongArgCount);
+            auto [from, to] = argc ? range(args[0], args[1]) : std::pair<int32_t, int32_t>(0, size());
+            std::reverse(items_.begin() + from, items_.begin() + to);
+            ++version_;
+            return;
+        }
+        case Sort:
+            checkSortable(items_);
+            std::stable_sort(items_.begin(), items_.end(), less);
+            ++version_;
+            return;
+        case ToArray: {
+            auto* a = new ArrayRep;
+            a->upper.push_back(size() - 1);
+            a->data = items_;
+            result = Value::array(a);
+            return;
+        }
+        case TrimToSize: capacity_ = size(); return;
+        case Count: result = Value::lng(size()); return;
+        case Capacity:
+            if (!assign) {
+                result = Value::lng(capacity_);
+                return;
+            }
+            if (toLong(args[0]) < size())
+                netError(kOutOfRange, u"capacity was less than the current size.\r\nParameter name: value");
+            capacity_ = toLong(args[0]);
+            return;
+        case IsFixedSize:
+        case IsReadOnly:
+        case IsSynchronized: result = Value::boolean(false); return;
+    }
+}
+
+}  // namespace
+
+Value newArrayList() { return Value::object(new ArrayList); }
+
+}  // namespace vbs

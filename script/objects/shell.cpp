@@ -1,0 +1,257 @@
+#include "script/objects/shell.h"
+
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+#include <vector>
+
+#include "script/convert.h"
+#include "script/errors.h"
+#include "script/objects/members.h"
+#include "script/objects/paths.h"
+#include "script/text.h"
+
+extern char** environ;
+
+namespace vbs {
+
+namespace {
+
+// The HRESULTs WSH reports, as Err.Number shows them.
+constexpr int32_t kNotFound = -2147024894;      // ERROR_FILE_NOT_FOUND
+constexpr int32_t kAccessDenied = -2147024891;  // E_ACCESSDENIED
+
+[[noreturn]] void wshError(int32_t number, std::u16string description, std::u16string_view source) {
+    ScriptError e;
+    e.number = number;
+    e.description = std::move(description);
+    e.source = source;
+    throw e;
+}
+
+// Windows looks variables up without regard to case.
+const char* findVariable(std::u16string_view name, std::string* foundName = nullptr) {
+    for (char** e = environ; *e; ++e) {
+        std::string_view entry(*e);
+        size_t eq = entry.find('=');
+        if (eq == std::string_view::npos || !equalsIgnoreCase(utf8ToUtf16(entry.substr(0, eq)), name)) continue;
+        if (foundName) *foundName = entry.substr(0, eq);
+        return *e + eq + 1;
+    }
+    return nullptr;
+}
+
+// %NAME% becomes the variable's value; an unknown one stays as written.
+String expand(std::u16string_view text) {
+    std::u16string out;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t open = text.find(u'%', pos);
+        size_t close = open == std::u16string_view::npos ? open : text.find(u'%', open + 1);
+        if (close == std::u16string_view::npos) break;
+        out.append(text.substr(pos, open - pos));
+        const char* value = close > open + 1 ? findVariable(text.substr(open + 1, close - open - 1)) : nullptr;
+        if (value) out += utf8ToUtf16(value);
+        else out.append(text.substr(open, close - open + 1));
+        pos = close + 1;
+    }
+    out.append(text.substr(pos));
+    return String(out);
+}
+
+// Environment(type): every type is the process's own environment, the only one there is here.
+class Environment final : public TableObject {
+public:
+    Environment() : TableObject(kTable) {}
+    std::u16string_view typeName() const override { return u"IWshEnvironment"; }
+    std::unique_ptr<Enumerator> enumerate() override {
+        struct Entries final : Enumerator {
+            std::vector<String> entries;
+            size_t i = 0;
+            bool next(Value& out) override {
+                if (i == entries.size()) return false;
+                out = Value(entries[i++]);
+                return true;
+            }
+        };
+        auto e = std::make_unique<Entries>();
+        for (char** v = environ; *v; ++v) e->entries.push_back(String::fromUtf8(*v));
+        return e;
+    }
+
+private:
+    enum Id { Item, Count, Length, Remove };
+    static constexpr Member kMembers[] = {
+        {u"Item", 1, 1, kReadWrite}, {u"Count", 0, 0}, {u"length", 0, 0, kReadOnly}, {u"Remove", 1, 1}};
+    static constexpr MemberTable kTable{kMembers};
+
+    void call(int id, Invoke kind, Value* args, int, Value& result) override {
+        switch (static_cast<Id>(id)) {
+            case Item: {
+                String name = toString(args[0]);
+                std::string found;
+                const char* value = findVariable(name.view(), &found);
+                if (kind == Invoke::Let) {
+                    std::string target = value ? found : utf16ToUtf8(name.view());
+                    if (target.empty() || target.find('=') != std::string::npos) raise(errInvalidCall);
+                    ::setenv(target.c_str(), utf16ToUtf8(toString(args[1]).view()).c_str(), 1);
+                } else {
+                    result = value ? Value(String::fromUtf8(value)) : Value(String());
+                }
+                return;
+            }
+            case Count:
+            case Length: {
+                int32_t n = 0;
+                for (char** v = environ; *v; ++v) ++n;
+                result = Value::lng(n);
+                return;
+            }
+            case Remove: {
+                std::string found;
+                if (!findVariable(toString(args[0]).view(), &found))
+                    wshError(kNotFound, u"The system cannot find the file specified.", u"WshEnvironment.Remove");
+                ::unsetenv(found.c_str());
+                return;
+            }
+        }
+    }
+};
+
+std::string homeFolder() {
+    if (const char* home = std::getenv("HOME"); home && *home) return home;
+    const passwd* pw = ::getpwuid(::getuid());
+    return pw && pw->pw_dir ? pw->pw_dir : "/";
+}
+
+// SpecialFolders(name): the folders a Linux desktop has; "" for the rest, as Windows answers
+// an unknown name.
+class SpecialFolders final : public TableObject {
+public:
+    SpecialFolders() : TableObject(kTable) {}
+    std::u16string_view typeName() const override { return u"IWshCollection"; }
+
+private:
+    static constexpr Member kMembers[] = {{u"Item", 1, 1, kReadOnly}};
+    static constexpr MemberTable kTable{kMembers};
+
+    void call(int, Invoke, Value* args, int, Value& result) override {
+        String name = toString(args[0]);
+        static constexpr std::pair<std::u16string_view, const char*> kFolders[] = {
+            {u"Desktop", "Desktop"}, {u"MyDocuments", "Documents"}, {u"Templates", "Templates"},
+            {u"AllUsersDesktop", "Desktop"}, {u"Favorites", ".local/share/favorites"},
+        };
+        for (auto [wanted, sub] : kFolders)
+            if (equalsIgnoreCase(wanted, name.view())) {
+                result = Value(scriptPath(homeFolder() + "/" + sub));
+                return;
+            }
+        result = Value(String());
+    }
+};
+
+class Shell final : public TableObject {
+public:
+    explicit Shell(Host* host) : TableObject(kTable), host_(host) {}
+    std::u16string_view typeName() const override { return u"IWshShell3"; }
+
+private:
+    enum Id { None, ExpandEnvironmentStrings, Environment_, CurrentDirectory, SpecialFolders_, RegRead, RegWrite, RegDelete, Run, Exec, Popup };
+    static constexpr Member kMembers[] = {
+        {}, {u"ExpandEnvironmentStrings", 1, 1}, {u"Environment", 0, 1, kReadOnly}, {u"CurrentDirectory", 0, 0, kReadWrite},
+        {u"SpecialFolders", 0, 0, kReadOnly}, {u"RegRead", 1, 1}, {u"RegWrite", 2, 3}, {u"RegDelete", 1, 1},
+        {u"Run", 1, 3}, {u"Exec", 1, 1}, {u"Popup", 1, 4},
+    };
+    static constexpr MemberTable kTable{kMembers};
+
+    void call(int id, Invoke kind, Value* args, int argc, Value& result) override {
+        switch (static_cast<Id>(id)) {
+            case None: return;  // not reached: check() rejects it
+            case ExpandEnvironmentStrings: result = Value(expand(toString(args[0]).view())); return;
+            case Environment_: {
+                if (hasArg(args, argc, 0)) {
+                    String type = toString(args[0]);
+                    bool known = false;
+                    for (std::u16string_view t : {u"System", u"User", u"Volatile", u"Process"})
+                        known = known || equalsIgnoreCase(t, type.view());
+                    if (!known) raise(errInvalidCall);
+                }
+                result = Value::object(new Environment);
+                return;
+            }
+            case CurrentDirectory: {
+                if (kind != Invoke::Let) {
+                    result = Value(scriptPath(absolutePath(u".")));
+                    return;
+                }
+                std::string folder = matchCase(absolutePath(toString(args[0]).view()));
+                if (::chdir(folder.c_str()) != 0)
+                    wshError(kNotFound, u"The system cannot find the file specified.", u"WshShell.CurrentDirectory");
+                return;
+            }
+            case SpecialFolders_: result = Value::object(new SpecialFolders); return;
+            case RegRead:
+            case RegDelete: {
+                std::u16string key(toString(args[0]).view());
+                std::u16string_view how = id == RegRead ? u"reading" : u"deleting";
+                wshError(kNotFound, u"Unable to open registry key \"" + key + u"\" for " + std::u16string(how) + u".",
+                         id == RegRead ? u"WshShell.RegRead" : u"WshShell.RegDelete");
+            }
+            case RegWrite:
+                wshError(kAccessDenied, u"There is no registry here to write \"" + std::u16string(toString(args[0]).view()) + u"\".",
+                         u"WshShell.RegWrite");
+            case Run:
+            case Exec:
+                wshError(kAccessDenied, u"A script here may not start other programs: \"" + std::u16string(toString(args[0]).view()) + u"\".",
+                         id == Run ? u"WshShell.Run" : u"WshShell.Exec");
+            case Popup: {
+                // As MsgBox: the host shows it (the command-line runner prints it and answers OK).
+                String text = toString(args[0]);
+                String title = hasArg(args, argc, 2) ? toString(args[2]) : String(u"Windows Script Host");
+                int32_t type = hasArg(args, argc, 3) ? toLong(args[3]) : 0;
+                result = Value::lng(host_ ? host_->msgBox(text.view(), type, title.view()) : 1);
+                return;
+            }
+        }
+    }
+    Host* host_;
+};
+
+// ComputerName as Windows keeps it: the host name without its domain, in capitals.
+String computerName() {
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0) return String(u"LOCALHOST");
+    std::u16string text = utf8ToUtf16(std::string_view(name).substr(0, std::string_view(name).find('.')));
+    for (char16_t& c : text) c = toUpper(c);
+    return String(text);
+}
+
+String userName() {
+    if (const char* user = std::getenv("USER"); user && *user) return String::fromUtf8(user);
+    const passwd* pw = ::getpwuid(::getuid());
+    return String::fromUtf8(pw && pw->pw_name ? pw->pw_name : "");
+}
+
+class Network final : public TableObject {
+public:
+    Network() : TableObject(kTable) {}
+    std::u16string_view typeName() const override { return u"IWshNetwork2"; }
+
+private:
+    enum Id { None, UserName, ComputerName, UserDomain };
+    static constexpr Member kMembers[] = {
+        {}, {u"UserName", 0, 0, kReadOnly}, {u"ComputerName", 0, 0, kReadOnly}, {u"UserDomain", 0, 0, kReadOnly}};
+    static constexpr MemberTable kTable{kMembers};
+
+    // A machine outside a domain is its own domain on Windows.
+    void call(int id, Invoke, Value*, int, Value& result) override {
+        result = Value(id == UserName ? userName() : computerName());
+    }
+};
+
+}  // namespace
+
+Value newShell(Host* host) { return Value::object(new Shell(host)); }
+Value newNetwork() { return Value::object(new Network); }
+
+}  // namespace vbs

@@ -1,0 +1,14 @@
+#pragma once
+// WScript.Shell and WScript.Network, the WSH objects brains create for the environment, the
+// current folder and who is running them. There is no registry and no launching of programs: a
+// brain must not start other programs behind the user's back, so Run and Exec raise.
+#include "script/context.h"
+#include "script/value.h"
+
+namespace vbs {
+
+// host (may be null) shows Popup.
+Value newShell(Host* host);
+Value newNetwork();
+
+}  // namespace vbs

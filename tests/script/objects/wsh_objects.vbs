@@ -1,0 +1,47 @@
+' WScript.Shell, WScript.Network and Scriptlet.TypeLib, the WSH objects scripts use most.
+Option Explicit
+Dim sh, env, x, found, fso, here, tl, g, re, net
+Set sh = WScript.CreateObject("WScript.Shell")
+Set env = sh.Environment("PROCESS")
+env("TARVIK_CHECK") = "value 1"
+WScript.Echo sh.ExpandEnvironmentStrings("[%tarvik_check%] [%TARVIK_NO_SUCH_VAR%] [50%] [%%]")
+WScript.Echo env("Tarvik_Check") & "|" & env.Item("TARVIK_NO_SUCH_VAR") & "|" & sh.Environment("Process")("TARVIK_CHECK")
+found = False
+For Each x In env
+    If x = "TARVIK_CHECK=value 1" Then found = True
+Next
+WScript.Echo found & " " & (env.Count > 1)
+env.Remove "TARVIK_CHECK"
+WScript.Echo "[" & env("TARVIK_CHECK") & "]"
+
+Set fso = CreateObject("Scripting.FileSystemObject")
+here = sh.CurrentDirectory
+WScript.Echo here = fso.GetAbsolutePathName(".")
+sh.CurrentDirectory = fso.GetSpecialFolder(2).Path
+WScript.Echo sh.CurrentDirectory = fso.GetSpecialFolder(2).Path, fso.GetAbsolutePathName("x") = fso.BuildPath(fso.GetSpecialFolder(2).Path, "x")
+sh.CurrentDirectory = here
+WScript.Echo fso.FileExists("wsh_objects.vbs") & " " & (sh.SpecialFolders("NoSuchFolder") = "") & " " & (sh.SpecialFolders("Desktop") <> "")
+
+On Error Resume Next
+x = sh.RegRead("HKCU\Software\Tarvik\NoSuchValue")
+WScript.Echo "RegRead: " & Err.Number & " " & Err.Description
+Err.Clear
+' Deliberately unlike Windows: a brain may not start programs, so Run and Exec fail.
+sh.Run "notepad.exe"
+WScript.Echo "Run: " & Err.Number
+Err.Clear
+Set x = sh.Exec("cmd /c dir")
+WScript.Echo "Exec: " & Err.Number
+Err.Clear
+On Error GoTo 0
+WScript.Echo "Popup answered " & sh.Popup("Shown like Echo", 0, "Title", 64)
+
+Set net = CreateObject("WScript.Network")
+WScript.Echo (Len(net.UserName) > 0) & " " & (net.ComputerName = UCase(net.ComputerName)) & " " & (net.UserDomain = net.ComputerName)
+
+' Guid: a new GUID per object, 38 characters and two NULs, upper-case hex.
+Set tl = CreateObject("Scriptlet.TypeLib")
+g = tl.Guid
+Set re = New RegExp
+re.Pattern = "^\{[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\}$"
+WScript.Echo Len(g) & " " & re.Test(Left(g, 38)) & " " & AscW(Mid(g, 39, 1)) & AscW(Mid(g, 40, 1)) & " " & (tl.Guid = g) & " " & (CreateObject("Scriptlet.TypeLib").Guid = g)
