@@ -69,39 +69,19 @@ bool equal(const Value& a, const Value& b) {
     }
 }
 
-// Windows' linguistic order (en-US): symbols, then digits, then letters without regard to case or
-// accent; then accents; then lower case before upper case.
-uint32_t primaryWeight(char16_t c) {
-    static constexpr char16_t kLatin1Base[] = u"aaaaaaaceeeeiiiidnooooo\0ouuuuytsaaaaaaaceeeeiiiidnooooo\0ouuuuyty";
-    char16_t lower = toLower(c);
-    if (c >= 0xC0 && c <= 0xFF && kLatin1Base[c - 0xC0]) lower = kLatin1Base[c - 0xC0];
-    if (lower != toUpper(lower) || (lower >= u'a' && lower <= u'z')) return 0x30000 + lower;
-    if (c >= u'0' && c <= u'9') return 0x20000 + c;
-    return 0x10000 + c;
-}
-
-template <class Key>
-int compareBy(std::u16string_view a, std::u16string_view b, Key key) {
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        auto x = key(a[i]), y = key(b[i]);
-        if (x != y) return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
-}
-
-int compareText(std::u16string_view a, std::u16string_view b) {
-    if (int c = compareBy(a, b, primaryWeight)) return c;
-    if (int c = compareBy(a, b, toLower)) return c;
-    if (int c = compareBy(a, b, [](char16_t ch) { return ch != toLower(ch); })) return c;  // lower first
-    return compareBy(a, b, [](char16_t ch) { return ch; });
+// .NET's culture order (en-US): StrComp's text order, then lower case before upper case.
+int cultureCompare(std::u16string_view a, std::u16string_view b) {
+    if (int c = collateText(a, b)) return c;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+        if (a[i] != b[i]) return a[i] == toLower(a[i]) ? -1 : b[i] == toLower(b[i]) ? 1 : a[i] < b[i] ? -1 : 1;
+    return compareBinary(a, b);
 }
 
 // Comparer.Default: null (Empty) first; otherwise both must be of one comparable type.
 bool less(const Value& a, const Value& b) {
     if (a.isEmpty() || b.isEmpty()) return a.isEmpty() && !b.isEmpty();
     switch (a.type) {
-        case Type::String: return compareText(a.strView(), b.strView()) < 0;
+        case Type::String: return cultureCompare(a.strView(), b.strView()) < 0;
         case Type::Boolean: return a.b < b.b;
         case Type::Null: return false;
         default: return toDouble(a) < toDouble(b);
