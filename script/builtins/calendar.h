@@ -16,7 +16,7 @@ inline double toLinear(double serial) {
 }
 inline double fromLinear(double linear) {
     double day = std::floor(linear);
-    return day < 0 ? day - (linear - day) : linear;
+    return day < 0 ? day - (linear - day) : linear + 0.0;  // + 0.0: midnight of day 0 is 0, not -0
 }
 
 // The day number (whole days on the linear scale) of a serial.

@@ -140,6 +140,7 @@ Try "TimeSerial(25, 0, 0)"
 ' The ends of the date range: times of 1 January 100 lie below its serial; the last second of 9999 stays.
 Try "CDate(-657434.5) & "" | "" & CDate(2958465.99999999)"
 Try "CDate(-657435)"
+Try "CDbl(DateAdd(""n"", 1, #12/29/1899 23:59#))"
 
 ' FormatDateTime of a time alone.
 Try "FormatDateTime(CDate(""10:30""))"
