@@ -94,3 +94,17 @@ Try "CCur("" -922337203685477.5808 "")"
 Try "CCur(""922337203685477.5808"")"
 Try "CCur(""922337203685477"")"
 Try "CCur(""1.23456"")"
+
+' A Single meets a Double as the Double it converts to exactly: CSng(0.1) is 0.100000001490116.
+Try "(CSng(0.1) = 0.1) & (CSng(0.5) = 0.5) & (CSng(0.1) > 0.1) & (CSng(0.1) = CDbl(CSng(0.1))) & (CSng(16777217) = 16777217)"
+' The C functions read an object through its default property.
+Class Box
+    Public Default Property Get Value() : Value = 2.5 : End Property
+End Class
+Set box = New Box
+Show "default member", CSng(box) & " " & TypeName(CSng(box)) & " " & CInt(box) & " " & CStr(box)
+' A function used as a statement runs and drops its value, as MsgBox does; Randomize answers Empty.
+Call CInt(1)
+CStr 1
+r = Randomize(0)
+Show "as statements", TypeName(r)
