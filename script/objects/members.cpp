@@ -1,5 +1,6 @@
 #include "script/objects/members.h"
 
+#include "script/convert.h"
 #include "script/errors.h"
 #include "script/text.h"
 
@@ -25,6 +26,13 @@ void MemberTable::check(int id, Invoke kind, int argc) const {
 bool MemberTable::plainProperty(int id) const {
     return id >= 0 && static_cast<size_t>(id) < members_.size() && !members_[id].name.empty() &&
            members_[id].kind != kMethod && members_[id].maxArgs == 0;
+}
+
+String comText(const Value& arg) {
+    Value v = defaultValue(arg);
+    if (v.type == Type::Boolean) return String(v.b ? u"-1" : u"0");
+    if (v.isNull()) raise(errTypeMismatch);
+    return toString(v);
 }
 
 void TableObject::invoke(int id, Invoke kind, Value* args, int argc, Value& result) {

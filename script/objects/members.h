@@ -56,6 +56,10 @@ private:
     const MemberTable& table_;
 };
 
+// A string parameter's value as COM converts it: a Boolean is "-1" or "0", Null does not
+// convert (13), an object gives its default value; the rest as CStr.
+String comText(const Value& v);
+
 // An optional argument is present when passed and not the "missing" marker the VM uses for
 // skipped arguments (an Error value).
 inline bool hasArg(const Value* args, int argc, int i) {

@@ -67,7 +67,9 @@ size_t RegExp::nextStart(std::u16string_view subject) const {
 
 bool RegExp::test(std::u16string_view subject) { return search(subject, 0); }
 
-Value RegExp::execute(const String& subject) {
+Value RegExp::execute(const String& subject) { return makeMatchCollection(findAll(subject)); }
+
+std::shared_ptr<MatchList> RegExp::findAll(const String& subject) {
     auto list = std::make_shared<MatchList>();
     list->subject = subject;
     std::u16string_view s = subject.view();
@@ -81,7 +83,7 @@ Value RegExp::execute(const String& subject) {
         if (!global_) break;
     }
     list->groups = groups_;
-    return makeMatchCollection(std::move(list));
+    return list;
 }
 
 void RegExp::expand(std::u16string_view s, std::u16string_view with, std::u16string& out) const {
@@ -125,12 +127,38 @@ String RegExp::replace(const String& subject, std::u16string_view with) {
     return String(out);
 }
 
+String RegExp::replace(const String& subject, Object* function) {
+    // Every match is found before the function runs: it may use this RegExp itself.
+    Ref<Object> keep(function);
+    std::shared_ptr<const MatchList> found = findAll(subject);
+    const MatchList& list = *found;
+    std::u16string_view s = subject.view();
+    std::u16string out;
+    size_t copied = 0;
+    std::vector<Value> args;
+    for (size_t m = 0; m < list.count(); ++m) {
+        const int32_t* at = list.at(m);
+        args.clear();
+        for (int g = 0; g <= list.groups; ++g) args.push_back(list.group(m, g));
+        args.push_back(Value::lng(at[0]));
+        args.push_back(Value(subject));
+        Value text;
+        function->invoke(kDefaultMember, Invoke::Get, args.data(), static_cast<int>(args.size()), text);
+        out.append(s.substr(copied, at[0] - copied));
+        out.append(comText(text).view());
+        copied = at[1];
+    }
+    if (list.count() == 0) return subject;
+    out.append(s.substr(copied));
+    return String(out);
+}
+
 void RegExp::call(int id, Invoke kind, Value* args, int /*argc*/, Value& result) {
     bool assign = kind == Invoke::Let || kind == Invoke::Set;
     switch (static_cast<Id>(id)) {
         case None: return;  // not reached: check() rejects it
         case Pattern:
-            if (assign) setPattern(toString(args[0]));
+            if (assign) setPattern(comText(args[0]));
             else result = Value(pattern_);
             return;
         case IgnoreCase:
@@ -145,9 +173,15 @@ void RegExp::call(int id, Invoke kind, Value* args, int /*argc*/, Value& result)
             if (assign) setMultiline(toBool(args[0]));
             else result = Value::boolean(multiline_);
             return;
-        case Test: result = Value::boolean(test(toString(args[0]).view())); return;
-        case Replace: result = Value(replace(toString(args[0]), toString(args[1]).view())); return;
-        case Execute: result = execute(toString(args[0])); return;
+        case Test: result = Value::boolean(test(comText(args[0]).view())); return;
+        case Replace: {
+            const Value& with = args[1].deref();
+            String subject = comText(args[0]);
+            if (with.isObject() && with.obj) result = Value(replace(subject, with.obj));
+            else result = Value(replace(subject, comText(with).view()));
+            return;
+        }
+        case Execute: result = execute(comText(args[0])); return;
     }
 }
 

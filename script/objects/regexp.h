@@ -8,6 +8,7 @@
 #include "script/object.h"
 #include "script/objects/members.h"
 #include "script/objects/compiled_pattern.h"
+#include "script/objects/match.h"
 #include "script/value.h"
 
 namespace vbs {
@@ -26,12 +27,17 @@ public:
     bool test(std::u16string_view subject);
     Value execute(const String& subject);
     String replace(const String& subject, std::u16string_view replacement);
+    // Replace with a function (GetRef, or an object with a default method): it is called for each
+    // match with the match, its submatches, its position and the subject, and answers the text.
+    String replace(const String& subject, Object* function);
 
 private:
     void call(int id, Invoke kind, Value* args, int argc, Value& result) override;
     void setFlag(bool& flag, bool on) { if (flag != on) { flag = on; drop(); } }
     void drop() { compiled_.reset(); }
     void prepare();
+    // Every match Execute gives (just the first unless Global).
+    std::shared_ptr<MatchList> findAll(const String& subject);
     // Finds the next match at or after start; false when there is none.
     bool search(std::u16string_view subject, size_t start);
     // Where the search after the current match starts: an empty match steps one character on.
