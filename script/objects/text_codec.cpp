@@ -11,7 +11,11 @@ std::u16string decodeText(std::string_view bytes, bool unicode) {
     return decodeUtf16(bytes, false);
 }
 std::string encodeText(std::u16string_view text, bool unicode) {
-    if (!unicode) return utf16ToUtf8(text);
+    if (!unicode) {
+        std::string out(text.size(), '\0');
+        for (size_t i = 0; i < text.size(); ++i) out[i] = static_cast<char>(toWindows1252(text[i]));
+        return out;
+    }
     std::string out(text.size() * 2, '\0');
     for (size_t i = 0; i < text.size(); ++i) {
         out[2 * i] = static_cast<char>(text[i] & 0xFF);

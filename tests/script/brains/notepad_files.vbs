@@ -51,8 +51,7 @@ Text = Stream.ReadAll
 Stream.Close
 WScript.Echo "Unicode format: " & Len(Text) & " chars, first " & AscW(Left(Text, 1))
 
-' Text written without a format is UTF-8 here (Windows writes the ANSI code page): the text reads
-' back the same, only the size differs.
+' Text written without a format is a byte of the ANSI code page per character.
 Set Stream = FSO.CreateTextFile(Dir & "\learned.txt", True)
 Stream.WriteLine "Zo" & ChrW(235) & "=Zo"
 Stream.Close

@@ -20,7 +20,7 @@ protected:
     }
 };
 
-TEST_F(TextStreamTest, WritesUtf8WithCrLf) {
+TEST_F(TextStreamTest, WritesWindows1252WithCrLf) {
     Value s = create("out.txt");
     EXPECT_EQ(s.obj->typeName(), u"TextStream");
     call(s, u"Write", {u"héllo"});
@@ -31,7 +31,7 @@ TEST_F(TextStreamTest, WritesUtf8WithCrLf) {
     EXPECT_EQ(toLong(call(s, u"Line")), 5);
     EXPECT_EQ(toLong(call(s, u"Column")), 3);
     call(s, u"Close");
-    EXPECT_EQ(dir.read("out.txt"), "h\xC3\xA9llo world\r\n\r\n\r\n\r\n42");
+    EXPECT_EQ(dir.read("out.txt"), "h\xE9llo world\r\n\r\n\r\n\r\n42");
 }
 
 TEST_F(TextStreamTest, ReadsLinesWithEitherLineEnd) {
