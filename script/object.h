@@ -52,6 +52,7 @@ protected:
     virtual void destroy() noexcept { delete this; }
 
 private:
+    friend class Value;  // frees its last reference without recursing
     uint32_t refs_ = 0;
 };
 

@@ -99,6 +99,19 @@ private:
 
 static_assert(sizeof(Value) == 16);
 
+// Code that runs while values are being freed (Class_Terminate) frees what it lets go of at once,
+// not after the values being freed around it.
+class FreeNow {
+public:
+    FreeNow() noexcept;
+    ~FreeNow();
+    FreeNow(const FreeNow&) = delete;
+    FreeNow& operator=(const FreeNow&) = delete;
+
+private:
+    bool outer_;
+};
+
 // A script array: lower bound 0 (as every VBScript array), up to 60 dimensions. Elements are stored
 // with the first subscript varying fastest, so ReDim Preserve, which may only change the last
 // dimension, is a plain resize.

@@ -342,6 +342,7 @@ Value VM::newObject(ClassInfo* cls) {
 }
 
 void VM::terminate(ScriptObject* o) noexcept {
+    FreeNow now;
     try {
         Value r;
         call(o->cls->term, 0, o, nullptr, r);
