@@ -32,7 +32,8 @@ enum class Op : uint8_t {
     Add, Sub, Mul, Div, IntDiv, Mod, Pow, Concat, Neg, Not, And, Or, Xor, Eqv, Imp,
     AddConst, SubConst, MulConst, IntDivConst, ModConst, ConcatConst,  // the right operand is consts[a]
     AddLocalConst,                      // locals[a] = locals[a] + consts[b]
-    Append,                             // [ref, text] -> [ref]: s = s & text in place
+    Append,                             // [ref, (value,) texts...] -> []: s = s & a & b in place;
+                                        // flags 1: the value read before the texts
     Eq, Ne, Lt, Gt, Le, Ge,             // flags: ops::CompareFlags
     Is,
     Jump, JumpFalse, JumpTrue,          // a: target

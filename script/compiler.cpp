@@ -891,7 +891,32 @@ private:
         addedConsts_.push_back(key);
     }
 
-    // a = b & c & d where a is also the leftmost operand: appended in place.
+    // Whether evaluating e leaves every variable as it was: no script procedure, member, Eval or
+    // Execute runs.
+    bool harmless(const Expr& e) {
+        switch (e.kind) {
+            case ExprKind::Literal: return true;
+            case ExprKind::Name: {
+                if (isOwnName(e.name)) return true;
+                Kind k = resolve(e.name).kind;
+                return isVariable(k) || k == Kind::Const || k == Kind::Builtin || k == Kind::Dynamic;
+            }
+            case ExprKind::Paren:
+            case ExprKind::Unary: return harmless(*e.object);
+            case ExprKind::Binary: return harmless(*e.object) && harmless(*e.rhs);
+            case ExprKind::Call: {
+                if (e.object->kind != ExprKind::Name || isOwnName(e.object->name)) return false;
+                Kind k = resolve(e.object->name).kind;
+                if (!isVariable(k) && !(k == Kind::Builtin && special(foldName(e.object->name)) == Special::None))
+                    return false;
+                return std::all_of(e.args.begin(), e.args.end(), [&](const ExprPtr& x) { return harmless(*x); });
+            }
+            default: return false;
+        }
+    }
+
+    // a = a & b & c: appended in place. Windows reads a first: where b or c may change a, its value
+    // is read first and kept beside the reference for the append to check (flags 1).
     bool appendAssign(const Assign& a) {
         if (a.isSet || a.target->kind != ExprKind::Name || a.value->kind != ExprKind::Binary) return false;
         std::vector<const Expr*> parts;
@@ -903,12 +928,12 @@ private:
         if (parts.empty() || e->kind != ExprKind::Name || foldName(e->name) != foldName(a.target->name)) return false;
         Resolved r = target(*a.target);
         if (!isVariable(r.kind) && r.kind != Kind::Dynamic) return false;
+        bool readFirst = !std::all_of(parts.begin(), parts.end(), [&](const Expr* x) { return harmless(*x); });
         ref(r, *a.target);
-        for (auto it = parts.rbegin(); it != parts.rend(); ++it) {
-            expr(**it);
-            emit(vbs::Op::Append, -1);
-        }
-        emit(vbs::Op::Pop, -1);
+        if (readFirst) expr(*e);
+        for (auto it = parts.rbegin(); it != parts.rend(); ++it) expr(**it);
+        int n = static_cast<int>(parts.size());
+        emit(vbs::Op::Append, -n - 1 - readFirst, 0, n, readFirst);
         return true;
     }
 

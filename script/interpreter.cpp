@@ -212,10 +212,20 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     case Op::Pow: L_Pow: binaryOp(sp, ops::pow); NEXT;
                     case Op::Concat: L_Concat: concatInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
                     case Op::ConcatConst: L_ConcatConst: concatInto(sp[-1], consts[I->a]); NEXT;
-                    case Op::Append: L_Append:
-                        appendTo(*sp[-2].ref, sp[-1]);
-                        *--sp = Value();
-                        NEXT;
+                    case Op::Append: L_Append: {
+                        Value* parts = sp - I->argc;
+                        Value* base = parts - 1 - I->flags;
+                        Value& target = *base->ref;
+                        if (I->flags) {
+                            Value& first = parts[-1];  // the value read before the parts ran
+                            if (first.type != target.type || first.cy != target.cy) target = std::move(first);
+                            else first = Value();  // unchanged: appended to in place
+                        }
+                        appendAll(target, parts, I->argc);
+                        clearRange(base, sp);
+                        sp = base;
+                    }
+                    NEXT;
                     case Op::Neg: L_Neg: {
                         Value& a = sp[-1];
                         if (a.type == Type::Integer && a.i16 != INT16_MIN) a.i16 = -a.i16;

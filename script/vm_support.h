@@ -1,6 +1,7 @@
 #pragma once
 // Small pieces the VM's files share: the inline number fast paths and the objects the VM makes
 // for For Each and GetRef.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -309,16 +310,20 @@ inline bool forEachStep(Value* h) {
 }
 
 // s = s & x without copying s when nothing else holds it.
-inline void appendTo(Value& target, const Value& tail) {
-    if (target.isString() && (tail.isString() || tail.isNumeric() || tail.isEmpty())) {
-        String t = tail.isString() ? tail.string() : toString(tail);
-        String s = String::adopt(target.str);
-        target.type = Type::Empty;
-        s.append(t.view());
-        target = Value(std::move(s));
+// s = s & a & b in place. Parts that are not plain text or numbers go through the ordinary
+// operator on a copy, so an error leaves s as it was.
+inline void appendAll(Value& target, Value* parts, int n) {
+    auto plain = [](const Value& v) { return v.isString() || v.isNumeric() || v.isEmpty(); };
+    if (!target.isString() || !std::all_of(parts, parts + n, plain)) {
+        Value r = target;
+        for (int k = 0; k < n; ++k) r = ops::concat(r, parts[k]);
+        target = std::move(r);
         return;
     }
-    target = ops::concat(target, tail);
+    String s = String::adopt(target.str);
+    target.type = Type::Empty;
+    for (int k = 0; k < n; ++k) s.append(parts[k].isString() ? parts[k].strView() : toString(parts[k]).view());
+    target = Value(std::move(s));
 }
 
 [[noreturn]] inline void raiseNamed(int number, std::u16string_view name) {

@@ -26,3 +26,18 @@ Dim y
 y = x
 x = x & "-more"          ' appending to x must not change y
 WScript.Echo x, y
+' x = x & f(): x is read before f runs, and an error anywhere leaves x as it was.
+Function Clobber(ByRef v)
+  v = "clobbered"
+  x = "reset"
+  Clobber = "+f"
+End Function
+x = "start"
+x = x & Clobber(y)
+WScript.Echo x, y
+On Error Resume Next
+x = x & "a" & (1 / 0)
+WScript.Echo x, Err.Number
+Err.Clear
+x = x & "b" & Array(1)
+WScript.Echo x, Err.Number
