@@ -61,3 +61,24 @@ End Class
 Dim m
 Set m = New Maths
 WScript.Echo m.Fact(6), m.Tri(4)
+' Me reaches only the public members; an error in Class_Initialize ends it and the Set.
+Class Guarded
+  Private secret
+  Public Function Peek()
+    On Error Resume Next
+    Peek = Me.secret
+    Peek = "through Me: " & Err.Number
+  End Function
+  Private Sub Class_Initialize
+    If Not m Is Nothing Then Err.Raise 5
+    WScript.Echo "initialised"
+  End Sub
+End Class
+Set m = Nothing
+Dim gd
+Set gd = New Guarded
+WScript.Echo gd.Peek()
+Set m = New Maths
+On Error Resume Next
+Set gd = New Guarded
+WScript.Echo "failed Initialize:", Err.Number, TypeName(gd)
