@@ -12,6 +12,7 @@
 #include "script/datetime.h"
 #include "script/errors.h"
 #include "script/object.h"
+#include "script/objects/drive.h"
 #include "script/objects/filesystem.h"
 #include "script/objects/members.h"
 #include "script/objects/paths.h"
@@ -78,6 +79,58 @@ void setAttributes(const std::string& path, bool folder, const Value& value) {
     if (::chmod(path.c_str(), mode) != 0) raiseFileError(errno, folder);
 }
 
+// The MS-DOS name Windows gives a name that is not one already: six letters of the base, "~1",
+// three of the extension, in capitals. The number assumes no other name shares the stem.
+std::u16string shortName(std::u16string_view name) {
+    auto allowed = [](char16_t c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
+               std::u16string_view(u"!#$%&'()-@^_`{}~").find(c) != std::u16string_view::npos;
+    };
+    size_t dot = name.rfind(u'.');
+    std::u16string_view base = dot == std::u16string_view::npos ? name : name.substr(0, dot);
+    std::u16string_view ext = dot == std::u16string_view::npos ? std::u16string_view() : name.substr(dot + 1);
+    bool fits = !base.empty() && base.size() <= 8 && ext.size() <= 3 && std::all_of(base.begin(), base.end(), allowed) &&
+                std::all_of(ext.begin(), ext.end(), allowed);
+    if (fits || name == u"." || name == u"..") return std::u16string(name);
+    auto squeeze = [&](std::u16string_view part, size_t most) {
+        std::u16string out;
+        for (char16_t c : part)
+            if (allowed(c) && out.size() < most) out += toUpper(c);
+        return out;
+    };
+    std::u16string out = squeeze(base, 6) + u"~1";
+    std::u16string tail = squeeze(ext, 3);
+    return tail.empty() ? out : out + u"." + tail;
+}
+
+String shortPath(const std::string& path) {
+    std::u16string out;
+    std::u16string full = utf8ToUtf16(path);
+    for (size_t start = 1; start <= full.size();) {
+        size_t end = std::min(full.find(u'/', start), full.size());
+        out += u'/';
+        out += shortName(std::u16string_view(full).substr(start, end - start));
+        start = end + 1;
+    }
+    return String(out.empty() ? u"/" : out);
+}
+
+// The type Explorer shows: a few registered ones, else "EXT File".
+String fileType(const std::string& path) {
+    std::u16string name = utf8ToUtf16(leafOf(path));
+    std::u16string_view ext = extensionPart(name);
+    static constexpr std::pair<std::u16string_view, std::u16string_view> kTypes[] = {
+        {u"txt", u"Text Document"}, {u"log", u"Text Document"}, {u"vbs", u"VBScript Script File"},
+        {u"ini", u"Configuration settings"}, {u"js", u"JScript Script File"}, {u"bat", u"Windows Batch File"},
+    };
+    for (auto [e, type] : kTypes)
+        if (equalsIgnoreCase(e, ext)) return String(type);
+    if (ext.empty()) return String(u"File");
+    std::u16string out;
+    for (char16_t c : ext) out += toUpper(c);
+    return String(out + u" File");
+}
+
 class File final : public TableObject {
 public:
     explicit File(std::string path) : TableObject(kTable), path_(std::move(path)) {}
@@ -108,19 +161,24 @@ public:
                 return;
             }
             case Delete: deleteFile(path_, hasArg(args, argc, 0) && toBool(args[0])); return;
+            case ShortName: result = Value(String(shortName(utf8ToUtf16(leafOf(path_))))); return;
+            case ShortPath: result = Value(shortPath(path_)); return;
+            case Type: result = Value(fileType(path_)); return;
+            case Drive: result = makeDrive(); return;
         }
     }
 
 private:
     enum Id {
         Path, Name, Size, DateLastModified, ParentFolder, OpenAsTextStream, Delete, DateLastAccessed, DateCreated, Copy, Move,
-        Attributes,
+        Attributes, ShortName, ShortPath, Type, Drive,
     };
     static constexpr Member kMembers[] = {
         {u"Path", 0, 0, kReadOnly}, {u"Name", 0, 0, kReadWrite}, {u"Size", 0, 0, kReadOnly}, {u"DateLastModified", 0, 0, kReadOnly},
         {u"ParentFolder", 0, 0, kReadOnly}, {u"OpenAsTextStream", 0, 2}, {u"Delete", 0, 1},
         {u"DateLastAccessed", 0, 0, kReadOnly}, {u"DateCreated", 0, 0, kReadOnly}, {u"Copy", 1, 2}, {u"Move", 1, 1},
-        {u"Attributes", 0, 0, kReadWrite},
+        {u"Attributes", 0, 0, kReadWrite}, {u"ShortName", 0, 0, kReadOnly}, {u"ShortPath", 0, 0, kReadOnly},
+        {u"Type", 0, 0, kReadOnly}, {u"Drive", 0, 0, kReadOnly},
     };
     static constexpr MemberTable kTable{kMembers};
     std::string path_;
@@ -156,6 +214,13 @@ public:
             return;
         }
         String name = toString(args[0]);
+        if (id == Add) {
+            if (!folders_) raise(errNoSuchMember);
+            result = createFolder(matchCase(absolutePath(joinPath(scriptPath(folder_).view(), name.view()).view())));
+            names_.push_back(std::u16string(fileNamePart(name.view())));
+            std::sort(names_.begin(), names_.end(), byFolderOrder);
+            return;
+        }
         for (const std::u16string& n : names_)
             if (equalsIgnoreCase(n, name.view())) {
                 result = item(n);
@@ -185,8 +250,8 @@ private:
         return folders_ ? makeFolder(path) : makeFile(path);
     }
 
-    enum Id { Item, Count };
-    static constexpr Member kMembers[] = {{u"Item", 1, 1, kReadOnly}, {u"Count", 0, 0, kReadOnly}};
+    enum Id { Item, Count, Add };
+    static constexpr Member kMembers[] = {{u"Item", 1, 1, kReadOnly}, {u"Count", 0, 0, kReadOnly}, {u"Add", 1, 1}};
     static constexpr MemberTable kTable{kMembers};
     std::string folder_;
     bool folders_;
@@ -197,7 +262,7 @@ class Folder final : public TableObject {
 public:
     explicit Folder(std::string path) : TableObject(kTable), path_(std::move(path)) {}
     std::u16string_view typeName() const override { return u"Folder"; }
-    void call(int id, Invoke kind, Value* args, int /*argc*/, Value& result) override {
+    void call(int id, Invoke kind, Value* args, int argc, Value& result) override {
         switch (static_cast<Id>(id)) {
             case Path: result = Value(scriptPath(path_)); return;
             case Name:
@@ -217,6 +282,18 @@ public:
                 if (kind == Invoke::Let) setAttributes(path_, true, args[0]);
                 else result = Value::lng(attributesOf(path_, true));
                 return;
+            case Copy: copyFolderTo(path_, toString(args[0]).view(), !hasArg(args, argc, 1) || toBool(args[1])); return;
+            case Move: path_ = moveFolderTo(path_, toString(args[0]).view()); return;
+            case CreateTextFile: {
+                String name = toString(args[0]);
+                std::string path = matchCase(absolutePath(joinPath(scriptPath(path_).view(), name.view()).view()));
+                result = createTextFile(path, !hasArg(args, argc, 1) || toBool(args[1]), hasArg(args, argc, 2) && toBool(args[2]));
+                return;
+            }
+            case ShortName: result = Value(String(shortName(utf8ToUtf16(leafOf(path_))))); return;
+            case ShortPath: result = Value(shortPath(path_)); return;
+            case Type: result = Value(u"File folder"); return;
+            case Drive: result = makeDrive(); return;
         }
     }
 
@@ -235,13 +312,15 @@ private:
 
     enum Id {
         Path, Name, Files, SubFolders, ParentFolder, Delete, DateLastModified, DateLastAccessed, DateCreated, IsRootFolder, Size,
-        Attributes,
+        Attributes, Copy, Move, CreateTextFile, ShortName, ShortPath, Type, Drive,
     };
     static constexpr Member kMembers[] = {
         {u"Path", 0, 0, kReadOnly}, {u"Name", 0, 0, kReadWrite}, {u"Files", 0, 0, kReadOnly}, {u"SubFolders", 0, 0, kReadOnly},
         {u"ParentFolder", 0, 0, kReadOnly}, {u"Delete", 0, 1}, {u"DateLastModified", 0, 0, kReadOnly},
         {u"DateLastAccessed", 0, 0, kReadOnly}, {u"DateCreated", 0, 0, kReadOnly}, {u"IsRootFolder", 0, 0, kReadOnly},
-        {u"Size", 0, 0, kReadOnly}, {u"Attributes", 0, 0, kReadWrite},
+        {u"Size", 0, 0, kReadOnly}, {u"Attributes", 0, 0, kReadWrite}, {u"Copy", 1, 2}, {u"Move", 1, 1},
+        {u"CreateTextFile", 1, 3}, {u"ShortName", 0, 0, kReadOnly}, {u"ShortPath", 0, 0, kReadOnly},
+        {u"Type", 0, 0, kReadOnly}, {u"Drive", 0, 0, kReadOnly},
     };
     static constexpr MemberTable kTable{kMembers};
     std::string path_;

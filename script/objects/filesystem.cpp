@@ -11,6 +11,7 @@
 
 #include "script/convert.h"
 #include "script/errors.h"
+#include "script/objects/drive.h"
 #include "script/objects/file_folder.h"
 #include "script/objects/members.h"
 #include "script/objects/paths.h"
@@ -25,7 +26,7 @@ enum Id {
     None, FileExists, FolderExists, GetFile, GetFolder, OpenTextFile, CreateTextFile, DeleteFile,
     CopyFile, MoveFile, CreateFolder, DeleteFolder, BuildPath, GetFileName, GetBaseName,
     GetExtensionName, GetParentFolderName, GetAbsolutePathName, GetTempName, GetSpecialFolder, GetDriveName,
-    CopyFolder, MoveFolder,
+    CopyFolder, MoveFolder, Drives, DriveExists, GetDrive, GetStandardStream, GetFileVersion,
 };
 
 constexpr Member kMembers[] = {
@@ -52,6 +53,11 @@ constexpr Member kMembers[] = {
     {u"GetDriveName", 1, 1},
     {u"CopyFolder", 2, 3},
     {u"MoveFolder", 2, 2},
+    {u"Drives", 0, 0, kReadOnly},
+    {u"DriveExists", 1, 1},
+    {u"GetDrive", 1, 1},
+    {u"GetStandardStream", 1, 2},
+    {u"GetFileVersion", 1, 1},
 };
 constexpr MemberTable kTable(kMembers);
 
@@ -97,13 +103,15 @@ std::vector<std::string> sources(const std::string& pattern, Kind kind) {
         if (kindOf(pattern) != kind) raise(none);
         return {pattern};
     }
-    // Windows matches wildcards without regard to case.
+    // Windows matches wildcards without regard to case, and "[" is an ordinary character to it.
+    std::string glob;
+    for (char c : leaf) glob += c == '[' ? std::string("[[]") : std::string(1, c);
     std::vector<std::string> found;
     std::error_code ec;
     for (fs::directory_iterator it(folderOf(pattern), ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code typeError;
         bool wanted = kind == Kind::File ? it->is_regular_file(typeError) : it->is_directory(typeError);
-        if (wanted && fnmatch(leaf.c_str(), it->path().filename().c_str(), FNM_CASEFOLD | FNM_NOESCAPE) == 0)
+        if (wanted && fnmatch(glob.c_str(), it->path().filename().c_str(), FNM_CASEFOLD | FNM_NOESCAPE) == 0)
             found.push_back(it->path().string());
     }
     if (found.empty()) raise(none);
@@ -176,12 +184,6 @@ void moveFolder(const std::string& from, const std::string& to) {
     deleteFolder(from);
 }
 
-Value createFolder(const std::string& path) {
-    if (kindOf(path) != Kind::Missing) raise(errFileExists);
-    if (::mkdir(path.c_str(), 0777) != 0) raiseFileError(errno == ENOENT ? ENOTDIR : errno, true);
-    return makeFolder(path);
-}
-
 // "rad" and five hex digits, as Windows names them.
 String tempName() {
     thread_local std::mt19937 random{std::random_device{}()};
@@ -197,6 +199,30 @@ std::string temporaryFolder() {
 }
 
 }  // namespace
+
+Value createFolder(const std::string& path) {
+    if (kindOf(path) != Kind::Missing) raise(errFileExists);
+    if (::mkdir(path.c_str(), 0777) != 0) raiseFileError(errno == ENOENT ? ENOTDIR : errno, true);
+    return makeFolder(path);
+}
+
+void copyFolderTo(const std::string& from, std::u16string_view dest, bool overwrite) {
+    copyTree(from, folderTargetFor(dest, from, from), overwrite);
+}
+
+std::string moveFolderTo(const std::string& from, std::u16string_view dest) {
+    std::string to = folderTargetFor(dest, from, from);
+    moveFolder(from, to);
+    return to;
+}
+
+Value createTextFile(const std::string& path, bool overwrite, bool unicode) {
+    Kind existing = kindOf(path);
+    if (existing == Kind::Folder) raise(errPermissionDenied);
+    if (existing == Kind::File && !overwrite) raise(errFileExists);
+    if (existing == Kind::File) needWritable(path);
+    return TextStream::open(path, ForWriting, unicode);
+}
 
 void deleteFile(const std::string& path, bool force) {
     if (!force) needWritable(path);  // a read-only file stays unless forced
@@ -260,15 +286,9 @@ void FileSystem::call(int id, Invoke /*kind*/, Value* args, int argc, Value& res
             result = openTextFile(pathArg(args[0]), static_cast<IoMode>(mode), boolArg(args, argc, 2, false), format);
             return;
         }
-        case CreateTextFile: {
-            std::string path = pathArg(args[0]);
-            Kind existing = kindOf(path);
-            if (existing == Kind::Folder) raise(errPermissionDenied);
-            if (existing == Kind::File && !boolArg(args, argc, 1, true)) raise(errFileExists);
-            if (existing == Kind::File) needWritable(path);
-            result = TextStream::open(path, ForWriting, boolArg(args, argc, 2, false));
+        case CreateTextFile:
+            result = createTextFile(pathArg(args[0]), boolArg(args, argc, 1, true), boolArg(args, argc, 2, false));
             return;
-        }
         case DeleteFile: deleteFiles(pathArg(args[0]), boolArg(args, argc, 1, false)); return;
         case CopyFile: {
             std::string pattern = pathArg(args[0]);
@@ -308,6 +328,25 @@ void FileSystem::call(int id, Invoke /*kind*/, Value* args, int argc, Value& res
         case GetDriveName: result = Value(drivePart(toString(args[0]).view())); return;
         case GetAbsolutePathName: result = Value(scriptPath(pathArg(args[0]))); return;
         case GetTempName: result = Value(tempName()); return;
+        case Drives: result = makeDrives(); return;
+        case DriveExists: result = Value::boolean(isDriveName(toString(args[0]).view())); return;
+        case GetDrive: {
+            String spec = toString(args[0]);
+            if (isDriveName(spec.view())) result = makeDrive();
+            else raise(drivePart(spec.view()).size() == 2 || spec.view().size() == 1 ? 68 : errInvalidCall);  // Device unavailable
+            return;
+        }
+        case GetStandardStream: {
+            // As under wscript.exe: a script engine here has no console of its own.
+            ScriptError e;
+            e.number = -2147024890;
+            e.description = u"The handle is invalid.";
+            throw e;
+        }
+        case GetFileVersion:
+            if (kindOf(pathArg(args[0])) != Kind::File) raise(errFileNotFound);
+            result = Value(String());  // no version resource in files here
+            return;
         case GetSpecialFolder:
             if (toLong(args[0]) != kTemporaryFolder) raise(errInvalidCall);
             result = makeFolder(temporaryFolder());

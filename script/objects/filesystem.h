@@ -25,6 +25,14 @@ Value openTextFile(const std::string& path, IoMode mode, bool create, int format
 // separator, receives it under its own name. moveFileTo answers where the file went.
 void copyFileTo(const std::string& from, std::u16string_view dest, bool overwrite);
 std::string moveFileTo(const std::string& from, std::u16string_view dest);
+// CopyFolder and MoveFolder of one existing folder: into a destination ending in a separator,
+// else to it. moveFolderTo answers where the folder went.
+void copyFolderTo(const std::string& from, std::u16string_view dest, bool overwrite);
+std::string moveFolderTo(const std::string& from, std::u16string_view dest);
+// CreateTextFile's rules on an absolute POSIX path.
+Value createTextFile(const std::string& path, bool overwrite, bool unicode);
+// A new folder; 58 when something is there already.
+Value createFolder(const std::string& path);
 // Removes a file; a read-only one raises 70 unless forced.
 void deleteFile(const std::string& path, bool force);
 // Removes a folder and everything in it; 76 when it is not there.
