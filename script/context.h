@@ -7,6 +7,8 @@
 
 namespace vbs {
 
+class Object;
+
 // Implemented by the embedding program: the window shows dialogs, the runner uses the terminal.
 class Host {
 public:
@@ -16,6 +18,9 @@ public:
     // False when the user cancelled (InputBox then answers "").
     virtual bool inputBox(std::u16string_view prompt, std::u16string_view title,
                           std::u16string_view defaultText, std::u16string& answer) = 0;
+    // A new TextStream on stdin, stdout or stderr (0, 1, 2) for GetStandardStream; null where the
+    // script has no console, as under wscript.exe.
+    virtual Object* standardStream(int /*which*/) { return nullptr; }
 };
 
 struct Context {

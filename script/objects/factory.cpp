@@ -23,7 +23,7 @@ namespace {
 
 Value createObject(std::u16string_view progId, Host* host) {
     if (equalsIgnoreCase(progId, u"Scripting.Dictionary")) return Value::object(new Dictionary);
-    if (equalsIgnoreCase(progId, u"Scripting.FileSystemObject")) return Value::object(new FileSystem);
+    if (equalsIgnoreCase(progId, u"Scripting.FileSystemObject")) return Value::object(new FileSystem(host));
     if (equalsIgnoreCase(progId, u"VBScript.RegExp")) return newRegExp();
     if (equalsIgnoreCase(progId, u"System.Collections.ArrayList")) return newArrayList();
     if (equalsIgnoreCase(progId, u"Scriptlet.TypeLib")) return newTypeLib();

@@ -260,7 +260,7 @@ void deleteFolder(const std::string& path) {
     }
 }
 
-FileSystem::FileSystem() : TableObject(kTable) {}
+FileSystem::FileSystem(Host* host) : TableObject(kTable), host_(host) {}
 
 void FileSystem::call(int id, Invoke /*kind*/, Value* args, int argc, Value& result) {
     switch (static_cast<Id>(id)) {
@@ -337,7 +337,12 @@ void FileSystem::call(int id, Invoke /*kind*/, Value* args, int argc, Value& res
             return;
         }
         case GetStandardStream: {
-            // As under wscript.exe: a script engine here has no console of its own.
+            int which = toLong(args[0]);
+            if (which < 0 || which > 2) raise(errInvalidCall);
+            if (Object* stream = host_ ? host_->standardStream(which) : nullptr) {
+                result = Value::object(stream);
+                return;
+            }
             ScriptError e;
             e.number = -2147024890;
             e.description = u"The handle is invalid.";

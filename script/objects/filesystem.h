@@ -3,6 +3,7 @@
 // raising Windows' error numbers.
 #include <string>
 
+#include "script/context.h"
 #include "script/object.h"
 #include "script/objects/members.h"
 #include "script/objects/textstream.h"
@@ -11,11 +12,12 @@ namespace vbs {
 
 class FileSystem final : public TableObject {
 public:
-    FileSystem();
+    explicit FileSystem(Host* host = nullptr);
     std::u16string_view typeName() const override { return u"FileSystemObject"; }
 
 private:
     void call(int id, Invoke kind, Value* args, int argc, Value& result) override;
+    Host* host_;
 };
 
 // OpenTextFile's rules on an absolute POSIX path: a missing file raises 53 unless created;

@@ -188,6 +188,8 @@ int TerminalHost::msgBox(std::u16string_view prompt, int, std::u16string_view) {
     return 1;  // OK
 }
 
+vbs::Object* TerminalHost::standardStream(int which) { return new Stream(which); }
+
 bool TerminalHost::inputBox(std::u16string_view prompt, std::u16string_view, std::u16string_view defaultText,
                             std::u16string& answer) {
     console::write(console::Out, std::u16string(prompt) + u"\n");

@@ -41,6 +41,7 @@ public:
     int msgBox(std::u16string_view prompt, int buttons, std::u16string_view title) override;
     bool inputBox(std::u16string_view prompt, std::u16string_view title, std::u16string_view defaultText,
                   std::u16string& answer) override;
+    vbs::Object* standardStream(int which) override;
 };
 
 }  // namespace tarvik

@@ -18,8 +18,13 @@ On Error Resume Next
 Set d = fso.GetDrive("Q:")
 WScript.Echo "missing drive: " & Err.Number & " " & Err.Description
 Err.Clear
-Set x = fso.GetStandardStream(1)
-WScript.Echo "standard stream: " & Err.Number
+Set x = fso.GetStandardStream(3)
+WScript.Echo "standard stream 3: " & Err.Number
+Err.Clear
+fso.GetStandardStream(1).WriteLine "standard output"
+Set x = fso.GetStandardStream(0)
+x.Write "x"
+WScript.Echo "write to standard input: " & Err.Number
 Err.Clear
 On Error GoTo 0
 
