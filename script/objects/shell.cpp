@@ -138,8 +138,7 @@ private:
     void call(int, Invoke, Value* args, int, Value& result) override {
         String name = toString(args[0]);
         static constexpr std::pair<std::u16string_view, const char*> kFolders[] = {
-            {u"Desktop", "Desktop"}, {u"MyDocuments", "Documents"}, {u"Templates", "Templates"},
-            {u"AllUsersDesktop", "Desktop"}, {u"Favorites", ".local/share/favorites"},
+            {u"Desktop", "Desktop"}, {u"MyDocuments", "Documents"}, {u"Templates", "Templates"}, {u"AppData", ".config"},
         };
         for (auto [wanted, sub] : kFolders)
             if (equalsIgnoreCase(wanted, name.view())) {
