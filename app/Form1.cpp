@@ -11,7 +11,10 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
 
+#include "app/FailureList.h"
 #include "app/TarvikIcon.h"
 #include "settings/SettingsProblem.h"
 #include "settings/modGlobals.h"
@@ -21,6 +24,21 @@
 namespace {
 
 QString qt(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+// The wait cursor while brains are asked: a long call blocks the window.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+std::string joined(const std::vector<std::string>& messages) {
+    std::string text;
+    for (const auto& message : messages) text += (text.empty() ? "" : "\r\n\r\n") + message;
+    return text;
+}
 
 // Positions are kept in twips as designed: 15 twips make a pixel at 96 dots per inch.
 class Twips {
@@ -100,12 +118,23 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
 
     mnuEdit = menuBar()->addAction("&Edit INI File");
 
+    statusText = new QLabel(this);
+    failuresButton = new QPushButton("Failures...", this);
+    failuresButton->setFlat(true);
+    failuresButton->hide();
+    statusBar()->addWidget(statusText, 1);
+    statusBar()->addPermanentWidget(failuresButton);
+    statusTick_ = new QTimer(this);
+    statusTick_->setInterval(500);
+    connect(statusTick_, &QTimer::timeout, this, &Form1::showStatus);
+    connect(failuresButton, &QPushButton::clicked, this, &Form1::showFailures);
+
     connect(Command3, &QPushButton::clicked, this, [this] { askBrain(1); });
     connect(Command2, &QPushButton::clicked, this, [this] { askBrain(2); });
     connect(cmdVorli, &QPushButton::clicked, this, [this] { askBrain(3); });
     connect(cmdAll, &QPushButton::clicked, this, [this] {
         command([this] {
-            std::string failures = RunAllBrains();
+            std::string failures = joined(reportedFailures(runAllBrains()));
             if (!failures.empty()) tarvik::ShowMessageBox(failures);
         });
     });
@@ -144,7 +173,27 @@ bool Form1::Load(const std::string& iniPath) {
     }
 }
 
-void Form1::LoadScripts() { engines_.LoadScripts(); }
+void Form1::LoadScripts() {
+    engines_.TakeSettings();
+    std::vector<std::string> failures;
+    QPushButton* buttons[] = {Command3, Command2, cmdVorli};
+    for (int brain = 1; brain <= 3; ++brain) {
+        try {
+            engines_.LoadScript(brain);
+        } catch (const tarvik::BrainFailure& failure) {
+            unavailable_[brain - 1] = failure.Message();
+            failures.push_back(failure.Message());
+            QPushButton* button = buttons[brain - 1];
+            button->setEnabled(false);
+            button->setToolTip(qt(failure.Message()));
+        }
+    }
+    if (!failures.empty()) {
+        tarvik::ShowMessageBox(joined(failures) + "\r\n\r\n" +
+                               (failures.size() == 1 ? "This brain is" : "These brains are") +
+                               " unavailable until the script is fixed and Tarvik restarted; the others work.");
+    }
+}
 
 template <class Command>
 void Form1::command(Command&& run) {
@@ -157,11 +206,51 @@ void Form1::command(Command&& run) {
 
 void Form1::askBrain(int brain) {
     command([&] {
+        BusyCursor busy;
         if (auto failure = tarvik::SingleBrainQuery(engines_, *this, brain)) tarvik::ShowMessageBox(failure->Message());
     });
 }
 
-std::string Form1::RunAllBrains() { return tarvik::AllBrainsRun(engines_, *this).FailureText(); }
+tarvik::AllBrainsResult Form1::runAllBrains() {
+    BusyCursor busy;
+    return tarvik::AllBrainsRun(engines_, *this);
+}
+
+std::vector<std::string> Form1::reportedFailures(const tarvik::AllBrainsResult& result) const {
+    std::vector<std::string> messages;
+    for (const auto& failure : result.failures) {
+        if (failure && unavailable_[failure->Brain - 1].empty()) messages.push_back(failure->Message());
+    }
+    return messages;
+}
+
+void Form1::RunAllBrains() {
+    tarvik::AllBrainsResult result = runAllBrains();
+    if (!result.completed) return;
+    progress_.LineDone(vbs::utf16ToUtf8(ReadText1()), reportedFailures(result));
+    showStatus();
+}
+
+void Form1::BatchStarted(int usableLines) {
+    progress_.Start(usableLines);
+    batchClock_.start();
+    statusTick_->start();
+    showStatus();
+}
+
+void Form1::BatchFinished(bool stopped) {
+    progress_.Finish(stopped);
+    statusTick_->stop();
+    showStatus();
+}
+
+void Form1::showStatus() {
+    statusText->setText(qt(progress_.Status(batchClock_.elapsed() / 1000.0)));
+    failuresButton->setVisible(!progress_.Failures().empty());
+    failuresButton->setText(QString("Failures (%1)...").arg(progress_.Failures().size()));
+}
+
+void Form1::showFailures() { ShowFailureList(this, progress_.Failures()); }
 
 void Form1::toggleTextFile() {
     stopRequested_ = false;
@@ -205,7 +294,10 @@ void Form1::editIniFile() {
 
 std::u16string Form1::ReadText1() const { return Text1->text().toStdU16String(); }
 
-void Form1::SetText1(const std::string& sentence) { Text1->setText(qt(sentence)); }
+void Form1::SetText1(const std::string& sentence) {
+    Text1->setText(qt(sentence));
+    if (progress_.Running()) showStatus();
+}
 
 void Form1::SetText2(const std::string& text) {
     // The box shows lines; the CR LF line ends stay in what is logged.

@@ -1,8 +1,11 @@
 #pragma once
 // The program's only window: the output and input boxes, a button per brain, "All Responses",
 // "Read Text", the name and time labels, and the "Edit INI File" menu item.
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <array>
 
+#include "app/BatchProgress.h"
 #include "app/DialogHost.h"
 #include "bench/BrainEngines.h"
 #include "bench/Queries.h"
@@ -13,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 class Form1 : public QMainWindow, public tarvik::QueryWindow, public tarvik::BatchWindow {
     Q_OBJECT
@@ -26,6 +30,8 @@ public:
     // from Tarvik.ini beside the program unless another file is named.
     bool Load(const std::string& iniPath = "");
 
+    // Loads the three brains; a brain whose script does not compile is left unavailable (its button
+    // disabled, the error in its tooltip) and named in one message, and the others work.
     void LoadScripts();
     void DoTextFile();
 
@@ -43,6 +49,12 @@ public:
     QLabel* Label5;
     QLabel* Label6;
     QAction* mnuEdit;
+    QLabel* statusText;           // the batch's progress and summary
+    QPushButton* failuresButton;  // opens the list of the batch's brain failures
+
+    // The compile error of brain n's script, "" when the brain is available.
+    const std::string& Unavailable(int brain) const { return unavailable_[brain - 1]; }
+    const tarvik::BatchProgress& Progress() const { return progress_; }
 
     tarvik::BrainEngines& engines() { return engines_; }
 
@@ -54,15 +66,22 @@ public:
     void SetStopRequested(bool stop) override { stopRequested_ = stop; }
     std::string DecimalSeparator() const override;
     void SetText1(const std::string& sentence) override;
-    std::string RunAllBrains() override;
+    void RunAllBrains() override;
     void ProcessPendingEvents() override;
     void BatchEnded() override;
+    void BatchStarted(int usableLines) override;
+    void BatchFinished(bool stopped) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void askBrain(int brain);
+    tarvik::AllBrainsResult runAllBrains();
+    // The failures of available brains (an unavailable brain's error was shown at start-up).
+    std::vector<std::string> reportedFailures(const tarvik::AllBrainsResult& result) const;
+    void showStatus();
+    void showFailures();
     void toggleTextFile();
     void editIniFile();
     // Runs one command; a failure shows the standard failure message and abandons the command.
@@ -74,4 +93,8 @@ private:
     bool stopRequested_ = false;
     int batchDepth_ = 0;  // a click between two lines may start a nested batch
     bool closing_ = false;
+    std::array<std::string, 3> unavailable_;
+    tarvik::BatchProgress progress_;
+    QElapsedTimer batchClock_;
+    QTimer* statusTick_;  // the elapsed time moves on between lines
 };

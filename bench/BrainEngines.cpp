@@ -68,11 +68,13 @@ void BrainEngines::LoadScript(int brain) {
         SC(brain).addCode(vbs::utf8ToUtf16(source));
         getResponse_[brain - 1] = SC(brain).find(u"GetResponse");
     } catch (vbs::ScriptError& e) {
+        loadError_[brain - 1] = e;
         throw BrainFailure(brain, std::move(e));
     }
 }
 
 vbs::Value BrainEngines::QueryCall(int brain, std::u16string_view sentence) {
+    if (loadError_[brain - 1]) throw BrainFailure(brain, *loadError_[brain - 1]);
     // Copies of the held values: the engine writes through these, and writeBack compares.
     vbs::Value args[15] = {vbs::Value(sentence), userName_, computerName_, learningLevel_,
                            workingDir_[brain - 1], zero_, zero_, zero_, zero_, zero_, zero_, zero_, zero_,

@@ -4,6 +4,7 @@
 #include <array>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,7 @@ public:
     // empty source. A script that does not compile raises BrainFailure.
     void LoadScripts();
     // Loads one brain (the settings must have been taken: LoadScripts does, a tool may load a subset).
+    // A brain whose script did not compile answers every query with that compile error.
     void LoadScript(int brain);
     // The by-reference settings as the engines will see them, and the time-out, from modGlobals.
     void TakeSettings();
@@ -55,6 +57,7 @@ private:
     std::array<std::unique_ptr<vbs::Engine>, 3> engines_;
     // GetResponse looked up once per brain, so a query does no name look-up.
     std::array<vbs::Engine::Procedure, 3> getResponse_;
+    std::array<std::optional<vbs::ScriptError>, 3> loadError_;
     // The four by-reference settings as the engines see them, kept in step with modGlobals.
     vbs::Value userName_, computerName_, learningLevel_;
     std::array<vbs::Value, 3> workingDir_;

@@ -25,29 +25,22 @@ private:
     std::int16_t number_;
 };
 
-struct Tally {
-    int sent = 0, failed = 0;
-    std::string firstFailure;
-};
-
-std::string finishedMessage(const Tally& tally) {
-    std::string message = "Read Text is Finished!";
-    if (tally.failed == 0) return message;
-    return message + "\n\nA brain failed on " + std::to_string(tally.failed) + " of " + std::to_string(tally.sent) +
-           " sentences; the first failure:\n\n" + tally.firstFailure;
+int countUsableLines(const std::string& path) {
+    OpenInput input(modFile::OpenFile(path, "I"));
+    int lines = 0;
+    while (input.number() > 0 && !AtEndOfFile(input.number())) lines += IsUsableLine(LineInput(input.number()));
+    return lines;
 }
 
 // Returns true when the input ran out (rather than a stop).
-bool runLines(BatchWindow& window, std::int16_t input, Tally& tally) {
+bool runLines(BatchWindow& window, std::int16_t input) {
     // An empty file has nothing to read: reading it would fail.
     if (AtEndOfFile(input)) return true;
     while (!window.StopRequested()) {
         std::string line = LineInput(input);
         if (IsUsableLine(line)) {
             window.SetText1(line);
-            std::string failures = window.RunAllBrains();
-            ++tally.sent;
-            if (!failures.empty() && tally.failed++ == 0) tally.firstFailure = failures;
+            window.RunAllBrains();
             window.ProcessPendingEvents();
         }
         if (window.StopRequested()) break;
@@ -72,7 +65,6 @@ void DoTextFile(BatchWindow& window) {
         return refuse("the input file " + inputPath + " " + problem);
     }
     bool exhausted;
-    Tally tally;
     try {
         OpenInput input(modFile::OpenFile(inputPath, "I"));
         if (input.number() == 0) {  // OpenFile has shown why
@@ -81,12 +73,14 @@ void DoTextFile(BatchWindow& window) {
         }
         if (std::string problem = RecordsProblem(); !problem.empty()) return refuse(problem);
         StartRecords();
-        exhausted = runLines(window, input.number(), tally);
+        window.BatchStarted(countUsableLines(inputPath));
+        exhausted = runLines(window, input.number());
     } catch (...) {
         window.BatchEnded();
         throw;
     }
-    ShowMessageBox(finishedMessage(tally));
+    window.BatchFinished(!exhausted);
+    ShowMessageBox("Read Text is Finished!");
     window.SetStopRequested(false);
     if (exhausted) window.BatchEnded();
 }

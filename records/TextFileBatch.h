@@ -12,22 +12,25 @@ public:
     virtual bool StopRequested() const = 0;
     virtual void SetStopRequested(bool stop) = 0;
     virtual void SetText1(const std::string& sentence) = 0;
-    // Exactly what a click on "All Responses" does, but returns the failures of brains in it ("" when
-    // every brain answered) instead of showing them: the batch sums them up at its end.
-    virtual std::string RunAllBrains() = 0;
+    // Exactly what a click on "All Responses" does, but keeps a brain's failure for the batch's
+    // report instead of showing a dialog per line.
+    virtual void RunAllBrains() = 0;
     // Lets the window handle the clicks that arrived meanwhile (this is how Stop gets through).
     virtual void ProcessPendingEvents() = 0;
     // The batch is over: its button reads "Read Text" again.
     virtual void BatchEnded() = 0;
+    // The input is open and holds this many usable lines: the window can show its progress.
+    virtual void BatchStarted(int usableLines) = 0;
+    // The last line is done or a stop ended the batch; called before the finishing message.
+    virtual void BatchFinished(bool stopped) = 0;
 };
 
 // Lines that are empty or a single blank are skipped; anything else is sent as it is.
 bool IsUsableLine(const std::string& line);
 
 // Runs the batch. The table is emptied for its header only once the input is open, so a batch that
-// cannot start costs nothing. A brain's failure costs only its answer; the finishing message counts
-// such sentences and shows the first failure. Any other failure passes on, after the input is closed
-// and the button restored.
+// cannot start costs nothing. A brain's failure costs only its answer (the window reports it). Any
+// other failure passes on, after the input is closed and the button restored.
 void DoTextFile(BatchWindow& window);
 
 }  // namespace tarvik

@@ -99,11 +99,22 @@ TEST_F(Form1Test, AStartUpFailureShowsTheStandardMessage) {
                                                      " is out of range: it must be from -32768 to 32767."});
 }
 
-TEST_F(Form1Test, ABrainThatDoesNotCompileStopsTheStartNamingIt) {
+TEST_F(Form1Test, ABrainThatDoesNotCompileIsUnavailableAndTheOthersWork) {
     folder.write("three.vbs", "Function GetResponse(\n");
-    EXPECT_FALSE(start());
-    ASSERT_EQ(messages->shown.size(), 1u);
+    ASSERT_TRUE(start());
+    ASSERT_EQ(messages->shown.size(), 1u);  // named once, at start-up
     EXPECT_NE(messages->shown[0].text.find("Brain 3 (Three, " + folder.path("three.vbs") + "), line 1"), std::string::npos);
+    EXPECT_FALSE(form->cmdVorli->isEnabled());
+    EXPECT_EQ(form->cmdVorli->toolTip().toStdString(), form->Unavailable(3));
+    EXPECT_NE(form->Unavailable(3).find("compile error"), std::string::npos);
+    EXPECT_TRUE(form->Command3->isEnabled());
+    form->Text1->setText("hi");
+    form->cmdAll->click();
+    EXPECT_EQ(messages->shown.size(), 1u);  // no dialog per click for what start-up said
+    QString shown = form->Text2->toPlainText();
+    EXPECT_TRUE(shown.startsWith("One: one:hi\nTwo: two:/w+\nThree: [error ")) << shown.toStdString();
+    EXPECT_EQ(form->Label6->text(), "");
+    EXPECT_FALSE(form->Label4->text().isEmpty());
 }
 
 TEST_F(Form1Test, ASingleQueryShowsOneReplyLineAndOneTime) {
@@ -165,21 +176,27 @@ TEST_F(Form1Test, StopDuringABatchEndsItAfterTheCurrentLine) {
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"Read Text is Finished!"});
     EXPECT_EQ(form->cmdTextFile->text(), "Read Text");
     EXPECT_FALSE(form->StopRequested());
+    EXPECT_TRUE(form->statusText->text().startsWith("Stopped after 1 of 3 lines")) << form->statusText->text().toStdString();
+    EXPECT_TRUE(form->failuresButton->isHidden());
     std::string table = folder.read("results.csv");
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 2);  // header and one row
 }
 
-TEST_F(Form1Test, ABrainFailureInABatchCostsOnlyThatAnswer) {
-    brain("two.vbs", "If Sentence = \"two\" Then Err.Raise 13\nGetResponse = \"ok <STOP>\"\n");
-    folder.write("input.txt", "one\ntwo\nthree\n");
+TEST_F(Form1Test, ABrainFailureInABatchCostsOnlyThatAnswerAndIsListed) {
+    brain("two.vbs", "If Sentence <> \"one\" Then Err.Raise 13\nGetResponse = \"ok <STOP>\"\n");
+    folder.write("input.txt", "one\n\ntwo\nthree\n");
     ASSERT_TRUE(start());
     form->cmdTextFile->click();
-    ASSERT_EQ(messages->shown.size(), 1u);  // at the end, not one per failure
-    const std::string& shown = messages->shown[0].text;
-    EXPECT_EQ(shown.find("Read Text is Finished!\n\nA brain failed on 1 of 3 sentences"), 0u) << shown;
-    EXPECT_NE(shown.find("Brain 2 (Two"), std::string::npos);
-    EXPECT_NE(shown.find("line 2"), std::string::npos);
-    EXPECT_NE(shown.find("Type mismatch"), std::string::npos);
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"Read Text is Finished!"});  // no dialog per line
+    EXPECT_EQ(form->Progress().Total(), 3);
+    EXPECT_EQ(form->Progress().Done(), 3);
+    ASSERT_EQ(form->Progress().Failures().size(), 2u);
+    const std::string& first = form->Progress().Failures()[0];
+    EXPECT_EQ(first.find("Line 2 (\"two\"): Brain 2 (Two"), 0u) << first;
+    EXPECT_NE(first.find("Type mismatch"), std::string::npos);
+    EXPECT_TRUE(form->statusText->text().startsWith("Read 3 lines")) << form->statusText->text().toStdString();
+    EXPECT_TRUE(form->statusText->text().endsWith("2 failures"));
+    EXPECT_FALSE(form->failuresButton->isHidden());
     EXPECT_EQ(form->cmdTextFile->text(), "Read Text");
     EXPECT_EQ(tarvik::FreeFile(), 1);  // the input was closed
     std::string table = folder.read("results.csv");

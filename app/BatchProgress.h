@@ -1,0 +1,31 @@
+#pragma once
+// What the status bar tells of a text-file batch: how far it is, how long it has run, which brains
+// failed on which lines.
+#include <string>
+#include <vector>
+
+namespace tarvik {
+
+class BatchProgress {
+public:
+    void Start(int usableLines);
+    // One sentence answered; the failures' messages of the brains that failed on it.
+    void LineDone(const std::string& sentence, const std::vector<std::string>& failures);
+    void Finish(bool stopped) { finished_ = true, stopped_ = stopped && done_ < total_; }
+
+    bool Running() const { return started_ && !finished_; }
+    int Done() const { return done_; }
+    int Total() const { return total_; }
+    // Every failure so far, one entry each, naming the line and sentence.
+    const std::vector<std::string>& Failures() const { return failures_; }
+    // "Line 3 of 10 - 0:04 - 1 failure" while running; "Read 10 lines - ...", or "Stopped after 3 of
+    // 10 lines - ..." at the end.
+    std::string Status(double elapsedSeconds) const;
+
+private:
+    bool started_ = false, finished_ = false, stopped_ = false;
+    int total_ = 0, done_ = 0;
+    std::vector<std::string> failures_;
+};
+
+}  // namespace tarvik
