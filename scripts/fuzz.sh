@@ -32,14 +32,15 @@ for target in "${targets[@]}"; do
   # One worker, niced; the parent keeps going past failures (saved under crashes/) so a long run
   # collects them all. Scripts time out after 200 ms themselves: 5 s means a hang.
   nice -n 10 "build-fuzz/bin/fuzz_$target" "$corpus" -dict=tests/fuzz/vbscript.dict \
-    -max_total_time="$seconds" -max_len=4096 -timeout=5 -rss_limit_mb=2048 -fork=1 \
+    -max_total_time="$seconds" -max_len=4096 -timeout=5 -rss_limit_mb=2048 -print_funcs=0 -fork=1 \
     -ignore_crashes=1 -ignore_ooms=1 -ignore_timeouts=1 -artifact_prefix="build-fuzz/crashes/$target-" \
     > "$log" 2>&1 || true
   stats=$(grep -E '^#[0-9]+: cov: ' "$log" | tail -1 || true)
   runs=$(echo "$stats" | sed -nE 's/^#([0-9]+):.*/\1/p')
   cov=$(echo "$stats" | sed -nE 's/.* cov: ([0-9]+) ft: ([0-9]+).*/cov \1 ft \2/p')
   found=$(echo "$stats" | sed -nE 's/.*(oom\/timeout\/crash: [0-9\/]+).*/\1/p')
-  line="$(date -u +%FT%TZ) $target ${seconds}s ${runs:-0} runs ${cov:-no coverage} ${found}"
+  spent=$(echo "$stats" | sed -nE 's/.* time: ([0-9]+)s.*/\1/p')
+  line="$(date -u +%FT%TZ) $target ${spent:-0}s ${runs:-0} runs ${cov:-no coverage} ${found}"
   echo "$line" | tee -a build-fuzz/record.txt
 done
 ls build-fuzz/crashes | head -20
