@@ -34,15 +34,17 @@ private:
 
 }  // namespace
 
-// Random scripts must not reach the machine's files: the link routes CreateObject through here
-// (-Wl,--wrap) and a FileSystemObject is refused as an unknown class would be.
+// Random scripts must not reach the machine (files, processes, the environment): the link routes
+// CreateObject through here (-Wl,--wrap) and only objects that keep to memory are made.
 vbs::Value realCreateObject(std::u16string_view progId, vbs::Host* host) asm(
     "__real__ZN3vbs12createObjectESt17basic_string_viewIDsSt11char_traitsIDsEEPNS_4HostE");
 vbs::Value guardedCreateObject(std::u16string_view progId, vbs::Host* host) asm(
     "__wrap__ZN3vbs12createObjectESt17basic_string_viewIDsSt11char_traitsIDsEEPNS_4HostE");
 vbs::Value guardedCreateObject(std::u16string_view progId, vbs::Host* host) {
-    if (vbs::equalsIgnoreCase(progId, u"Scripting.FileSystemObject")) vbs::raise(vbs::errCantCreateObject);
-    return realCreateObject(progId, host);
+    for (std::u16string_view safe : {u"Scripting.Dictionary", u"VBScript.RegExp", u"System.Collections.ArrayList",
+                                     u"Scriptlet.TypeLib"})
+        if (vbs::equalsIgnoreCase(progId, safe)) return realCreateObject(progId, host);
+    vbs::raise(vbs::errCantCreateObject);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
