@@ -202,7 +202,8 @@ bool parseDate(std::u16string_view s, double& out) {
                 while (i < s.size() && s[i] == ':' && timeCount < 3) {
                     ++i;
                     int part = 0, partDigits = 0;
-                    for (; i < s.size() && isDigit(s[i]); ++i, ++partDigits) part = part * 10 + (s[i] - '0');
+                    for (; i < s.size() && isDigit(s[i]); ++i, ++partDigits)
+                        if (partDigits < 2) part = part * 10 + (s[i] - '0');
                     if (partDigits == 0 || partDigits > 2) return false;
                     time[timeCount++] = part;
                 }
