@@ -219,6 +219,10 @@ TEST_F(Form1Test, AnObjectForAReplyIsTheBrainsFailureAndTheWindowGoesOn) {
     EXPECT_EQ(form->Label6->text(), "");
     std::string table = folder.read("results.csv");
     EXPECT_EQ(table.substr(table.size() - 3), ",\r\n");  // brain 3's cell is empty
+    form->cmdVorli->click();  // asked alone: the same line, and its details again
+    EXPECT_EQ(form->Text2->toPlainText().toStdString(),
+              "Three: [error 450: Wrong number of arguments or invalid property assignment]");
+    EXPECT_EQ(messages->shown.size(), 2u);
     form->Command3->click();
     EXPECT_EQ(form->Text2->toPlainText(), "One: one:hi");
 }
