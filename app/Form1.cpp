@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -278,17 +279,22 @@ void Form1::DoTextFile() {
 void Form1::editIniFile() {
     QString path = qt(modGlobals::IniPath);
     QStringList command;
+    QString source;
     for (const char* variable : {"VISUAL", "EDITOR"}) {
-        QString editor = qEnvironmentVariable(variable);
-        if (!editor.isEmpty()) {
-            command = QProcess::splitCommand(editor);
+        command = QProcess::splitCommand(qEnvironmentVariable(variable));
+        if (!command.isEmpty()) {
+            source = QString(variable);
             break;
         }
     }
-    if (command.isEmpty()) command = {"xdg-open"};
+    if (command.isEmpty() && !QStandardPaths::findExecutable("xdg-open").isEmpty()) command = {"xdg-open"};
+    const std::string advice = "Set VISUAL (or EDITOR) to a text editor, for example VISUAL=gedit, and start Tarvik "
+                               "again, or open the settings file yourself:\r\n\r\n" + modGlobals::IniPath;
+    if (command.isEmpty()) return tarvik::ShowMessageBox("No text editor was found to edit the settings. " + advice);
     QString program = command.takeFirst();
     if (!QProcess::startDetached(program, command << path)) {
-        throw tarvik::Failure(tarvik::FileNotFound, "File not found: " + program.toStdString());
+        std::string named = source.isEmpty() ? "" : " (named by " + source.toStdString() + ")";
+        tarvik::ShowMessageBox("The editor " + program.toStdString() + named + " could not be started. " + advice);
     }
 }
 

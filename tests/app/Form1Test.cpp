@@ -1,5 +1,7 @@
 #include "app/Form1.h"
 
+#include "app/CommandLine.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -290,15 +292,33 @@ TEST(DialogHost, MapsMsgBoxButtonGroupsAndAnswers) {
     EXPECT_EQ(DialogHost::AnswerFor(B::No), 7);
 }
 
-TEST_F(Form1Test, EditIniFileStartsTheEditorWithoutWaiting) {
+TEST_F(Form1Test, EditIniFileStartsTheEditorOrSaysWhichVariableToSet) {
     ASSERT_TRUE(start());
     qputenv("VISUAL", "true");
     form->mnuEdit->trigger();
     EXPECT_TRUE(messages->shown.empty());
     qputenv("VISUAL", "/no/such/editor");
     form->mnuEdit->trigger();
-    EXPECT_EQ(messages->shown.size(), 1u);
+    ASSERT_EQ(messages->shown.size(), 1u);
+    const std::string& text = messages->shown[0].text;
+    EXPECT_NE(text.find("/no/such/editor (named by VISUAL) could not be started"), std::string::npos) << text;
+    EXPECT_NE(text.find(folder.path("Tarvik.ini")), std::string::npos);
     qunsetenv("VISUAL");
+}
+
+TEST(WindowOptions, TakeTheSettingsPathAndLeaveTheRestToQt) {
+    const char* line[] = {"tarvik", "--ini", "a.ini", "-platform", "offscreen"};
+    tarvik::WindowOptions options = tarvik::ParseWindowOptions(5, line);
+    EXPECT_EQ(options.ini, "a.ini");
+    EXPECT_EQ(options.forQt, (std::vector<std::string>{"tarvik", "-platform", "offscreen"}));
+    const char* joined[] = {"tarvik", "--ini=b.ini", "--help"};
+    options = tarvik::ParseWindowOptions(3, joined);
+    EXPECT_EQ(options.ini, "b.ini");
+    EXPECT_TRUE(options.help);
+    const char* missing[] = {"tarvik", "--ini"};
+    EXPECT_EQ(tarvik::ParseWindowOptions(2, missing).error, "--ini needs a settings file path");
+    const char* unknown[] = {"tarvik", "--inii", "x"};
+    EXPECT_EQ(tarvik::ParseWindowOptions(3, unknown).error, "unknown option --inii");
 }
 
 }  // namespace
