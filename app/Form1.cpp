@@ -13,8 +13,11 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 
+#include "app/DesignLayout.h"
 #include "app/FailureList.h"
 #include "app/TarvikIcon.h"
 #include "settings/SettingsProblem.h"
@@ -41,18 +44,18 @@ std::string joined(const std::vector<std::string>& messages) {
     return text;
 }
 
-// Positions are kept in twips as designed: 15 twips make a pixel at 96 dots per inch.
-class Twips {
-public:
-    explicit Twips(const QWidget* window) : scale_(window->logicalDpiX() / 96.0 / 15.0) {}
-    int operator()(int twips) const { return qRound(twips * scale_); }
-    void place(QWidget* widget, int left, int top, int width, int height) const {
-        widget->setGeometry((*this)(left), (*this)(top), (*this)(width), (*this)(height));
-    }
+constexpr const char* kFullText = "fullText";
+const QString kWidestTime = "99999.9999";
 
-private:
-    double scale_;
-};
+// The room a label or button has for its text.
+QRect TextRoom(const QWidget* widget) {
+    if (auto* button = qobject_cast<const QPushButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    }
+    return static_cast<const QLabel*>(widget)->contentsRect();
+}
 
 std::string failureText(const std::exception_ptr& failure) {
     try {
@@ -79,8 +82,6 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(TarvikIcon());
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    Twips twips(this);
-    client->setFixedSize(twips(7320), twips(3240));
 
     Text2 = new QPlainTextEdit(client);
     Text1 = new QLineEdit(client);
@@ -97,19 +98,26 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     Label5 = new QLabel("Label5", client);
     Label6 = new QLabel("Label6", client);
 
-    twips.place(Text2, 120, 0, 5475, 1995);
-    twips.place(Text1, 120, 2220, 4635, 855);
-    twips.place(Command3, 5700, 60, 1455, 255);
-    twips.place(Command2, 5700, 420, 1455, 255);
-    twips.place(cmdVorli, 5700, 780, 1455, 315);
-    twips.place(cmdAll, 5700, 1200, 1455, 315);
-    twips.place(cmdTextFile, 5700, 1620, 1455, 315);
-    twips.place(Label1, 4920, 2160, 1275, 195);
-    twips.place(Label2, 4920, 2520, 1275, 195);
-    twips.place(Label3, 4920, 2880, 1275, 195);
-    twips.place(Label4, 6360, 2160, 795, 195);
-    twips.place(Label5, 6360, 2520, 795, 195);
-    twips.place(Label6, 6360, 2880, 795, 195);
+    using L = DesignLayout;
+    layout_ = std::make_unique<DesignLayout>(client, 7320, 3240);
+    layout_->Add(Text2, 120, 0, 5475, 1995, L::GrowBoth);
+    layout_->Add(Text1, 120, 2220, 4635, 855, L::BottomGrow);
+    layout_->Add(Command3, 5700, 60, 1455, 255, L::Right);
+    layout_->Add(Command2, 5700, 420, 1455, 255, L::Right);
+    layout_->Add(cmdVorli, 5700, 780, 1455, 315, L::Right);
+    layout_->Add(cmdAll, 5700, 1200, 1455, 315, L::Right);
+    layout_->Add(cmdTextFile, 5700, 1620, 1455, 315, L::Right);
+    layout_->Add(Label1, 4920, 2160, 1275, 195, L::BottomRight);
+    layout_->Add(Label2, 4920, 2520, 1275, 195, L::BottomRight);
+    layout_->Add(Label3, 4920, 2880, 1275, 195, L::BottomRight);
+    layout_->Add(Label4, 6360, 2160, 795, 195, L::BottomRightTime);
+    layout_->Add(Label5, 6360, 2520, 795, 195, L::BottomRightTime);
+    layout_->Add(Label6, 6360, 2880, 795, 195, L::BottomRightTime);
+    for (QLabel* time : {Label4, Label5, Label6}) time->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    layout_->FitTimeColumn(Label4->fontMetrics().horizontalAdvance(kWidestTime) + 2);
+    client->setMinimumSize(layout_->MinimumSize());
+    client->installEventFilter(this);
+    layout_->Apply();
 
     // Tab order as designed: brain 2's button first, then the input box, brain 1, brain 3, all,
     // read text, and the output box.
@@ -158,13 +166,13 @@ bool Form1::Load(const std::string& iniPath) {
             modGlobals::IniPath = iniPath;
             modGlobals::ReadSettings(iniPath);
         }
-        Command3->setText(qt(modGlobals::Brain1Name));
-        Command2->setText(qt(modGlobals::Brain2Name));
-        cmdVorli->setText(qt(modGlobals::Brain3Name));
+        setName(Command3, qt(modGlobals::Brain1Name));
+        setName(Command2, qt(modGlobals::Brain2Name));
+        setName(cmdVorli, qt(modGlobals::Brain3Name));
         LoadScripts();
-        Label1->setText(qt(modGlobals::Brain1Name + ":"));
-        Label2->setText(qt(modGlobals::Brain2Name + ":"));
-        Label3->setText(qt(modGlobals::Brain3Name + ":"));
+        setName(Label1, qt(modGlobals::Brain1Name + ":"));
+        setName(Label2, qt(modGlobals::Brain2Name + ":"));
+        setName(Label3, qt(modGlobals::Brain3Name + ":"));
         Text1->setText("Type something here!");
         Text2->setPlainText("");
         return true;
@@ -184,9 +192,8 @@ void Form1::LoadScripts() {
         } catch (const tarvik::BrainFailure& failure) {
             unavailable_[brain - 1] = failure.Message();
             failures.push_back(failure.Message());
-            QPushButton* button = buttons[brain - 1];
-            button->setEnabled(false);
-            button->setToolTip(qt(failure.Message()));
+            buttons[brain - 1]->setEnabled(false);
+            elide(buttons[brain - 1]);
         }
     }
     if (!failures.empty()) {
@@ -324,6 +331,64 @@ std::string Form1::DecimalSeparator() const { return QLocale().decimalPoint().to
 void Form1::ProcessPendingEvents() { QCoreApplication::processEvents(); }
 
 void Form1::BatchEnded() { cmdTextFile->setText("Read Text"); }
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        layout_->Apply();
+        for (QWidget* named : {static_cast<QWidget*>(Command3), static_cast<QWidget*>(Command2),
+                               static_cast<QWidget*>(cmdVorli), static_cast<QWidget*>(Label1),
+                               static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3)}) {
+            elide(named);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::setName(QWidget* widget, const QString& name) {
+    widget->setProperty(kFullText, name);
+    elide(widget);
+}
+
+void Form1::elide(QWidget* widget) {
+    QString full = widget->property(kFullText).toString();
+    QString shown = widget->fontMetrics().elidedText(full, Qt::ElideMiddle, TextRoom(widget).width());
+    QString tip = shown == full ? QString() : full;
+    for (int brain = 1; brain <= 3; ++brain) {
+        QWidget* slot[] = {Command3, Command2, cmdVorli};
+        if (widget == slot[brain - 1] && !unavailable_[brain - 1].empty()) {
+            tip += (tip.isEmpty() ? "" : "\n\n") + qt("Unavailable: " + unavailable_[brain - 1]);
+        }
+    }
+    widget->setToolTip(tip);
+    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(shown);
+    if (auto* button = qobject_cast<QPushButton*>(widget)) button->setText(shown);
+}
+
+std::vector<std::string> Form1::ClippedTexts() const {
+    std::vector<std::string> clipped;
+    auto check = [&](const char* name, const QWidget* widget, const QString& shown) {
+        QRect room = TextRoom(widget);
+        QFontMetrics metrics = widget->fontMetrics();
+        QString full = widget->property(kFullText).isValid() ? widget->property(kFullText).toString() : shown;
+        bool hidden = shown != full && widget->toolTip().indexOf(full) < 0;
+        if (metrics.horizontalAdvance(shown) > room.width() || metrics.height() > room.height() || hidden) {
+            clipped.push_back(std::string(name) + ": \"" + shown.toStdString() + "\" (" + full.toStdString() + ") in " +
+                              std::to_string(room.width()) + "x" + std::to_string(room.height()));
+        }
+    };
+    check("Command3", Command3, Command3->text());
+    check("Command2", Command2, Command2->text());
+    check("cmdVorli", cmdVorli, cmdVorli->text());
+    check("cmdAll", cmdAll, cmdAll->text());
+    check("cmdTextFile", cmdTextFile, "Stop Reading");
+    check("Label1", Label1, Label1->text());
+    check("Label2", Label2, Label2->text());
+    check("Label3", Label3, Label3->text());
+    check("Label4", Label4, kWidestTime);
+    check("Label5", Label5, kWidestTime);
+    check("Label6", Label6, kWidestTime);
+    return clipped;
+}
 
 void Form1::closeEvent(QCloseEvent* event) {
     if (batchDepth_ > 0) {

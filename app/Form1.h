@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 #include "app/BatchProgress.h"
 #include "app/DialogHost.h"
@@ -17,6 +18,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class DesignLayout;
 
 class Form1 : public QMainWindow, public tarvik::QueryWindow, public tarvik::BatchWindow {
     Q_OBJECT
@@ -55,6 +57,9 @@ public:
     // The compile error of brain n's script, "" when the brain is available.
     const std::string& Unavailable(int brain) const { return unavailable_[brain - 1]; }
     const tarvik::BatchProgress& Progress() const { return progress_; }
+    // The labels and buttons whose text does not fit (the time labels tried with the widest time),
+    // or whose elided text has not its full text in the tooltip; empty when nothing is clipped.
+    std::vector<std::string> ClippedTexts() const;
 
     tarvik::BrainEngines& engines() { return engines_; }
 
@@ -74,6 +79,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void askBrain(int brain);
@@ -82,6 +88,9 @@ private:
     std::vector<std::string> reportedFailures(const tarvik::AllBrainsResult& result) const;
     void showStatus();
     void showFailures();
+    // Shows a brain's name in a label or button, elided in the middle when it does not fit.
+    void setName(QWidget* widget, const QString& name);
+    void elide(QWidget* widget);
     void toggleTextFile();
     void editIniFile();
     // Runs one command; a failure shows the standard failure message and abandons the command.
@@ -97,4 +106,5 @@ private:
     tarvik::BatchProgress progress_;
     QElapsedTimer batchClock_;
     QTimer* statusTick_;  // the elapsed time moves on between lines
+    std::unique_ptr<DesignLayout> layout_;
 };

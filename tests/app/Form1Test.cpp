@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <filesystem>
+#include <iostream>
 
 #include "settings/modGlobals.h"
 #include "support/FileTable.h"
@@ -107,7 +108,7 @@ TEST_F(Form1Test, ABrainThatDoesNotCompileIsUnavailableAndTheOthersWork) {
     ASSERT_EQ(messages->shown.size(), 1u);  // named once, at start-up
     EXPECT_NE(messages->shown[0].text.find("Brain 3 (Three, " + folder.path("three.vbs") + "), line 1"), std::string::npos);
     EXPECT_FALSE(form->cmdVorli->isEnabled());
-    EXPECT_EQ(form->cmdVorli->toolTip().toStdString(), form->Unavailable(3));
+    EXPECT_NE(form->cmdVorli->toolTip().toStdString().find(form->Unavailable(3)), std::string::npos);
     EXPECT_NE(form->Unavailable(3).find("compile error"), std::string::npos);
     EXPECT_TRUE(form->Command3->isEnabled());
     form->Text1->setText("hi");
@@ -259,6 +260,39 @@ TEST_F(Form1Test, ClosingDuringABatchKeepsWhatWasWritten) {
     EXPECT_EQ(tarvik::FreeFile(), 1);
     std::string table = folder.read("results.csv");
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 2);
+}
+
+TEST_F(Form1Test, NothingIsClippedAndLongNamesAreElidedWithTheirFullNameInATooltip) {
+    const std::string longName = "A brain with a name far too long for its button and label";
+    folder.write("Tarvik.ini", "[Brains]\r\nBrain1Name=" + longName + "\r\nBrain2Name=Two\r\n");
+    ASSERT_TRUE(start());
+    form->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->ClippedTexts(), std::vector<std::string>{});
+    EXPECT_TRUE(form->Command3->text().contains(QChar(0x2026)));  // elided in the middle
+    EXPECT_EQ(form->Command3->toolTip().toStdString(), longName);
+    EXPECT_EQ(form->Label1->toolTip().toStdString(), longName + ":");
+    EXPECT_EQ(form->Command2->text(), "Two");
+    EXPECT_EQ(form->Command2->toolTip(), "");
+    std::cout << "dpi " << form->logicalDpiX() << ", font " << form->font().family().toStdString() << " "
+              << form->font().pointSizeF() << " pt, line " << form->fontMetrics().height() << " px, client "
+              << form->centralWidget()->width() << "x" << form->centralWidget()->height() << "\n";
+}
+
+TEST_F(Form1Test, ResizingGrowsTheTextBoxesAndKeepsTheButtonsAndTableRight) {
+    ASSERT_TRUE(start());
+    form->show();
+    QCoreApplication::processEvents();
+    QWidget* client = form->centralWidget();
+    QRect text2 = form->Text2->geometry(), text1 = form->Text1->geometry(), all = form->cmdAll->geometry();
+    int timeGap = client->height() - form->Label6->geometry().bottom();
+    form->resize(form->width() + 100, form->height() + 50);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->cmdAll->geometry(), all.translated(100, 0));
+    EXPECT_EQ(client->height() - form->Label6->geometry().bottom(), timeGap);
+    EXPECT_EQ(form->Text2->size(), text2.size() + QSize(100, 50));
+    EXPECT_EQ(form->Text1->geometry(), text1.translated(0, 50).adjusted(0, 0, 100, 0));
+    EXPECT_EQ(form->ClippedTexts(), std::vector<std::string>{});
 }
 
 // Answers the message box a brain opens, once it is up, and notes what it showed.
