@@ -27,8 +27,12 @@ void BatchProgress::Start(int usableLines) {
     total_ = usableLines;
 }
 
-void BatchProgress::LineDone(const std::string& sentence, const std::vector<std::string>& failures) {
+void BatchProgress::LineDone(const std::string& sentence, const std::array<std::optional<double>, 3>& times,
+                             const std::vector<std::string>& failures) {
     ++done_;
+    for (int b = 0; b < 3; ++b) {
+        if (times[b]) times_[b].push_back({done_, *times[b]});
+    }
     for (const auto& failure : failures) {
         failures_.push_back("Line " + std::to_string(done_) + " (\"" + sentence + "\"): " + failure);
     }

@@ -17,6 +17,7 @@
 #include <QStyleOptionButton>
 #include <QTimer>
 
+#include "app/ChartWindow.h"
 #include "app/DesignLayout.h"
 #include "app/FailureList.h"
 #include "app/TarvikIcon.h"
@@ -133,6 +134,11 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     failuresButton->hide();
     statusBar()->addWidget(statusText, 1);
     statusBar()->addPermanentWidget(failuresButton);
+    chartButton = new QPushButton("Chart...", this);
+    chartButton->setFlat(true);
+    chartButton->setToolTip("The times of the last batch, per line and per brain");
+    statusBar()->addPermanentWidget(chartButton);
+    connect(chartButton, &QPushButton::clicked, this, &Form1::showChart);
     statusTick_ = new QTimer(this);
     statusTick_->setInterval(500);
     connect(statusTick_, &QTimer::timeout, this, &Form1::showStatus);
@@ -235,7 +241,11 @@ std::vector<std::string> Form1::reportedFailures(const tarvik::AllBrainsResult& 
 void Form1::RunAllBrains() {
     tarvik::AllBrainsResult result = runAllBrains();
     if (!result.completed) return;
-    progress_.LineDone(vbs::utf16ToUtf8(ReadText1()), reportedFailures(result));
+    std::array<std::optional<double>, 3> times;
+    for (int b = 0; b < 3; ++b) {
+        if (!result.failures[b]) times[b] = result.times[b];
+    }
+    progress_.LineDone(vbs::utf16ToUtf8(ReadText1()), times, reportedFailures(result));
     showStatus();
 }
 
@@ -250,12 +260,32 @@ void Form1::BatchFinished(bool stopped) {
     progress_.Finish(stopped);
     statusTick_->stop();
     showStatus();
+    updateChart();
+}
+
+void Form1::showChart() {
+    if (!chart_) chart_ = new ChartWindow(this);
+    updateChart();
+    chart_->show();
+    chart_->raise();
+    chart_->activateWindow();
+}
+
+void Form1::updateChart() {
+    if (!chart_) return;
+    std::array<QString, 3> names{qt(modGlobals::Brain1Name), qt(modGlobals::Brain2Name), qt(modGlobals::Brain3Name)};
+    chart_->Update(progress_, names);
+    chartDrawn_.start();
 }
 
 void Form1::showStatus() {
     statusText->setText(qt(progress_.Status(batchClock_.elapsed() / 1000.0)));
     failuresButton->setVisible(!progress_.Failures().empty());
     failuresButton->setText(QString("Failures (%1)...").arg(progress_.Failures().size()));
+    // Live, but a redraw at most once a second keeps a long batch fast.
+    if (progress_.Running() && chart_ && chart_->isVisible() && (!chartDrawn_.isValid() || chartDrawn_.elapsed() >= 1000)) {
+        updateChart();
+    }
 }
 
 void Form1::showFailures() { ShowFailureList(this, progress_.Failures()); }

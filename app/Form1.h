@@ -19,6 +19,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class DesignLayout;
+class ChartWindow;
 
 class Form1 : public QMainWindow, public tarvik::QueryWindow, public tarvik::BatchWindow {
     Q_OBJECT
@@ -53,6 +54,8 @@ public:
     QAction* mnuEdit;
     QLabel* statusText;           // the batch's progress and summary
     QPushButton* failuresButton;  // opens the list of the batch's brain failures
+    QPushButton* chartButton;     // opens the chart of the batch's times
+    ChartWindow* Chart() const { return chart_; }
 
     // The compile error of brain n's script, "" when the brain is available.
     const std::string& Unavailable(int brain) const { return unavailable_[brain - 1]; }
@@ -88,6 +91,8 @@ private:
     std::vector<std::string> reportedFailures(const tarvik::AllBrainsResult& result) const;
     void showStatus();
     void showFailures();
+    void showChart();
+    void updateChart();
     // Shows a brain's name in a label or button, elided in the middle when it does not fit.
     void setName(QWidget* widget, const QString& name);
     void elide(QWidget* widget);
@@ -107,4 +112,6 @@ private:
     QElapsedTimer batchClock_;
     QTimer* statusTick_;  // the elapsed time moves on between lines
     std::unique_ptr<DesignLayout> layout_;
+    ChartWindow* chart_ = nullptr;  // made on first use
+    QElapsedTimer chartDrawn_;
 };

@@ -27,6 +27,8 @@ TimeSummary Summarise(std::vector<double> milliseconds) {
     summary.maximum = milliseconds.back();
     summary.median = percentile(milliseconds, 0.5);
     summary.p95 = percentile(milliseconds, 0.95);
+    summary.lowerQuartile = percentile(milliseconds, 0.25);
+    summary.upperQuartile = percentile(milliseconds, 0.75);
     double n = static_cast<double>(milliseconds.size());
     summary.mean = std::accumulate(milliseconds.begin(), milliseconds.end(), 0.0) / n;
     if (milliseconds.size() > 1) {

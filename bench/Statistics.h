@@ -8,6 +8,7 @@ namespace tarvik {
 struct TimeSummary {
     size_t calls = 0;      // timed calls that answered
     double minimum = 0, median = 0, mean = 0, p95 = 0, maximum = 0;
+    double lowerQuartile = 0, upperQuartile = 0;  // the 25th and 75th percentiles
     double deviation = 0;  // sample standard deviation; 0 for fewer than two calls
 };
 

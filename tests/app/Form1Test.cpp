@@ -1,10 +1,14 @@
 #include "app/Form1.h"
 
+#include "app/ChartWindow.h"
 #include "app/CommandLine.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QBoxPlotSeries>
+#include <QBoxSet>
+#include <QLineSeries>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -207,6 +211,25 @@ TEST_F(Form1Test, ABrainFailureInABatchCostsOnlyThatAnswerAndIsListed) {
     EXPECT_NE(table.find(",,"), std::string::npos) << table;  // brain 2's cell on the second line
     EXPECT_NE(folder.read("talk.log").find("Sent: two\r\nOne: one:two\r\nTwo: [error 13: Type mismatch]\r\nThree: three:two\r\n"),
               std::string::npos);
+}
+
+TEST_F(Form1Test, TheChartShowsEachBrainsTimePerLineAndABoxOfAllTimes) {
+    brain("two.vbs", "If Sentence = \"b\" Then Err.Raise 5\nGetResponse = \"ok <STOP>\"\n");
+    folder.write("input.txt", "a\nb\nc\n");
+    ASSERT_TRUE(start());
+    form->cmdTextFile->click();
+    form->chartButton->click();
+    ChartWindow* chart = form->Chart();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_TRUE(chart->isVisible());
+    EXPECT_EQ(chart->LineSeries(1)->count(), 3);
+    EXPECT_EQ(chart->LineSeries(2)->count(), 2);  // no point for the line brain 2 failed on
+    EXPECT_EQ(chart->LineSeries(2)->at(1).x(), 3);
+    EXPECT_EQ(chart->LineSeries(3)->name(), "Three");
+    ASSERT_EQ(chart->Boxes()->count(), 3);
+    const auto& times = form->Progress().Times(1);
+    double slowest = std::max({times[0].milliseconds, times[1].milliseconds, times[2].milliseconds});
+    EXPECT_DOUBLE_EQ(chart->Boxes()->boxSets()[0]->at(QBoxSet::UpperExtreme), slowest);
 }
 
 TEST_F(Form1Test, AnObjectForAReplyIsTheBrainsFailureAndTheWindowGoesOn) {

@@ -22,6 +22,8 @@ TEST(Statistics, EvenCountTakesTheMeanOfTheMiddleTwo) {
     EXPECT_DOUBLE_EQ(s.mean, 2.5);
     EXPECT_NEAR(s.deviation, 1.2909944487358056, 1e-12);  // sqrt(5/3)
     EXPECT_DOUBLE_EQ(s.p95, 3.85);         // rank 2.85: 3 + 0.85 × 1
+    EXPECT_DOUBLE_EQ(s.lowerQuartile, 1.75);  // rank 0.75: 1 + 0.75 × 1
+    EXPECT_DOUBLE_EQ(s.upperQuartile, 3.25);  // rank 2.25
 }
 
 TEST(Statistics, OneCallHasNoSpread) {
