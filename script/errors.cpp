@@ -144,6 +144,44 @@ std::u16string_view errorDescription(int number) {
     return u"Unknown runtime error";
 }
 
+namespace {
+
+std::u16string decimal(long long n) {
+    std::string digits = std::to_string(n);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+}  // namespace
+
+std::u16string formatError(const ScriptError& e, std::u16string_view file) {
+    bool compile = e.source == u"Microsoft VBScript compilation error";
+    std::u16string out(file);
+    if (e.line > 0) out += u"(" + decimal(e.line) + u", " + decimal(e.column) + u")";
+    out += compile ? u" compile error " : u" runtime error ";
+    out += decimal(e.number) + u": " + e.description + u"\n";
+    if (e.line > 0 && !e.lineText.empty()) {
+        std::u16string gutter = decimal(e.line);
+        std::u16string blank(gutter.size(), u' ');
+        out += u" " + gutter + u" | " + e.lineText + u"\n";
+        out += u" " + blank + u" | ";
+        // Tabs stay tabs, so the caret lines up however the terminal shows them.
+        size_t before = std::min(e.lineText.size(), static_cast<size_t>(std::max(e.column - 1, 0)));
+        for (size_t i = 0; i < before; ++i) out += e.lineText[i] == u'\t' ? u'\t' : u' ';
+        out += u"^\n";
+    }
+    // An error at the top level has nothing to add.
+    if (e.chain.size() == 1 && e.chain[0].procedure.empty()) return out;
+    for (size_t i = 0; i < e.chain.size(); ++i) {
+        const CallSite& site = e.chain[i];
+        out += i == 0 ? u"  in " : u"  called from ";
+        out += site.procedure.empty() ? u"the top level" : site.procedure;
+        out += u", line " + decimal(site.line);
+        if (site.times > 1) out += u" (" + decimal(site.times) + u" times)";
+        out += u"\n";
+    }
+    return out;
+}
+
 void raise(int number) { raise(number, errorDescription(number)); }
 
 void raise(int number, std::u16string_view description) {

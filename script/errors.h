@@ -3,6 +3,7 @@
 // On Error Resume Next catches it at the statement boundary.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vbs {
 
@@ -44,6 +45,14 @@ enum ErrorNumber : int {
 // The description VBScript gives an error number ("Unknown runtime error" for numbers it lacks).
 std::u16string_view errorDescription(int number);
 
+// A procedure an error passed through and the line running there; a recursion at one line is one
+// site seen several times.
+struct CallSite {
+    std::u16string procedure;  // "Reply", "Brain.Think", "Property Get Brain.Mood"; "" for the top level
+    int line = 0;
+    int times = 1;
+};
+
 struct ScriptError {
     int number = 0;
     std::u16string description;
@@ -54,7 +63,13 @@ struct ScriptError {
     std::u16string helpFile;  // from Err.Raise; runtime errors have none
     int helpContext = 0;
     bool named = false;       // description ends with ": 'name'", which the report shows and Err does not
+    // Innermost first. Only an error that no On Error Resume Next catches gets it.
+    std::vector<CallSite> chain;
 };
+
+// What the user is shown: "file(line, column) runtime error N: description", the source line with a
+// caret under the column, and the procedures the error happened in.
+std::u16string formatError(const ScriptError& e, std::u16string_view file);
 
 // Raises error `number` with its standard description.
 [[noreturn]] void raise(int number);

@@ -1,6 +1,7 @@
 // The dispatch loop. Integer, Long and Double arithmetic and comparisons run inline; everything
 // else goes to vbs::ops. Errors are C++ exceptions caught once per frame, where On Error Resume
 // Next continues after the failing statement.
+#include <algorithm>
 #include <new>
 
 #include "script/array_ops.h"
@@ -13,6 +14,28 @@
 #include "script/vm_support.h"
 
 namespace vbs {
+
+namespace {
+
+// Kept out of the dispatch loop's way: only a failing call gets here.
+[[gnu::cold, gnu::noinline]] void addCallSite(ScriptError& e, const Proc& p, int line) {
+    std::u16string name;
+    if (p.name != u"<main>") {
+        using ast::ProcKind;
+        if (p.kind == ProcKind::PropertyGet) name = u"Property Get ";
+        if (p.kind == ProcKind::PropertyLet) name = u"Property Let ";
+        if (p.kind == ProcKind::PropertySet) name = u"Property Set ";
+        if (p.cls) name += p.cls->name + u".";
+        name += p.name;
+    }
+    if (!e.chain.empty() && e.chain.back().procedure == name && e.chain.back().line == line) {
+        ++e.chain.back().times;
+        return;
+    }
+    e.chain.push_back({std::move(name), line, 1});
+}
+
+}  // namespace
 
 void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
     // The running frame. Calls from script to script switch these in place (the caller's are kept
@@ -518,6 +541,10 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
         // The error leaves frames until one has On Error Resume Next, where the statement after
         // the failing one runs next; each frame it leaves gives it its position if it has none.
         if (failure.source.empty()) failure.source = u"Microsoft VBScript runtime error";
+        // An error some frame of this call resumes after gets no chain: Resume Next in a loop
+        // stays cheap.
+        const bool resumed = !aborting_ && (resumeNext || std::any_of(&frames_[entryDepth], &frames_[frameCount_],
+                                                                      [](const CallerFrame& f) { return f.resumeNext; }));
         for (;;) {
             int at = static_cast<int>(ip - code) - 1;
             const StmtInfo* st = p->stmtAt(at);
@@ -535,6 +562,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                 failure.column = st->pos.column;
                 failure.lineText = std::u16string(p->source->line(failure.line));
             }
+            if (!resumed) addCallSite(failure, *p, st ? st->pos.line : 0);
             if (frameCount_ == entryDepth) throw failure;
             leave();
         }

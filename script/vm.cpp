@@ -416,6 +416,7 @@ Value VM::evalText(std::u16string_view text, int mode, Proc* p, ScriptObject* me
         if (e.source == u"Microsoft VBScript compilation error") e.source = u"Microsoft VBScript runtime error";
         e.line = 0;  // the statement that ran the text gives the position
         e.lineText.clear();
+        e.chain.clear();
         throw;
     }
     return Value();

@@ -27,11 +27,7 @@ int usage() {
 }
 
 void report(const std::string& script, const vbs::ScriptError& e) {
-    bool compile = e.source == u"Microsoft VBScript compilation error";
-    std::string line = script + "(" + std::to_string(e.line) + ", " + std::to_string(e.column) + ") " +
-                       (compile ? "compile" : "runtime") + " error " + std::to_string(e.number) + ": " +
-                       vbs::utf16ToUtf8(e.description) + "\n";
-    tarvik::console::write(tarvik::console::Err, vbs::utf8ToUtf16(line));
+    tarvik::console::write(tarvik::console::Err, vbs::formatError(e, vbs::utf8ToUtf16(script)));
 }
 
 }  // namespace
