@@ -8,6 +8,7 @@
 #include <QLineSeries>
 #include <QValueAxis>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "bench/Statistics.h"
 
@@ -19,18 +20,12 @@ QChartView* viewOf(QChart* chart, QWidget* parent) {
     return view;
 }
 
-// Axes that follow the data: a chart's own axes do not rescale when points are replaced.
-void fitAxes(QChart* chart, const QString& horizontal) {
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
-    chart->createDefaultAxes();
-    for (QAbstractAxis* axis : chart->axes(Qt::Horizontal)) {
-        axis->setTitleText(horizontal);
-        if (auto* values = qobject_cast<QValueAxis*>(axis)) values->setLabelFormat("%.0f");
-    }
-    for (QAbstractAxis* axis : chart->axes(Qt::Vertical)) axis->setTitleText("ms");
+QValueAxis* timeAxis(QChart* chart) {
+    auto* axis = new QValueAxis;
+    axis->setTitleText("ms");
+    axis->setLabelFormat("%g");
+    chart->addAxis(axis, Qt::AlignLeft);
+    return axis;
 }
 
 }  // namespace
@@ -38,16 +33,29 @@ void fitAxes(QChart* chart, const QString& horizontal) {
 ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle("Tarvik - times of the batch");
     lineChart_ = new QChart;
-    lineChart_->setTitle("Time of each line (ms)");
+    lineChart_->setTitle("Time of each line");
+    lineAxis_ = new QValueAxis;
+    lineAxis_->setTitleText("Line");
+    lineAxis_->setLabelFormat("%d");
+    lineChart_->addAxis(lineAxis_, Qt::AlignBottom);
+    lineTimes_ = timeAxis(lineChart_);
     for (auto& series : lines_) {
         series = new QLineSeries;
+        series->setPointsVisible(true);
         lineChart_->addSeries(series);
+        series->attachAxis(lineAxis_);
+        series->attachAxis(lineTimes_);
     }
     boxChart_ = new QChart;
-    boxChart_->setTitle("All times per brain (ms): minimum, quartiles, median, maximum");
+    boxChart_->setTitle("All times per brain: minimum, quartiles, median, maximum");
     boxChart_->legend()->hide();
     boxes_ = new QBoxPlotSeries;
     boxChart_->addSeries(boxes_);
+    brainAxis_ = new QBarCategoryAxis;
+    boxChart_->addAxis(brainAxis_, Qt::AlignBottom);
+    boxTimes_ = timeAxis(boxChart_);
+    boxes_->attachAxis(brainAxis_);
+    boxes_->attachAxis(boxTimes_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(viewOf(lineChart_, this), 3);
     layout->addWidget(viewOf(boxChart_, this), 2);
@@ -57,6 +65,8 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 void ChartWindow::Update(const tarvik::BatchProgress& progress, const std::array<QString, 3>& names) {
     boxes_->clear();
+    brainAxis_->clear();
+    double slowest = 0;
     for (int b = 0; b < 3; ++b) {
         QList<QPointF> points;
         std::vector<double> times;
@@ -67,10 +77,17 @@ void ChartWindow::Update(const tarvik::BatchProgress& progress, const std::array
         lines_[b]->setName(names[b]);
         lines_[b]->replace(points);
         tarvik::TimeSummary summary = tarvik::Summarise(times);
-        auto* box = new QBoxSet(summary.minimum, summary.lowerQuartile, summary.median, summary.upperQuartile,
-                                summary.maximum, names[b]);
-        boxes_->append(box);
+        slowest = std::max(slowest, summary.maximum);
+        boxes_->append(new QBoxSet(summary.minimum, summary.lowerQuartile, summary.median, summary.upperQuartile,
+                                   summary.maximum, names[b]));
+        brainAxis_->append(names[b]);
     }
-    fitAxes(lineChart_, "Line");
-    fitAxes(boxChart_, "");
+    // The axes follow the data: the first line to the last, zero to a little above the slowest time.
+    lineAxis_->setRange(1, std::max(2, progress.Done()));
+    lineAxis_->setTickCount(std::clamp(progress.Done(), 2, 11));
+    double top = slowest > 0 ? slowest * 1.1 : 1;
+    for (QValueAxis* axis : {lineTimes_, boxTimes_}) {
+        axis->setRange(0, top);
+        axis->applyNiceNumbers();
+    }
 }

@@ -9,6 +9,8 @@
 class QChart;
 class QLineSeries;
 class QBoxPlotSeries;
+class QBarCategoryAxis;
+class QValueAxis;
 
 class ChartWindow : public QWidget {
     Q_OBJECT
@@ -26,4 +28,8 @@ private:
     QChart* boxChart_;
     std::array<QLineSeries*, 3> lines_;
     QBoxPlotSeries* boxes_;
+    QValueAxis* lineAxis_;
+    QValueAxis* lineTimes_;
+    QValueAxis* boxTimes_;
+    QBarCategoryAxis* brainAxis_;
 };

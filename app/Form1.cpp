@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include "app/ChartWindow.h"
+#include "app/DebugDump.h"
 #include "app/DesignLayout.h"
 #include "app/FailureList.h"
 #include "app/TarvikIcon.h"
@@ -156,6 +157,13 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     connect(cmdTextFile, &QPushButton::clicked, this, [this] { toggleTextFile(); });
     connect(mnuEdit, &QAction::triggered, this, [this] { command([this] { editIniFile(); }); });
 
+    struct Named { QWidget* widget; const char* name; };
+    for (Named named : {Named{Command3, "Command3"}, {Command2, "Command2"}, {cmdVorli, "cmdVorli"}, {cmdAll, "cmdAll"},
+                        {cmdTextFile, "cmdTextFile"}, {chartButton, "chartButton"}, {failuresButton, "failuresButton"}}) {
+        named.widget->setObjectName(named.name);
+    }
+    StartDebugDump(*this);
+
     engines_.SetHost(&dialogs_);
     tarvik::SetMessageBoxSink([this](const std::string& text, const std::string& title) {
         if (!closing_) QMessageBox::information(isVisible() ? this : nullptr, qt(title), qt(text));
@@ -264,7 +272,10 @@ void Form1::BatchFinished(bool stopped) {
 }
 
 void Form1::showChart() {
-    if (!chart_) chart_ = new ChartWindow(this);
+    if (!chart_) {
+        chart_ = new ChartWindow(this);
+        chart_->move(frameGeometry().topRight() + QPoint(8, 0));  // beside the window, not over it
+    }
     updateChart();
     chart_->show();
     chart_->raise();
