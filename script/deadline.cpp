@@ -71,15 +71,23 @@ Watcher& watcher() {
 
 }  // namespace
 
+thread_local constinit Deadline* runningDeadline = nullptr;
+
 Deadline::Deadline() { watcher().add(this); }
 Deadline::~Deadline() { watcher().remove(this); }
 
 void Deadline::arm(int ms) {
+    ms_ = ms;
+    outer_ = runningDeadline;
+    runningDeadline = this;
     tripped_.store(false, std::memory_order_relaxed);
     due_.store(ms > 0 ? nowNs() + int64_t(ms) * 1'000'000 : 0, std::memory_order_relaxed);
 }
 
-void Deadline::disarm() { due_.store(0, std::memory_order_relaxed); }
+void Deadline::disarm() {
+    due_.store(0, std::memory_order_relaxed);
+    runningDeadline = outer_;
+}
 
 bool Deadline::expired() {
     int64_t due = due_.load(std::memory_order_relaxed);
@@ -88,14 +96,16 @@ bool Deadline::expired() {
     return false;
 }
 
-void raiseTimedOut(int ms) {
+void raiseTimedOut(int ms) { throw timedOut(ms); }
+
+ScriptError timedOut(int ms) {
     ScriptError e;
     e.number = errTimedOut;
     e.description = u"script timed out after ";
     for (char c : std::to_string(ms)) e.description += static_cast<char16_t>(c);
     e.description += u" ms";
     e.source = u"Tarvik";
-    throw e;
+    return e;
 }
 
 }  // namespace vbs

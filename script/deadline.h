@@ -7,6 +7,12 @@
 
 namespace vbs {
 
+struct ScriptError;
+
+// The time-out error itself.
+ScriptError timedOut(int ms);
+[[noreturn]] void raiseTimedOut(int ms);
+
 class Deadline {
 public:
     Deadline();   // watched from the start
@@ -14,7 +20,8 @@ public:
     Deadline(const Deadline&) = delete;
     Deadline& operator=(const Deadline&) = delete;
 
-    // A host call begins (ms <= 0: no limit) or ends.
+    // A host call begins (ms <= 0: no limit) or ends. Arming makes this the running deadline of
+    // the thread, which long built-ins poll.
     void arm(int ms);
     void disarm();
 
@@ -24,13 +31,23 @@ public:
 
     int64_t dueNs() const { return due_.load(std::memory_order_relaxed); }
     void trip() { tripped_.store(true, std::memory_order_relaxed); }
+    int limitMs() const { return ms_; }
 
 private:
     std::atomic<bool> tripped_{false};
     std::atomic<int64_t> due_{0};  // steady-clock nanoseconds; 0 while no call runs
+    int ms_ = 0;
+    Deadline* outer_ = nullptr;
 };
 
-// The time-out error itself.
-[[noreturn]] void raiseTimedOut(int ms);
+extern thread_local constinit Deadline* runningDeadline;
+
+// For built-ins that may run long on one call (big strings, file reads): raises the running
+// engine's time-out error once its deadline has passed. One load of the flag when it has not.
+inline void pollDeadline() {
+    Deadline* d = runningDeadline;
+    if (d && d->tripped() && d->expired()) raiseTimedOut(d->limitMs());
+}
+
 
 }  // namespace vbs

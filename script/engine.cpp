@@ -30,6 +30,8 @@ void Engine::setHost(Host* host) { vm_->ctx.host = host; }
 
 void Engine::setTimeout(int ms) { vm_->setTimeout(ms); }
 
+void Engine::setMemoryLimit(std::size_t bytes) { vm_->memoryLimit = bytes; }
+
 void Engine::addCode(std::u16string_view source) {
     VM::Entry entry(*vm_);
     vm_->addCode(source);

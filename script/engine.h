@@ -1,6 +1,7 @@
 #pragma once
 // The host's view of the VBScript engine: add code and objects, then call procedures. Every
 // failure comes out as vbs::ScriptError. Engines share nothing; each may live on its own thread.
+#include <cstddef>
 #include <memory>
 #include <string_view>
 
@@ -25,6 +26,9 @@ public:
     void setHost(Host* host);
     // Each call from the host may run at most this long (0: no limit).
     void setTimeout(int ms);
+    // Script data (strings, arrays, Dictionaries, files read) past this many bytes raises error 7,
+    // Out of memory (0: no cap; the default is 1 GiB).
+    void setMemoryLimit(std::size_t bytes);
     // Compiles the whole text, then runs its top-level code. Later texts share the globals.
     void addCode(std::u16string_view source);
     // A global object the script reaches by name (the runner's WScript).

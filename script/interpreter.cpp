@@ -524,7 +524,12 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
             }
         } catch (ScriptError& e) {
             failure = std::move(e);
-            nameBuiltin(failure, ip[-1]);
+            if (deadline_.tripped() && deadline_.expired()) {  // a built-in stopped by the time-out, or failing late
+                aborting_ = true;
+                failure = timedOut(timeoutMs_);
+            } else {
+                nameBuiltin(failure, ip[-1]);
+            }
         } catch (const std::bad_alloc&) {
             failure.number = errOutOfMemory;
             failure.description = std::u16string(errorDescription(errOutOfMemory));

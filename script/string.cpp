@@ -10,8 +10,10 @@ namespace {
 
 StringRep* allocate(size_t len, size_t cap) {
     if (cap > kMaxStringChars) raise(errOutOfMemory);
-    auto* r = static_cast<StringRep*>(std::malloc(offsetof(StringRep, chars) + (cap + 1) * sizeof(char16_t)));
-    if (!r) raise(errOutOfMemory);
+    size_t bytes = repBytes(static_cast<uint32_t>(cap));
+    chargeMemory(bytes);
+    auto* r = static_cast<StringRep*>(std::malloc(bytes));
+    if (!r) memoryOverLimit(bytes);
     r->refs = 1;
     r->len = static_cast<uint32_t>(len);
     r->cap = static_cast<uint32_t>(cap);

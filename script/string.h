@@ -1,11 +1,14 @@
 #pragma once
 // Script strings: immutable-by-contract UTF-16 buffers, reference counted, so passing and assigning a
 // string never copies its characters. The empty string has no buffer at all.
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
+
+#include "script/memory.h"
 
 namespace vbs {
 
@@ -15,6 +18,13 @@ struct StringRep {
     uint32_t cap;
     char16_t chars[1];  // len characters follow, then a NUL (handy for C APIs)
 };
+
+// A string buffer's size, as the memory cap counts it.
+inline size_t repBytes(uint32_t cap) { return offsetof(StringRep, chars) + (size_t(cap) + 1) * sizeof(char16_t); }
+inline void freeRep(StringRep* r) noexcept {
+    creditMemory(repBytes(r->cap));
+    std::free(r);
+}
 
 // Longest string a script may build; beyond it the script gets error 7 (Out of memory).
 constexpr uint32_t kMaxStringChars = (1u << 30) - 64;
@@ -26,10 +36,10 @@ public:
     String(const char16_t* s) : String(std::u16string_view(s)) {}
     String(const String& o) noexcept : rep_(o.rep_) { if (rep_) ++rep_->refs; }
     String(String&& o) noexcept : rep_(o.rep_) { o.rep_ = nullptr; }
-    ~String() { if (rep_ && --rep_->refs == 0) std::free(rep_); }
+    ~String() { if (rep_ && --rep_->refs == 0) freeRep(rep_); }
     String& operator=(const String& o) noexcept {
         if (o.rep_) ++o.rep_->refs;
-        if (rep_ && --rep_->refs == 0) std::free(rep_);
+        if (rep_ && --rep_->refs == 0) freeRep(rep_);
         rep_ = o.rep_;
         return *this;
     }
@@ -51,6 +61,11 @@ public:
     // Appends in place when this handle is the only owner and has room: the common `s = s & x` loop
     // then runs in amortised linear time instead of quadratic.
     void append(std::u16string_view tail);
+    // Drops the characters from n on; only on a fresh, unshared string.
+    void truncate(uint32_t n) noexcept {
+        rep_->len = n;
+        rep_->chars[n] = 0;
+    }
 
     bool operator==(const String& o) const noexcept { return view() == o.view(); }
 

@@ -102,7 +102,7 @@ void Value::releaseSlow() noexcept {
     // Only the last reference leaves this function's fast paths.
     switch (type) {
         case Type::String:
-            if (str && --str->refs == 0) std::free(str);
+            if (str && --str->refs == 0) freeRep(str);
             return;
         case Type::Object:
             if (obj && --obj->refs_ == 0) {

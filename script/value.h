@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "script/memory.h"
 #include "script/string.h"
 
 namespace vbs {
@@ -120,7 +121,7 @@ struct ArrayRep {
     uint16_t elemVarType = vtVariant;  // Split and Filter answer String arrays (VarType 8200)
     uint32_t locks = 0;                // pins (For Each, a ByRef element) and the fixed-size bit: see array_ops.h
     std::vector<int32_t> upper;        // upper bound per dimension; -1 for an empty dynamic array
-    std::vector<Value> data;
+    std::vector<Value, CountedAllocator<Value>> data;
 
     static constexpr int kMaxDims = 60;
     size_t dims() const { return upper.size(); }

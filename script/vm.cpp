@@ -91,7 +91,7 @@ int VM::addGlobal(std::u16string_view name) {
     return slot;
 }
 
-VM::Entry::Entry(VM& v) : vm(v) {
+VM::Entry::Entry(VM& v) : vm(v), cap(v.memoryLimit) {
     if (vm.hostDepth_++ == 0) {
         char probe;
         vm.stackFloor_ = stackFloor(&probe);

@@ -84,11 +84,13 @@ public:
     // Host entry: arms the time-out for one call from the host.
     struct Entry {
         VM& vm;
+        MemoryCap cap;
         explicit Entry(VM& v);
         ~Entry();
     };
 
     void setTimeout(int ms) { timeoutMs_ = ms; }
+    size_t memoryLimit = size_t(1) << 30;
 
     Value* sp_ = nullptr;  // where the next call's arguments go
 

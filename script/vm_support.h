@@ -86,7 +86,7 @@ inline void clearRange(Value* from, Value* to) {
         from->type = Type::Empty;
         if (t < Type::String || t > Type::Array) continue;  // one range test for the common numbers
         if (t == Type::String) {
-            if (from->str && --from->str->refs == 0) std::free(from->str);
+            if (from->str && --from->str->refs == 0) freeRep(from->str);
         } else if (t == Type::Object) {
             if (from->obj) from->obj->release();
         } else if (t == Type::Array) {
@@ -309,7 +309,6 @@ inline bool forEachStep(Value* h) {
     return true;
 }
 
-// s = s & x without copying s when nothing else holds it.
 // s = s & a & b in place. Parts that are not plain text or numbers go through the ordinary
 // operator on a copy, so an error leaves s as it was.
 inline void appendAll(Value& target, Value* parts, int n) {
@@ -322,7 +321,14 @@ inline void appendAll(Value& target, Value* parts, int n) {
     }
     String s = String::adopt(target.str);
     target.type = Type::Empty;
-    for (int k = 0; k < n; ++k) s.append(parts[k].isString() ? parts[k].strView() : toString(parts[k]).view());
+    uint32_t len = s.size();
+    try {
+        for (int k = 0; k < n; ++k) s.append(parts[k].isString() ? parts[k].strView() : toString(parts[k]).view());
+    } catch (...) {  // Out of memory: s as it was
+        if (s.size() != len) s.truncate(len);
+        target = Value(std::move(s));
+        throw;
+    }
     target = Value(std::move(s));
 }
 

@@ -4,6 +4,7 @@
 #include "script/builtins/args.h"
 #include "script/builtins/library.h"
 #include "script/builtins/search.h"
+#include "script/deadline.h"
 #include "script/text.h"
 
 namespace vbs::builtin {
@@ -14,7 +15,7 @@ Value makeArray(std::vector<Value> items, uint16_t elemVarType) {
     auto* rep = new ArrayRep;
     rep->elemVarType = elemVarType;
     rep->upper.push_back(static_cast<int32_t>(items.size()) - 1);
-    rep->data = std::move(items);
+    rep->data.assign(std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
     return Value::array(rep);
 }
 
@@ -49,6 +50,7 @@ VBS_BUILTIN(Split) {
         while (!delim.empty() && (count < 0 || parts.size() + 1 < static_cast<size_t>(count))) {
             size_t at = findIn(v, delim.view(), from, text);
             if (at == std::u16string_view::npos) break;
+            pollDeadline();
             parts.emplace_back(v.substr(from, at - from));
             from = at + delim.size();
         }
@@ -63,6 +65,7 @@ VBS_BUILTIN(Join) {
     String delim = given(args, argc, 1) ? toString(args[1]) : String(u" ");
     String out;
     for (size_t i = 0; i < list.data.size(); ++i) {
+        pollDeadline();
         if (i) out.append(delim.view());
         const Value& e = list.data[i];
         if (e.isString()) out.append(e.strView());
@@ -79,6 +82,7 @@ VBS_BUILTIN(Filter) {
     bool text = textCompareArg(args, argc, 3);
     std::vector<Value> kept;
     for (const Value& e : list.data) {
+        pollDeadline();
         String s = toString(e);
         bool found = what.empty() || findIn(s.view(), what.view(), 0, text) != std::u16string_view::npos;
         if (found == include) kept.emplace_back(std::move(s));

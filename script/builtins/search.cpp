@@ -3,6 +3,7 @@
 #include "script/builtins/args.h"
 #include "script/builtins/library.h"
 #include "script/builtins/search.h"
+#include "script/deadline.h"
 #include "script/text.h"
 
 namespace vbs::builtin {
@@ -93,6 +94,7 @@ VBS_BUILTIN(Replace) {
     String out;
     size_t from = 0;
     while (at != std::u16string_view::npos) {
+        pollDeadline();
         out.append(v.substr(from, at - from));
         out.append(with.view());
         from = at + what.size();

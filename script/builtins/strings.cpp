@@ -4,6 +4,7 @@
 
 #include "script/builtins/args.h"
 #include "script/builtins/library.h"
+#include "script/deadline.h"
 #include "script/text.h"
 
 namespace vbs::builtin {
@@ -96,7 +97,11 @@ namespace {
 
 String repeat(uint32_t n, char16_t c) {
     String s = String::uninitialized(n);
-    std::fill_n(s.data(), n, c);
+    constexpr uint32_t kSlice = 1 << 20;  // a slice between looks at the time-out
+    for (uint32_t i = 0; i < n; i += kSlice) {
+        pollDeadline();
+        std::fill_n(s.data() + i, std::min(kSlice, n - i), c);
+    }
     return s;
 }
 

@@ -268,7 +268,7 @@ void ArrayList::call(int id, Invoke kind, Value* args, int argc, Value& result) 
         case ToArray: {
             auto* a = new ArrayRep;
             a->upper.push_back(size() - 1);
-            a->data = items_;
+            a->data.assign(items_.begin(), items_.end());
             result = Value::array(a);
             return;
         }

@@ -16,6 +16,10 @@ constexpr uint32_t kJitAfterUses = 4;
 constexpr size_t kCacheLimit = 256;
 constexpr size_t kJitStackStart = 32 * 1024;
 constexpr size_t kJitStackMax = 8 * 1024 * 1024;
+// Backtracking steps one search may take: catastrophic patterns ((a+)+$ on 30 a's) stop after
+// tens of milliseconds with Out of stack space, well inside a time-out; ordinary searches of
+// megabytes of text take far fewer.
+constexpr uint32_t kMatchLimit = 2000000;
 
 PCRE2_SPTR16 sptr(std::u16string_view s) { return reinterpret_cast<PCRE2_SPTR16>(s.data()); }
 
@@ -49,7 +53,10 @@ pcre2_match_context* matchContext() {
     struct Context {
         pcre2_match_context* context = pcre2_match_context_create(nullptr);
         pcre2_jit_stack* stack = pcre2_jit_stack_create(kJitStackStart, kJitStackMax, nullptr);
-        Context() { pcre2_jit_stack_assign(context, nullptr, stack); }
+        Context() {
+            pcre2_jit_stack_assign(context, nullptr, stack);
+            pcre2_set_match_limit(context, kMatchLimit);
+        }
         ~Context() {
             pcre2_jit_stack_free(stack);
             pcre2_match_context_free(context);

@@ -221,7 +221,7 @@ void Dictionary::rename(const Value& from, const Value& to) {
 
 void Dictionary::clear() {
     // Items may be objects whose teardown runs script code: detach first.
-    std::vector<Entry> old;
+    decltype(entries_) old;
     old.swap(entries_);
     index_.clear();
     dead_ = 0;

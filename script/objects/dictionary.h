@@ -48,8 +48,8 @@ private:
     void append(const Value& key, uint32_t hash, Value item);
     template <class Pick> Value collect(Pick pick) const;
 
-    std::vector<Entry> entries_;
-    std::vector<int32_t> index_;  // power-of-two size; entry positions, kFree or kDeleted
+    std::vector<Entry, CountedAllocator<Entry>> entries_;
+    std::vector<int32_t, CountedAllocator<int32_t>> index_;  // power-of-two size; entry positions, kFree or kDeleted
     size_t dead_ = 0;             // tombstones in entries_
     size_t usedSlots_ = 0;        // non-free slots in index_, deleted ones included
     int32_t compareMode_ = 0;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "script/convert.h"
+#include "script/deadline.h"
 #include "script/errors.h"
 #include "script/objects/match.h"
 #include "script/objects/members.h"
@@ -48,6 +49,7 @@ void RegExp::prepare() {
 }
 
 bool RegExp::search(std::u16string_view subject, size_t start) {
+    pollDeadline();  // Execute and Replace search once a match over big text
     if (!compiled_) prepare();
     if (start > subject.size()) return false;
     int rc = pcre2_match(compiled_->use(), sptr(subject), subject.size(), start, 0, data_, matchContext());

@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "script/convert.h"
+#include "script/deadline.h"
 #include "script/errors.h"
 #include "script/objects/members.h"
 #include "script/objects/paths.h"
@@ -55,6 +56,8 @@ Value TextStream::open(const std::string& path, IoMode mode, bool unicode) {
         constexpr size_t kChunk = 65536;
         for (size_t got = kChunk; got == kChunk;) {
             size_t used = bytes.size();
+            checkMemory(3 * (used + kChunk));  // the bytes, then their text
+            pollDeadline();
             bytes.resize(used + kChunk);
             got = std::fread(bytes.data() + used, 1, kChunk, f);
             bytes.resize(used + got);

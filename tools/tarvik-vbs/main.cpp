@@ -1,7 +1,9 @@
-// tarvik-vbs [--timeout MS] script.vbs [args...]: runs a script as cscript would. A failure is
+// tarvik-vbs [--timeout MS] [--memory-limit MB] script.vbs [args...]: runs a script as cscript would. A failure is
 // reported as "script.vbs(line, column) runtime error N: description" ("compile error" for a script
 // that does not compile) on stderr with a non-zero exit status.
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -17,9 +19,11 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tarvik-vbs [--timeout MS] script.vbs [arguments...]\n"
+    "usage: tarvik-vbs [--timeout MS] [--memory-limit MB] script.vbs [arguments...]\n"
     "Runs a VBScript file with a WScript object, as cscript does. --timeout ends the script after MS\n"
-    "milliseconds. A failure prints script.vbs(line, column) runtime error N: description.\n";
+    "milliseconds. --memory-limit caps the script's strings, arrays and Dictionaries at MB megabytes\n"
+    "(default 1024, 0 for none): past it the script gets error 7, Out of memory.\n"
+    "A failure prints script.vbs(line, column) runtime error N: description.\n";
 
 int usage() {
     std::fputs(kUsage, stderr);
@@ -39,10 +43,14 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return 0;
     }
-    if (first + 1 < argc && std::strcmp(argv[first], "--timeout") == 0) {
-        timeoutMs = std::atoi(argv[first + 1]);
-        if (timeoutMs <= 0) return usage();
-        first += 2;
+    long long memoryMb = -1;  // the engine's default
+    for (; first + 1 < argc && std::strncmp(argv[first], "--", 2) == 0; first += 2) {
+        char* end = nullptr;
+        long long n = std::strtoll(argv[first + 1], &end, 10);
+        if (*end || end == argv[first + 1]) return usage();
+        if (std::strcmp(argv[first], "--timeout") == 0 && n > 0 && n <= INT32_MAX) timeoutMs = static_cast<int>(n);
+        else if (std::strcmp(argv[first], "--memory-limit") == 0 && n >= 0 && n <= (1LL << 40)) memoryMb = n;
+        else return usage();
     }
     if (first >= argc) return usage();
     std::string script = argv[first];
@@ -62,6 +70,7 @@ int main(int argc, char** argv) {
     try {
         tarvik::TerminalHost host;
         vbs::Engine engine(u"VBScript", timeoutMs);
+        if (memoryMb >= 0) engine.setMemoryLimit(static_cast<size_t>(memoryMb) << 20);
         engine.setHost(&host);
         vbs::Ref<tarvik::WScript> wscript(new tarvik::WScript(vbs::utf8ToUtf16(script), std::move(args), &host, timeoutMs));
         engine.addObject(u"WScript", wscript.get());

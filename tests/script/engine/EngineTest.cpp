@@ -1,9 +1,13 @@
 // The host interface: calling procedures with by-reference arguments, several engines at once,
-// error positions, and the time-out leaving the engine usable.
+// error positions, the time-out leaving the engine usable, and the memory cap.
 #include <gtest/gtest.h>
+#include <chrono>
+#include <stdlib.h>
+#include <unistd.h>
 
 #include "script/convert.h"
 #include "script/engine.h"
+#include "script/string.h"
 
 namespace {
 
@@ -92,6 +96,50 @@ TEST(Engine, TimeOutEndsTheCallAndTheEngineStillWorks) {
         EXPECT_GT(err.line, 1);  // where it was stopped
     }
     EXPECT_EQ(str(call(e, u"Ok", {})), u"still fine");
+}
+
+int errorOf(Engine& e, std::u16string_view code) {
+    try {
+        e.addCode(code);
+        return 0;
+    } catch (const ScriptError& err) {
+        return err.number;
+    }
+}
+
+TEST(Engine, MemoryCapRaisesOutOfMemoryAndCountsOnlyWhatIsLive) {
+    Engine e;
+    e.setMemoryLimit(32u << 20);
+    EXPECT_EQ(errorOf(e, u"s = Space(20000000)"), vbs::errOutOfMemory);  // 40 MB of text
+    for (int i = 0; i < 10; ++i)  // 20 MB each time, freed each time
+        EXPECT_EQ(errorOf(e, u"s = Space(5000000) : t = s & s : s = Empty : t = Empty"), 0);
+
+    // A file far bigger than the cap (sparse: it takes no disk) is refused, not read.
+    char path[] = "/tmp/tarvik-sparse-XXXXXX";
+    int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(ftruncate(fd, off_t(2) << 30), 0);
+    close(fd);
+    std::u16string open = u"Set f = CreateObject(\"Scripting.FileSystemObject\").OpenTextFile(\"" +
+                          vbs::utf8ToUtf16(path) + u"\")";
+    EXPECT_EQ(errorOf(e, open + u".ReadAll"), vbs::errOutOfMemory);
+    EXPECT_EQ(errorOf(e, open + u".ReadLine"), vbs::errOutOfMemory);
+    unlink(path);
+
+    e.setMemoryLimit(0);
+    EXPECT_EQ(errorOf(e, u"s = Space(20000000)"), 0);
+}
+
+TEST(Engine, TimeOutStopsALongBuiltInOnTime) {
+    Engine e(u"VBScript", 100);
+    // Each call alone runs for seconds.
+    for (std::u16string_view code : {u"s = Replace(Space(40000000), \" \", \"ab\")",
+                                     u"Set re = New RegExp : re.Global = True : re.Pattern = \" \"\n"
+                                     u"s = re.Replace(Space(20000000), \"ab\")"}) {
+        auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(errorOf(e, code), vbs::errTimedOut);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
+    }
 }
 
 TEST(Engine, UnknownLanguageIsRefused) {
