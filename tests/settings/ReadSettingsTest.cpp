@@ -125,7 +125,7 @@ TEST_F(ReadSettingsTest, NumbersMustBeNumbersInRange) {
 
 TEST_F(ReadSettingsTest, AFileThatIsNoSettingsFileIsRefusedNamingIt) {
     std::string noise;
-    for (int i = 0; noise.size() < 10u << 20; ++i) noise += static_cast<char>('!' + (i * 7919) % 90);
+    for (int i = 0; noise.size() < 10u << 20; ++i) noise += static_cast<char>('!' + (i % 90) * 7919 % 90);
     std::string path = folder.write("Tarvik.ini", noise);
     EXPECT_EQ(problemOf(path), "The settings file " + path + " is 10.0 MB, more than the 1 MB a file like it may have.");
     folder.write("Tarvik.ini", std::string("[Tarvik]\nUserName=A\0nn\n", 23));
