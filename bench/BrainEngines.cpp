@@ -49,7 +49,10 @@ void BrainEngines::SetHost(vbs::Host* host) {
 }
 
 void BrainEngines::TakeSettings() {
-    for (auto& engine : engines_) engine->setTimeout(modGlobals::QueryTimeout);
+    for (auto& engine : engines_) {
+        engine->setTimeout(modGlobals::QueryTimeout);
+        engine->setMemoryLimit(static_cast<std::size_t>(modGlobals::MemoryLimit) << 20);
+    }
     userName_ = text(modGlobals::UserName);
     computerName_ = text(modGlobals::ComputerName);
     learningLevel_ = vbs::Value::integer(modGlobals::LearningLevel);

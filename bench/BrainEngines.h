@@ -46,7 +46,8 @@ public:
     // Loads one brain (the settings must have been taken: LoadScripts does, a tool may load a subset).
     // A brain whose script did not compile answers every query with that compile error.
     void LoadScript(int brain);
-    // The by-reference settings as the engines will see them, and the time-out, from modGlobals.
+    // The by-reference settings as the engines will see them, the time-out and the memory cap, from
+    // modGlobals.
     void TakeSettings();
 
     // Runs GetResponse with the fifteen arguments; the by-reference ones are the settings, so a

@@ -38,11 +38,13 @@ std::int16_t learningLevel(const std::string& iniPath, const std::string& text) 
     }
 }
 
-int milliseconds(const std::string& iniPath, const std::string& key, const std::string& text, int absent) {
+// A limit from 0 (none) to `most`, in `unit`s.
+int limit(const std::string& iniPath, const std::string& key, const std::string& text, int absent, int most,
+          const std::string& unit) {
     if (text.find_first_not_of(" \t") == std::string::npos) return absent;
     std::optional<std::int64_t> value = tarvik::WholeNumber(text);
-    if (!value || *value < 0 || *value > std::numeric_limits<int>::max()) {
-        badValue(iniPath, key, text, "is not a whole number of milliseconds from 0 (no limit) to 2147483647");
+    if (!value || *value < 0 || *value > most) {
+        badValue(iniPath, key, text, "is not a whole number of " + unit + " from 0 (no limit) to " + std::to_string(most));
     }
     return static_cast<int>(*value);
 }
@@ -71,7 +73,9 @@ void ReadSettings(const std::string& iniPath) {
     Brain3Script = value("Brains", "Brain3Script");
     Brain3WorkingDir = value("Brains", "Brain3WorkingDir");
 
-    QueryTimeout = milliseconds(iniPath, "QueryTimeout", value("Tarvik", "QueryTimeout"), kDefaultQueryTimeout);
+    QueryTimeout = limit(iniPath, "QueryTimeout", value("Tarvik", "QueryTimeout"), kDefaultQueryTimeout,
+                         std::numeric_limits<int>::max(), "milliseconds");
+    MemoryLimit = limit(iniPath, "MemoryLimit", value("Tarvik", "MemoryLimit"), kDefaultMemoryLimit, 1 << 20, "megabytes");
 }
 
 std::string ResolvePath(const std::string& settingsPath) {

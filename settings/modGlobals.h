@@ -19,6 +19,9 @@ inline std::string LogName;
 // Milliseconds a brain call may run before it fails (0: no limit); 10000 when absent.
 inline constexpr int kDefaultQueryTimeout = 10000;
 inline int QueryTimeout = kDefaultQueryTimeout;
+// Megabytes of script data (strings, arrays, Dictionaries) each brain may hold (0: no cap); 1024 when absent.
+inline constexpr int kDefaultMemoryLimit = 1024;
+inline int MemoryLimit = kDefaultMemoryLimit;
 
 // [Brains]
 inline std::string Brain1Name;
@@ -52,8 +55,8 @@ void LoadSettings();
 
 // Reads the file once, then every setting in the file's order, storing each as soon as it is read.
 // A file that is no settings file, a LearningLevel that is no number or outside the 16-bit range, or
-// a QueryTimeout that is no whole number from 0 to 2147483647 raises tarvik::SettingsProblem naming
-// the file, the key and the value.
+// a QueryTimeout or MemoryLimit that is no whole number in its range raises tarvik::SettingsProblem
+// naming the file, the key and the value.
 void ReadSettings(const std::string& iniPath);
 
 // A path setting (InputFile, CSVName, LogName, a brain script) as a path the program can open.

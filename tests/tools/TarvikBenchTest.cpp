@@ -370,6 +370,22 @@ TEST_F(TarvikBenchTest, TheTimeOutIsASettingAndAnOption) {
     EXPECT_EQ(run(ini() + " --timeout -5").status, 2);
 }
 
+TEST_F(TarvikBenchTest, TheMemoryCapIsASettingAndAnOption) {
+    brain("two.vbs", "If Sentence = \"boom\" Then s = Space(2000000)\nGetResponse = \"two <STOP>\"\n");
+    Outcome o = run(ini() + " --memory-limit 1");
+    EXPECT_EQ(o.status, 3);
+    EXPECT_NE(o.err.find("runtime error 7: Out of memory: 'Space' (sentence 2: \"boom\")"), std::string::npos) << o.err;
+    EXPECT_EQ(row(o.out, "Two").at(3), "1");
+    EXPECT_EQ(run(ini()).status, 0);  // 4 MB is well inside the default cap
+    settings("MemoryLimit=1\r\n");
+    EXPECT_NE(run(ini()).err.find("runtime error 7: Out of memory"), std::string::npos);
+    settings("MemoryLimit=1GB\r\n");
+    o = run(ini());
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "tarvik-bench: MemoryLimit=1GB in the settings file " + folder.path("Tarvik.ini") +
+                         " is not a whole number of megabytes from 0 (no limit) to 1048576.\n");
+}
+
 TEST_F(TarvikBenchTest, InputsAndSettingsThatAreNotTextAreRefusedKeepingTheRecords) {
     folder.write("results.csv", "earlier\r\n");
     folder.write("binary.txt", std::string("hello\0\1\2\n", 9));
@@ -394,6 +410,7 @@ TEST_F(TarvikBenchTest, HelpAndVersion) {
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.out.find("Usage: tarvik-bench [options]"), 0u);
     EXPECT_NE(o.out.find("--timeout MS"), std::string::npos);
+    EXPECT_NE(o.out.find("--memory-limit MB"), std::string::npos);
     o = run("--version");
     EXPECT_EQ(o.out.find("tarvik-bench "), 0u);
 }

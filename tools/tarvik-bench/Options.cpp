@@ -59,6 +59,7 @@ BenchOptions ParseOptions(int argc, const char* const* argv) {
         else if (arg == "--repeat") options.repeat = count(arg, next(), 1);
         else if (arg == "--warmup") options.warmup = count(arg, next(), 0);
         else if (arg == "--timeout") options.timeout = count(arg, next(), 0);
+        else if (arg == "--memory-limit") options.memoryLimit = count(arg, next(), 0);
         else if (arg == "--brains") options.brains = brainList(next());
         else if (arg == "--quiet" || arg == "-q") options.quiet = true;
         else if (arg == "--json") options.json = true;
@@ -81,6 +82,8 @@ std::string UsageText() {
            "  --brains LIST   only these brains, e.g. 1,3 (records need all three)\n"
            "  --timeout MS    a brain call running longer fails (default: the QueryTimeout setting,\n"
            "                  10000 when unset; 0 for no limit)\n"
+           "  --memory-limit MB  a brain holding more script data fails with error 7 (default: the\n"
+           "                  MemoryLimit setting, 1024 when unset; 0 for no cap)\n"
            "  --quiet         no progress line and no per-sentence failure reports\n"
            "  --json          the summary as JSON\n"
            "  --help          this text\n"

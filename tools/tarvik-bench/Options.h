@@ -12,7 +12,8 @@ struct BenchOptions {
     std::string input;   // "" = the InputFile setting
     int repeat = 1;
     int warmup = 0;
-    std::optional<int> timeout;  // milliseconds; none = the QueryTimeout setting
+    std::optional<int> timeout;      // milliseconds; none = the QueryTimeout setting
+    std::optional<int> memoryLimit;  // megabytes; none = the MemoryLimit setting
     std::array<bool, 3> brains{true, true, true};
     bool quiet = false;
     bool json = false;

@@ -60,6 +60,7 @@ void loadSettings(const BenchOptions& options) {
         throw StartFailure{problem.Message};
     }
     if (options.timeout) modGlobals::QueryTimeout = *options.timeout;
+    if (options.memoryLimit) modGlobals::MemoryLimit = *options.memoryLimit;
 }
 
 // Every usable line of the input, read as the window's batch reads it.
