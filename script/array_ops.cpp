@@ -21,7 +21,7 @@ size_t elementCount(const std::vector<int32_t>& upper) {
     uint64_t n = 1;
     for (int32_t u : upper) {
         if (u < -1) raise(errSubscript);
-        n *= static_cast<uint64_t>(u + 1);
+        n *= static_cast<uint64_t>(u) + 1;
         if (n > kMaxElements) raise(errOutOfMemory);
     }
     return static_cast<size_t>(n);

@@ -35,6 +35,7 @@ void Engine::setMemoryLimit(std::size_t bytes) { vm_->memoryLimit = bytes; }
 void Engine::addCode(std::u16string_view source) {
     VM::Entry entry(*vm_);
     vm_->addCode(source);
+    vm_->throwPending();
 }
 
 void Engine::addObject(std::u16string_view name, Object* object) {
@@ -53,7 +54,9 @@ Engine::Procedure Engine::find(std::u16string_view name) const {
 
 Value Engine::call(Procedure procedure, Value* const* args, int argc) {
     if (!procedure.proc_) hostError(errSubNotDefined, std::u16string(errorDescription(errSubNotDefined)));
-    return vm_->callFromHost(procedure.proc_, args, argc);
+    Value result = vm_->callFromHost(procedure.proc_, args, argc);
+    vm_->throwPending();
+    return result;
 }
 
 Value Engine::run(std::u16string_view procedure, Value* const* args, int argc) {

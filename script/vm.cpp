@@ -3,6 +3,7 @@
 #include <pthread.h>
 #include <sys/mman.h>
 #include <typeinfo>
+#include <utility>
 
 #include "script/compiler.h"
 #include "script/convert.h"
@@ -108,6 +109,7 @@ VM::Entry::~Entry() {
 }
 
 void VM::checkClock() {
+    throwPending();
     if (hostDepth_ > 0 && deadline_.expired()) {
         aborting_ = true;
         raiseTimedOut(timeoutMs_);
@@ -346,9 +348,20 @@ void VM::terminate(ScriptObject* o) noexcept {
     try {
         Value r;
         call(o->cls->term, 0, o, nullptr, r);
-    } catch (...) {
+    } catch (const ScriptError&) {
         // An error in Class_Terminate has nowhere to go.
+    } catch (...) {
+        // The host's own (WScript.Quit) cannot leave a release: the script stops at its next call
+        // or loop, which the tripped flag sends through checkClock().
+        if (!pending_) pending_ = std::current_exception();
+        deadline_.trip();
     }
+}
+
+void VM::throwPending() {
+    if (!pending_) return;
+    aborting_ = true;
+    std::rethrow_exception(std::exchange(pending_, nullptr));
 }
 
 void VM::unpin(size_t mark) {

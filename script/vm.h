@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <exception>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -80,6 +81,8 @@ public:
     // Runs Class_Initialize / Class_Terminate.
     Value newObject(ClassInfo* cls);
     void terminate(ScriptObject* o) noexcept;
+    // Rethrows a host exception Class_Terminate raised, if any.
+    void throwPending();
 
     // Host entry: arms the time-out for one call from the host.
     struct Entry {
@@ -138,6 +141,7 @@ private:
     int timeoutMs_;
     Deadline deadline_;
     bool aborting_ = false;
+    std::exception_ptr pending_;
 };
 
 }  // namespace vbs

@@ -7,6 +7,7 @@ s = String(2e9, "x") : WScript.Echo "String 2e9", Err.Number, Err.Description : 
 s = Space(2e9) : WScript.Echo "Space 2e9", Err.Number : Err.Clear
 s = Space(5e7) : WScript.Echo "Space 5e7", Err.Number : Err.Clear
 ReDim a(1e9) : WScript.Echo "ReDim 1e9", Err.Number : Err.Clear
+ReDim a(2147483647) : WScript.Echo "ReDim 2147483647", Err.Number : Err.Clear
 ReDim a(5e6) : WScript.Echo "ReDim 5e6", Err.Number : Err.Clear
 ReDim a(10) : a(10) = "kept"
 ReDim Preserve a(5e6) : WScript.Echo "ReDim Preserve", Err.Number, a(10) : Err.Clear
