@@ -1,6 +1,10 @@
 #include "script/objects/textstream.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <memory>
+#include <sys/stat.h>
 
 #include "script/convert.h"
 #include "script/deadline.h"
@@ -50,9 +54,16 @@ Value TextStream::open(const std::string& path, IoMode mode, bool unicode) {
     Ref<TextStream> s(new TextStream);
     s->unicode_ = unicode;
     if (mode == ForReading) {
-        FILE* f = std::fopen(path.c_str(), "rb");
-        if (!f) raiseFileError(errno);
+        std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+        if (!file) raiseFileError(errno);
+        FILE* f = file.get();
         std::string bytes;
+        struct stat info;
+        if (fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+            // Known size: refused at once past the cap, and read without regrowing.
+            checkMemory(3 * std::min<uint64_t>(static_cast<uint64_t>(info.st_size), SIZE_MAX / 4));
+            bytes.reserve(static_cast<size_t>(info.st_size));
+        }
         constexpr size_t kChunk = 65536;
         for (size_t got = kChunk; got == kChunk;) {
             size_t used = bytes.size();
@@ -62,7 +73,7 @@ Value TextStream::open(const std::string& path, IoMode mode, bool unicode) {
             got = std::fread(bytes.data() + used, 1, kChunk, f);
             bytes.resize(used + got);
         }
-        std::fclose(f);
+        file.reset();
         s->text_ = decodeText(bytes, unicode);
         s->reading_ = true;
     } else {
