@@ -199,6 +199,7 @@ bool Form1::Load(const std::string& iniPath) {
 void Form1::LoadScripts() {
     engines_.TakeSettings();
     std::vector<std::string> failures;
+    QStringList unavailable;
     QPushButton* buttons[] = {Command3, Command2, cmdVorli};
     for (int brain = 1; brain <= 3; ++brain) {
         try {
@@ -206,6 +207,7 @@ void Form1::LoadScripts() {
         } catch (const tarvik::BrainFailure& failure) {
             unavailable_[brain - 1] = failure.Message();
             failures.push_back(failure.Message());
+            unavailable << QString("brain %1 (%2)").arg(brain).arg(qt(modGlobals::BrainName(brain)));
             buttons[brain - 1]->setEnabled(false);
             elide(buttons[brain - 1]);
         }
@@ -214,6 +216,7 @@ void Form1::LoadScripts() {
         tarvik::ShowMessageBox(joined(failures) + "\r\n\r\n" +
                                (failures.size() == 1 ? "This brain is" : "These brains are") +
                                " unavailable until the script is fixed and Tarvik restarted; the others work.");
+        statusText->setText("Unavailable, its script does not compile: " + unavailable.join(", "));
     }
 }
 

@@ -115,6 +115,7 @@ TEST_F(Form1Test, ABrainThatDoesNotCompileIsUnavailableAndTheOthersWork) {
     EXPECT_NE(form->cmdVorli->toolTip().toStdString().find(form->Unavailable(3)), std::string::npos);
     EXPECT_NE(form->Unavailable(3).find("compile error"), std::string::npos);
     EXPECT_TRUE(form->Command3->isEnabled());
+    EXPECT_EQ(form->statusText->text(), "Unavailable, its script does not compile: brain 3 (Three)");
     form->Text1->setText("hi");
     form->cmdAll->click();
     EXPECT_EQ(messages->shown.size(), 1u);  // no dialog per click for what start-up said

@@ -43,6 +43,7 @@ export DISPLAY=":$(cat "$work/display")"
 fail() {
   echo "FAIL at $dpi dpi: $1" >&2
   [ -f "$dump/window.txt" ] && cat "$dump/window.txt" >&2
+  cat "$work/tarvik.log" >&2
   exit 1
 }
 
@@ -70,14 +71,17 @@ for dpi in 96 144; do
   QT_FONT_DPI=$dpi TARVIK_DUMP="$dump" "$tarvik" --ini "$work/Tarvik.ini" -platform xcb 2> "$work/tarvik.log" &
   app=$!
   line=$(await '^button cmdTextFile [0-9-]+ [0-9-]+ [0-9]+ [0-9]+ 1 Read Text$')
-  sleep 0.3  # the window mapped and painted
+  timeout 15 xdotool search --sync --onlyvisible --name '^Tarvik$' > /dev/null || fail "the window was not mapped"
+  sleep 0.3  # painted and taking clicks
   click "$line"
   # "message" lines carry the button's rectangle in fields 2-5; pad to the button lines' layout.
   message=$(await '^message .*Read Text is Finished!')
   grep -qx 'status Read 4 lines — 0:0[0-9] — 1 failure' "$dump/window.txt" || fail "status: $(grep '^status' "$dump/window.txt")"
   grep -q '^button failuresButton .* 1 Failures (1)...$' "$dump/window.txt" || fail "no failure list button"
+  sleep 0.3  # the box mapped where the dump says
   click "x $message"
-  await '^chart closed' > /dev/null
+  for _ in $(seq 150); do grep -q '^message' "$dump/window.txt" || break; sleep 0.1; done
+  grep -q '^message' "$dump/window.txt" && fail "the finishing message did not close"
   click "$(await '^button chartButton ')"
   await '^chart open' > /dev/null
   sleep 0.6  # two more dumps: the chart's screenshot
