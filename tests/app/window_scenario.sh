@@ -104,7 +104,7 @@ for dpi in 96 144; do
   grep -q '^button failuresButton .* 1 Failures (1)...$' "$dump/window.txt" || fail "no failure list button"
   click_while '^message' "x $message"
   click_until '^chart open' "$(await '^button chartButton ')"
-  sleep 0.6  # two more dumps: the chart's screenshot
+  for _ in $(seq 150); do [ -s "$dump/chart.png" ] && break; sleep 0.1; done  # the next dump's screenshot
   if grep '^clipped' "$dump/window.txt"; then fail "clipped texts"; fi
   [ -s "$dump/window.png" ] && [ -s "$dump/chart.png" ] || fail "no screenshots"
   [ "$(grep -c ',,' "$work/results.csv")" -eq 1 ] || fail "the failing brain's cell: $(cat "$work/results.csv")"
