@@ -21,8 +21,11 @@ QString rect(const QWidget* widget) {
     return QString("%1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
+// Written whole or not at all, as the test may read it at any moment.
 void screenshot(QWidget* window, const QString& path) {
-    if (window && window->isVisible()) window->grab().save(path);
+    if (!window || !window->isVisible()) return;
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && window->grab().save(&file, "PNG")) file.commit();
 }
 
 void dump(Form1& form, const QString& folder) {

@@ -44,6 +44,7 @@ fail() {
   echo "FAIL at $dpi dpi: $1" >&2
   [ -f "$dump/window.txt" ] && cat "$dump/window.txt" >&2
   cat "$work/tarvik.log" >&2
+  ls -la "$dump" >&2 || true
   exit 1
 }
 
