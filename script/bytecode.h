@@ -62,6 +62,7 @@ enum class Op : uint8_t {
     Eval,         // [text] flags: 0 Eval, 1 Execute, 2 ExecuteGlobal
     GetRef,       // [name]
     Raise,        // a: error number
+    CallBuiltinTimed,  // CallBuiltin in code compiled while profiling
     Return,       // the last: the dispatch table is sized by it
 };
 
@@ -133,6 +134,7 @@ struct Proc {
     std::vector<std::unique_ptr<NameSite>> names;
     std::vector<std::unique_ptr<MemberSite>> members;
     std::shared_ptr<SourceText> source;
+    int profileId = -1;  // its function in the engine's profile, once profiled
 
     const StmtInfo* stmtAt(int pc) const;
 };

@@ -727,7 +727,8 @@ private:
             return;
         }
         for (auto& a : args) expr(*a);
-        emit(vbs::Op::CallBuiltin, 1 - n, 0, n, 0, const_cast<Builtin*>(b));
+        auto op = vm_.profile() ? vbs::Op::CallBuiltinTimed : vbs::Op::CallBuiltin;
+        emit(op, 1 - n, 0, n, 0, const_cast<Builtin*>(b));
     }
 
     void unpin(int pins) {

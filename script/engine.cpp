@@ -45,6 +45,10 @@ void Engine::addObject(std::u16string_view name, Object* object) {
     vm_->hostGlobals.insert(slot);
 }
 
+void Engine::startProfile() { vm_->startProfile(); }
+
+const Profile* Engine::profile() const { return vm_->profile(); }
+
 int Engine::Procedure::paramCount() const { return proc_ ? proc_->nparams : 0; }
 
 Engine::Procedure Engine::find(std::u16string_view name) const {

@@ -12,6 +12,7 @@
 
 namespace vbs {
 
+class Profile;
 class VM;
 struct Proc;
 
@@ -33,6 +34,12 @@ public:
     void addCode(std::u16string_view source);
     // A global object the script reaches by name (the runner's WScript).
     void addObject(std::u16string_view name, Object* object);
+
+    // Profiling is off (and costs nothing) until started; from then on every call of a procedure
+    // and object member is timed, and of built-in functions in code added afterwards (start it
+    // before addCode). profile() is nullptr while off.
+    void startProfile();
+    const Profile* profile() const;
 
     // A procedure found once and called many times.
     class Procedure {

@@ -79,6 +79,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     copyInto(&args[i], *target);
                 }
         clearRange(args + argc, args + callee->nlocals);
+        if (profile_) [[unlikely]] profileEnter(callee);
         frames_[frameCount_++] = {p, ip, locals, ret, me, outer, pinMark, resumeNext};
         ++depth_;
         activate(callee, args, self, nullptr);
@@ -91,6 +92,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
     // then). Answers where the callee's value goes.
     auto leave = [&]() INLINE -> Value* {
         clearRange(locals, base);
+        if (profile_) [[unlikely]] profile_->leave();
         --depth_;
         const CallerFrame& f = frames_[--frameCount_];
         activate(f.p, f.locals, f.me, f.outer);
@@ -146,7 +148,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
         &&L_CallName, &&L_Index, &&L_RefIndex, &&L_StoreIndex, &&L_Member, &&L_New, &&L_CheckObject,
         &&L_DimArray, &&L_ReDim, &&L_Erase, &&L_ForInit, &&L_ForNext, &&L_ForEachInit,
         &&L_ForEachNext, &&L_ClearLocal, &&L_OnError, &&L_Unpin, &&L_Eval, &&L_GetRef, &&L_Raise,
-        &&L_Return
+        &&L_CallBuiltinTimed, &&L_Return
     };
     static_assert(std::size(kLabels) == static_cast<size_t>(Op::Return) + 1, "one label per instruction");
 #define NEXT                                        \
@@ -512,6 +514,14 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     }
                     NEXT;
                     case Op::Raise: L_Raise: raise(I->a);
+                    case Op::CallBuiltinTimed: L_CallBuiltinTimed: {
+                        Value* args = sp - I->argc;
+                        Value r;
+                        profiledBuiltin(*static_cast<const Builtin*>(I->p), args, I->argc, r);
+                        while (sp > args) *--sp = Value();
+                        *sp++ = std::move(r);
+                    }
+                    NEXT;
                     case Op::Return: L_Return: {
                         if (frameCount_ == entryDepth) goto done;
                         Value result;

@@ -140,18 +140,21 @@ void VM::call(Proc* p, int argc, ScriptObject* me, Value* outer, Value& result) 
     clearRange(args + argc, args + p->nlocals);
     ++depth_;
     sp_ = top;
+    if (profile_) [[unlikely]] profileEnter(p);
     try {
         execute(p, args, me, outer);
     } catch (...) {
         --depth_;
         clearRange(args, top);
         sp_ = saved;
+        if (profile_) profile_->leave();
         throw;
     }
     --depth_;
     if (p->retSlot >= 0) moveInto(result, &args[p->retSlot]);
     clearRange(args, args + p->nlocals);
     sp_ = saved;
+    if (profile_) [[unlikely]] profile_->leave();
 }
 
 Value VM::callFromHost(Proc* p, Value* const* args, int argc) {
@@ -262,7 +265,8 @@ void VM::memberOp(MemberSite& site, Invoke kind, Value* base, int argc, Value& r
     for (int i = 1; i <= argc; ++i)
         if (base[i].type == Type::Ref) base[i] = Value(*base[i].ref);
     try {
-        obj->invoke(site.id, kind, base + 1, argc, result);
+        if (profile_) [[unlikely]] profiledInvoke(*obj, site.id, site.name, kind, base + 1, argc, result);
+        else obj->invoke(site.id, kind, base + 1, argc, result);
     } catch (const ScriptError& e) {
         // obj.Items(0): a property without parameters, indexed (what COM's dispatch does).
         if (e.number != errWrongArgCount || kind != Invoke::Get || argc == 0) throw;
@@ -286,6 +290,8 @@ void VM::index(Value& container, Value* args, int argc, Value& result) {
         if (auto* so = asScriptObject(c.obj); so && &so->vm == this) {
             Value keep = c;  // the container may be a temporary the call overwrites
             scriptMember(so, kDefaultMember, Invoke::Get, args, argc, result);
+        } else if (profile_) [[unlikely]] {
+            profiledInvoke(*c.obj, kDefaultMember, u"", Invoke::Get, args, argc, result);
         } else {
             c.obj->invoke(kDefaultMember, Invoke::Get, args, argc, result);
         }

@@ -16,6 +16,7 @@
 #include "script/deadline.h"
 #include "script/errors.h"
 #include "script/object.h"
+#include "script/profile.h"
 
 namespace vbs {
 
@@ -95,6 +96,10 @@ public:
     void setTimeout(int ms) { timeoutMs_ = ms; }
     size_t memoryLimit = size_t(1) << 30;
 
+    // Times every call from now on; off until then (see profile.h).
+    void startProfile();
+    const Profile* profile() const { return profile_.get(); }
+
     Value* sp_ = nullptr;  // where the next call's arguments go
 
 private:
@@ -109,6 +114,10 @@ private:
     Value evalText(std::u16string_view text, int mode, Proc* p, ScriptObject* me, Value* locals,
                    Value* outer);
     void unpin(size_t mark);
+    void profileEnter(Proc* p);
+    void profiledBuiltin(const Builtin& b, Value* args, int argc, Value& result);
+    void profiledInvoke(Object& o, int id, std::u16string_view name, Invoke kind, Value* args, int argc,
+                        Value& result);
 
     // The value stack comes as zeroed pages straight from the kernel (an all-zero Value is Empty):
     // the part a script never reaches costs neither time nor memory, and only the part below
@@ -142,6 +151,7 @@ private:
     Deadline deadline_;
     bool aborting_ = false;
     std::exception_ptr pending_;
+    std::unique_ptr<Profile> profile_;
 };
 
 }  // namespace vbs

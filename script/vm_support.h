@@ -347,7 +347,8 @@ inline void appendAll(Value& target, Value* parts, int n) {
 // A built-in's own error names it in the report, as Windows does: "Invalid procedure call or
 // argument: 'Mid'". Errors with a position already came from script code the built-in ran.
 inline void nameBuiltin(ScriptError& e, const Instr& at) {
-    if ((at.op != Op::CallBuiltin && at.op != Op::Raise) || !at.p || e.named || e.line != 0) return;
+    bool builtin = at.op == Op::CallBuiltin || at.op == Op::CallBuiltinTimed || at.op == Op::Raise;
+    if (!builtin || !at.p || e.named || e.line != 0) return;
     if (e.description != errorDescription(e.number)) return;
     e.description += u": '";
     e.description += static_cast<const Builtin*>(at.p)->name;

@@ -35,6 +35,7 @@ public:
     void check(int id, Invoke kind, int argc) const;
     // A property that takes no arguments.
     bool plainProperty(int id) const;
+    std::u16string_view name(int id) const { return members_[id].name; }
 
 private:
     std::span<const Member> members_;
@@ -47,6 +48,7 @@ public:
     const void* typeKey() const final { return &table_; }
     int memberId(std::u16string_view name) const final { return table_.find(name); }
     void invoke(int id, Invoke kind, Value* args, int argc, Value& result) final;
+    const MemberTable& table() const { return table_; }
 
 protected:
     // Called once id and the argument count have been checked against the table.

@@ -1,0 +1,128 @@
+// The profiler: who gets the time, exact call counts, and figures that add up. Times are compared
+// only with each other, never with fixed numbers.
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "script/engine.h"
+#include "script/profile.h"
+
+namespace {
+
+using vbs::Engine;
+using vbs::Profile;
+
+const Profile::Row& row(const std::vector<Profile::Row>& rows, std::u16string_view name) {
+    for (const auto& r : rows)
+        if (r.name == name) return r;
+    ADD_FAILURE() << "no row for the function";
+    static const Profile::Row none;
+    return none;
+}
+
+// Runs name from the host, answering the measured time of the call.
+Profile::Clock::duration timedRun(Engine& e, std::u16string_view name) {
+    auto start = Profile::Clock::now();
+    e.run(name, nullptr, 0);
+    return Profile::Clock::now() - start;
+}
+
+void expectConsistent(const std::vector<Profile::Row>& rows) {
+    for (const auto& r : rows) {
+        EXPECT_GE(r.inclusive, r.exclusive);
+        EXPECT_GE(r.exclusive.count(), 0);
+    }
+}
+
+TEST(Profile, TheLoopingFunctionHasTheExclusiveTimeItsCallerTheInclusive) {
+    Engine e;
+    e.startProfile();
+    e.addCode(u"Function Inner(n)\n Dim i, s\n For i = 1 To n\n s = s + i Mod 7\n Next\n Inner = s\nEnd Function\n"
+              u"Sub Outer()\n Dim k\n For k = 1 To 3\n Inner 200000\n Next\nEnd Sub\n");
+    auto measured = timedRun(e, u"Outer");
+    auto rows = e.profile()->byFunction();
+    expectConsistent(rows);
+    EXPECT_EQ(rows.at(0).name, u"Inner");
+    EXPECT_EQ(row(rows, u"Inner").calls, 3u);
+    const auto& outer = row(rows, u"Outer");
+    EXPECT_EQ(outer.calls, 1u);
+    EXPECT_GE(outer.inclusive, row(rows, u"Inner").inclusive);
+    // The host's call is the root: its time is all but what the call from the host costs.
+    double root = std::chrono::duration<double>(outer.inclusive).count();
+    double total = std::chrono::duration<double>(measured).count();
+    EXPECT_NEAR(root, total, total * 0.05);
+    EXPECT_EQ(e.profile()->total(), outer.inclusive + row(rows, u"<main>").inclusive);  // AddCode's run
+}
+
+TEST(Profile, RecursionCountsEveryCallAndItsOutermostTimeOnce) {
+    Engine e;
+    e.startProfile();
+    e.addCode(u"Function Fib(n)\n If n < 2 Then Fib = n Else Fib = Fib(n - 1) + Fib(n - 2)\nEnd Function\n"
+              u"Sub Start()\n Fib 18\nEnd Sub\n");
+    timedRun(e, u"Start");
+    auto rows = e.profile()->byFunction();
+    expectConsistent(rows);
+    const auto& fib = row(rows, u"Fib");
+    EXPECT_EQ(fib.calls, 8361u);  // Fib(n) makes 2 Fib(n + 1) - 1 calls
+    EXPECT_LE(fib.inclusive, row(rows, u"Start").inclusive);
+    EXPECT_EQ(rows.at(0).name, u"Fib");
+    // Each depth of the recursion is its own call path: Fib(18) goes 18 calls deep.
+    std::string folded = e.profile()->folded();
+    auto path = [](int depth) {
+        std::string p = "Start";
+        for (int i = 0; i < depth; ++i) p += ";Fib";
+        return p;
+    };
+    EXPECT_NE(folded.find(path(10) + " "), std::string::npos);
+    EXPECT_EQ(folded.find(path(19)), std::string::npos);
+}
+
+TEST(Profile, ObjectMembersBuiltinsAndClassMembersGoByTheirOwnNames) {
+    Engine e;
+    e.startProfile();
+    e.addCode(u"Class Matcher\n Private re\n Sub Class_Initialize\n Set re = New RegExp\n"
+              u" re.Pattern = \"^(a+)+$\"\n End Sub\n"
+              u" Property Get Text\n Text = String(18, \"a\") & \"!\"\n End Property\n"
+              u" Function Scan()\n Dim i\n For i = 1 To 4\n Scan = re.Test(Text)\n Next\n End Function\nEnd Class\n"
+              u"Sub Start()\n Dim m\n Set m = New Matcher\n m.Scan\nEnd Sub\n");
+    timedRun(e, u"Start");
+    auto rows = e.profile()->byFunction();
+    expectConsistent(rows);
+    EXPECT_EQ(rows.at(0).name, u"RegExp.Test");  // the pattern backtracks exponentially
+    EXPECT_EQ(row(rows, u"RegExp.Test").calls, 4u);
+    EXPECT_EQ(row(rows, u"Matcher.Text [Get]").calls, 4u);
+    EXPECT_EQ(row(rows, u"String").calls, 4u);
+    EXPECT_EQ(row(rows, u"Matcher.Scan").calls, 1u);
+    EXPECT_EQ(row(rows, u"Matcher.Class_Initialize").calls, 1u);
+    EXPECT_EQ(row(rows, u"RegExp.Pattern [Let]").calls, 1u);
+    EXPECT_GE(row(rows, u"Matcher.Scan").inclusive, row(rows, u"RegExp.Test").inclusive);
+}
+
+TEST(Profile, AnErrorEndsTheCallsItLeavesAndTheTableAddsUp) {
+    Engine e;
+    e.startProfile();
+    e.addCode(u"Function Fails()\n Fails = 1 / 0\nEnd Function\n"
+              u"Sub Start()\n On Error Resume Next\n Dim i\n For i = 1 To 3\n Fails\n Next\n CLng \"x\"\nEnd Sub\n");
+    timedRun(e, u"Start");
+    EXPECT_THROW(timedRun(e, u"Fails"), vbs::ScriptError);
+    auto rows = e.profile()->byFunction();
+    expectConsistent(rows);
+    EXPECT_EQ(row(rows, u"Fails").calls, 4u);
+    EXPECT_EQ(row(rows, u"CLng").calls, 1u);
+    // Every call from the host is a root again: nothing was left open by the errors.
+    timedRun(e, u"Start");
+    EXPECT_EQ(row(e.profile()->byFunction(), u"Start").calls, 2u);
+    std::string folded = e.profile()->folded();
+    EXPECT_EQ(folded.find("Fails;Start"), std::string::npos);
+    EXPECT_EQ(folded.find("Start;Start"), std::string::npos);
+    std::string table = e.profile()->table();
+    EXPECT_NE(table.find("Start"), std::string::npos);
+}
+
+TEST(Profile, IsOffUntilStarted) {
+    Engine e;
+    e.addCode(u"Sub Start()\nEnd Sub\n");
+    EXPECT_EQ(e.profile(), nullptr);
+}
+
+}  // namespace
