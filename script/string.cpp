@@ -127,4 +127,11 @@ std::string utf16ToUtf8(std::u16string_view s) {
     return out;
 }
 
+// Out of line: the dispatch loop inlines every release, and the count's thread-local access there
+// costs the loop registers.
+void freeRep(StringRep* r) noexcept {
+    creditMemory(repBytes(r->cap));
+    std::free(r);
+}
+
 }  // namespace vbs

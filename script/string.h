@@ -21,10 +21,7 @@ struct StringRep {
 
 // A string buffer's size, as the memory cap counts it.
 inline size_t repBytes(uint32_t cap) { return offsetof(StringRep, chars) + (size_t(cap) + 1) * sizeof(char16_t); }
-inline void freeRep(StringRep* r) noexcept {
-    creditMemory(repBytes(r->cap));
-    std::free(r);
-}
+void freeRep(StringRep* r) noexcept;
 
 // Longest string a script may build; beyond it the script gets error 7 (Out of memory).
 constexpr uint32_t kMaxStringChars = (1u << 30) - 64;
