@@ -51,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::u16string source = vbs::decodeFileText(std::string_view(reinterpret_cast<const char*>(data), size));
     try {
         vbs::Engine engine(u"VBScript", 200);
+        engine.setMemoryLimit(256u << 20);  // under libFuzzer's rss limit: a huge string is error 7, not an oom report
         vbs::Ref<Echo> wscript(new Echo);
         engine.addObject(u"WScript", wscript.get());
         engine.addCode(source);
