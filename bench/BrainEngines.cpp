@@ -40,6 +40,8 @@ std::string BrainFailure::Error() const {
 
 std::string BrainFailure::Message() const { return Where() + ":\r\n\r\n" + Error(); }
 
+std::string BrainFailure::Context() const { return vbs::utf16ToUtf8(vbs::errorContext(Cause)); }
+
 BrainEngines::BrainEngines() : zero_(vbs::Value(u"0")) {
     for (auto& engine : engines_) engine = std::make_unique<vbs::Engine>(u"VBScript", modGlobals::kDefaultQueryTimeout);
 }
@@ -74,6 +76,22 @@ void BrainEngines::LoadScript(int brain) {
         loadError_[brain - 1] = e;
         throw BrainFailure(brain, std::move(e));
     }
+}
+
+void BrainEngines::RequireGetResponse(int brain) {
+    const vbs::Engine::Procedure& procedure = getResponse_[brain - 1];
+    if (procedure && procedure.paramCount() == 15) return;
+    vbs::ScriptError e;
+    e.source = u"Microsoft VBScript runtime error";
+    if (!procedure) {
+        e.number = vbs::errSubNotDefined;
+        e.description = u"defines no GetResponse";
+    } else {
+        e.number = vbs::errWrongArgCount;
+        e.description = u"GetResponse has " + vbs::utf8ToUtf16(std::to_string(procedure.paramCount())) +
+                        (procedure.paramCount() == 1 ? u" parameter" : u" parameters") + u", a brain needs 15";
+    }
+    throw BrainFailure(brain, std::move(e));
 }
 
 vbs::Value BrainEngines::QueryCall(int brain, std::u16string_view sentence) {

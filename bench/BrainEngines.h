@@ -28,6 +28,9 @@ struct BrainFailure : std::exception {
     std::string Error() const;
     // Where, an empty line, then the error: the text of the failure message box.
     std::string Message() const;
+    // For a terminal: the source line with a caret under the column and the procedures the error
+    // happened in, one line each; "" when the error has neither.
+    std::string Context() const;
     const char* what() const noexcept override { return "brain failure"; }
 };
 
@@ -46,6 +49,9 @@ public:
     // Loads one brain (the settings must have been taken: LoadScripts does, a tool may load a subset).
     // A brain whose script did not compile answers every query with that compile error.
     void LoadScript(int brain);
+    // Refuses a loaded brain whose GetResponse is missing or does not take the fifteen arguments
+    // (BrainFailure, without a position, saying what the script defines).
+    void RequireGetResponse(int brain);
     // The by-reference settings as the engines will see them, the time-out and the memory cap, from
     // modGlobals.
     void TakeSettings();

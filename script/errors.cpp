@@ -159,6 +159,11 @@ std::u16string formatError(const ScriptError& e, std::u16string_view file) {
     if (e.line > 0) out += u"(" + decimal(e.line) + u", " + decimal(e.column) + u")";
     out += compile ? u" compile error " : u" runtime error ";
     out += decimal(e.number) + u": " + e.description + u"\n";
+    return out + errorContext(e);
+}
+
+std::u16string errorContext(const ScriptError& e) {
+    std::u16string out;
     if (e.line > 0 && !e.lineText.empty()) {
         std::u16string gutter = decimal(e.line);
         std::u16string blank(gutter.size(), u' ');

@@ -67,9 +67,11 @@ struct ScriptError {
     std::vector<CallSite> chain;
 };
 
-// What the user is shown: "file(line, column) runtime error N: description", the source line with a
-// caret under the column, and the procedures the error happened in.
+// What the user is shown: "file(line, column) runtime error N: description", then the context.
 std::u16string formatError(const ScriptError& e, std::u16string_view file);
+// The source line with a caret under the column and the procedures the error happened in, one line
+// each; "" when there is neither.
+std::u16string errorContext(const ScriptError& e);
 
 // Raises error `number` with its standard description.
 [[noreturn]] void raise(int number);

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # xvfb and xdotool run the window's scripted scenario test (skipped without them).
-packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev qt6-base-dev qt6-charts-dev libpcre2-dev xvfb xdotool)
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev qt6-base-dev qt6-charts-dev libpcre2-dev xvfb xdotool libedit-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -204,6 +204,30 @@ TEST_F(TarvikBenchTest, ABrainThatDoesNotCompileStopsTheRunBeforeAnythingIsWritt
     EXPECT_EQ(folder.read("results.csv"), "kept\r\n");
 }
 
+TEST_F(TarvikBenchTest, ABrainWithoutTheFifteenParameterGetResponseIsRefusedAtLoading) {
+    folder.write("three.vbs", "Function GetResponse(Sentence, UserName, ComputerName)\nEnd Function\n");
+    Outcome o = run(ini());
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "tarvik-bench: Brain 3 (Three, " + folder.path("three.vbs") +
+                         "): GetResponse has 3 parameters, a brain needs 15\n");
+    folder.write("three.vbs", "Function Reply(s)\nEnd Function\n");
+    o = run(ini());
+    EXPECT_EQ(o.err, "tarvik-bench: Brain 3 (Three, " + folder.path("three.vbs") + "): defines no GetResponse\n");
+}
+
+TEST_F(TarvikBenchTest, AFailingCallShowsTheLineWithACaretAndTheProceduresItPassedThrough) {
+    folder.write("two.vbs", std::string(kSignature) + "  GetResponse = Half(Sentence)\nEnd Function\n"
+                            "Function Half(s)\n  Half = s / 0\nEnd Function\n");
+    folder.write("input.txt", "4\r\n");
+    Outcome o = run(ini());
+    EXPECT_NE(o.err.find("runtime error 11: Division by zero (sentence 1: \"4\")\n"
+                         " 5 |   Half = s / 0\n"
+                         "   |   ^\n"
+                         "  in Half, line 5\n"
+                         "  called from GetResponse, line 2\n"),
+              std::string::npos) << o.err;
+}
+
 TEST_F(TarvikBenchTest, NonAsciiNamesKeepTheColumnsAndMakeValidJson) {
     // Windows-1252 settings: "Bräin" and a name longer than the column, cut whole characters only.
     folder.write("Tarvik.ini", "[Tarvik]\r\nInputFile=input.txt\r\n[Brains]\r\nBrain1Name=Br\xe4in \"1\"\r\n"

@@ -183,7 +183,14 @@ int run(const BenchOptions& options) {
         try {
             engines.LoadScript(brain);
         } catch (const BrainFailure& failure) {
-            throw StartFailure{failure.Where() + ": " + failure.Error()};
+            std::string context = failure.Context();
+            if (!context.empty()) context.pop_back();  // the message gets its own line end
+            throw StartFailure{failure.Where() + ": " + failure.Error() + (context.empty() ? "" : "\n") + context};
+        }
+        try {
+            engines.RequireGetResponse(brain);
+        } catch (const BrainFailure& failure) {
+            throw StartFailure{failure.Where() + ": " + vbs::utf16ToUtf8(failure.Cause.description)};
         }
     }
     bool allBrains = options.brains == std::array<bool, 3>{true, true, true};
@@ -219,7 +226,8 @@ int run(const BenchOptions& options) {
                     ++tallies[brain - 1].failures;
                     if (!options.quiet) {
                         std::cerr << (progress ? "\r\033[K" : "") << "tarvik-bench: " << failure->Where() << ": "
-                                  << failure->Error() << " (sentence " << i + 1 << ": \"" << sentences[i] << "\")\n";
+                                  << failure->Error() << " (sentence " << i + 1 << ": \"" << sentences[i] << "\")\n"
+                                  << failure->Context();
                     }
                 }
                 ++done;

@@ -1,7 +1,7 @@
 // tarvik-vbs [--timeout MS] [--memory-limit MB] [--profile] [--folded FILE] script.vbs [args...]: runs
-// a script as cscript would. A failure is reported as "script.vbs(line, column) runtime error N:
-// description" ("compile error" for a script that does not compile) on stderr with a non-zero exit
-// status.
+// a script as cscript would (or, with --brain, asks a brain sentences). A failure is reported as
+// "script.vbs(line, column) runtime error N: description" ("compile error" for a script that does not
+// compile) on stderr with a non-zero exit status.
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -17,18 +17,22 @@
 #include "script/string.h"
 #include "tools/tarvik-vbs/console.h"
 #include "tools/tarvik-vbs/profile_output.h"
+#include "tools/tarvik-vbs/try_brain.h"
 #include "tools/tarvik-vbs/wscript.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: tarvik-vbs [--timeout MS] [--memory-limit MB] [--profile] [--folded FILE] script.vbs [arguments...]\n"
+    "       tarvik-vbs [--timeout MS] --brain brain.vbs [--user NAME] [--computer NAME] [--level N] [--workdir DIR]\n"
     "Runs a VBScript file with a WScript object, as cscript does. --timeout ends the script after MS\n"
     "milliseconds. --memory-limit caps the script's strings, arrays and Dictionaries at MB megabytes\n"
     "(default 1024, 0 for none): past it the script gets error 7, Out of memory.\n"
     "--profile times every call and prints, after the run, the 20 functions with the most exclusive\n"
     "time; --folded writes each call path's exclusive time in microseconds (folded stacks).\n"
-    "A failure prints script.vbs(line, column) runtime error N: description.\n";
+    "A failure prints script.vbs(line, column) runtime error N: description.\n"
+    "--brain loads a brain as tarvik-bench does and asks it each line of standard input, printing the\n"
+    "reply and the time of the call (a brain call has 10000 ms unless --timeout says otherwise).\n";
 
 int usage() {
     std::fputs(kUsage, stderr);
@@ -51,7 +55,7 @@ int main(int argc, char** argv) {
     long long memoryMb = -1;  // the engine's default
     bool profile = false;
     std::string folded;
-    while (first + 1 < argc && std::strncmp(argv[first], "--", 2) == 0) {
+    while (first + 1 < argc && std::strncmp(argv[first], "--", 2) == 0 && std::strcmp(argv[first], "--brain") != 0) {
         const char* option = argv[first++];
         if (std::strcmp(option, "--profile") == 0) {
             profile = true;
@@ -70,6 +74,7 @@ int main(int argc, char** argv) {
         else return usage();
     }
     if (first >= argc) return usage();
+    if (std::strcmp(argv[first], "--brain") == 0) return tarvik::tryBrain({argv + first + 1, argv + argc}, timeoutMs);
     std::string script = argv[first];
     std::ifstream in(script, std::ios::binary);
     if (!in) {

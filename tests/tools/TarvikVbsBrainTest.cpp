@@ -1,0 +1,80 @@
+// tarvik-vbs --brain fed sentences on standard input, as a brain author would type them.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <regex>
+#include <string>
+
+#include "tests/support/TempFolder.h"
+
+namespace {
+
+using tarvik::testing::TempFolder;
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+class TarvikVbsBrainTest : public ::testing::Test {
+protected:
+    Outcome ask(const std::string& options, const std::string& sentences) {
+        folder.write("in.txt", sentences);
+        std::string command = std::string(TARVIK_VBS) + " --brain " + folder.path("brain.vbs") + " " + options + " <" +
+                              folder.path("in.txt") + " 2>" + folder.path("err.txt");
+        Outcome o;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        char buffer[4096];
+        for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) o.out.append(buffer, got);
+        o.status = WEXITSTATUS(::pclose(pipe));
+        o.err = folder.read("err.txt");
+        return o;
+    }
+    TempFolder folder;
+};
+
+TEST_F(TarvikVbsBrainTest, RepliesWithTimesAndShowsChangedByReferenceValuesAndKeepsThem) {
+    folder.write("brain.vbs",
+                 "Function GetResponse(s, user, computer, level, dir, a, b, c, d, e, f, g, h, i, j)\n"
+                 "  If s = \"rename\" Then user = \"Bob\"\n"
+                 "  If s = \"up\" Then level = level + 1\n"
+                 "  GetResponse = \" \" & user & \"@\" & computer & \" \" & level & \" \" & dir & \" \" & a & \" <STOP> x\"\n"
+                 "End Function\n");
+    Outcome o = ask("--user Ann --computer box --level 3 --workdir " + folder.path(), "hi\nrename\nup\nhi\n");
+    EXPECT_EQ(o.status, 0) << o.err;
+    std::string t = "  \\(\\d+\\.\\d{3} ms\\)\n";
+    std::string dir = folder.path();
+    std::regex expected("Ann@box 3 " + dir + " 0\n" + t + "Bob@box 3 " + dir + " 0\n" + t + "  UserName is now \"Bob\"\n" +
+                        "Bob@box 4 " + dir + " 0\n" + t + "  LearningLevel is now \"4\"\n" + "Bob@box 4 " + dir + " 0\n" + t);
+    EXPECT_TRUE(std::regex_match(o.out, expected)) << o.out;
+}
+
+TEST_F(TarvikVbsBrainTest, AFailingSentenceShowsWhereAndTheNextOneIsStillAsked) {
+    folder.write("brain.vbs",
+                 "Function GetResponse(s, user, computer, level, dir, a, b, c, d, e, f, g, h, i, j)\n"
+                 "  GetResponse = Check(s) & \" <STOP>\"\n"
+                 "End Function\n"
+                 "Function Check(s)\n"
+                 "  If s = \"bad\" Then Err.Raise 5\n"
+                 "  Check = s\n"
+                 "End Function\n");
+    Outcome o = ask("", "bad\nok\n");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, folder.path("brain.vbs") + "(5, 21) runtime error 5: Invalid procedure call or argument\n"
+                     " 5 |   If s = \"bad\" Then Err.Raise 5\n"
+                     "   |                     ^\n"
+                     "  in Check, line 5\n"
+                     "  called from GetResponse, line 2\n");
+    EXPECT_EQ(o.out.substr(0, 3), "ok\n") << o.out;
+}
+
+TEST_F(TarvikVbsBrainTest, ABrainWithoutTheFifteenParameterGetResponseIsRefusedBeforeAnySentence) {
+    folder.write("brain.vbs", "Sub GetResponse(s)\nEnd Sub\n");
+    Outcome o = ask("", "hi\n");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, folder.path("brain.vbs") + ": GetResponse has 1 parameter, a brain needs 15\n");
+    EXPECT_EQ(o.out, "");
+}
+
+}  // namespace

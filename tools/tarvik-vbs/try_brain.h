@@ -1,0 +1,12 @@
+#pragma once
+// tarvik-vbs --brain: a brain loaded as the bench loads it, asked one sentence per line of input.
+#include <string>
+#include <vector>
+
+namespace tarvik {
+
+// args: what follows "--brain" (the script, then --user, --computer, --level, --workdir).
+// timeoutMs > 0 replaces the bench's 10 s limit per call. Returns the exit status.
+int tryBrain(const std::vector<std::string>& args, int timeoutMs);
+
+}  // namespace tarvik
