@@ -15,9 +15,17 @@ namespace {
 // Brain n's name + ": " + reply + CR LF.
 std::string ReplyLine(int brain, const std::string& reply) { return modGlobals::BrainName(brain) + ": " + reply + "\r\n"; }
 
-// The three reply lines, brain 1 first: what the output box shows and the log keeps.
+// The three reply lines, brain 1 first, as the log keeps them.
 std::string ReplyLines(const AllBrainsResult& result) {
     return ReplyLine(1, result.replies[0]) + ReplyLine(2, result.replies[1]) + ReplyLine(3, result.replies[2]);
+}
+
+// The same lines as the output box shows them: a failure names its line.
+std::string ShownLines(const AllBrainsResult& result) {
+    std::string text;
+    for (int b = 0; b < 3; ++b)
+        text += ReplyLine(b + 1, result.failures[b] ? ShownFailure(*result.failures[b]) : result.replies[b]);
+    return text;
 }
 
 }  // namespace
@@ -52,6 +60,12 @@ std::string FailedReply(const BrainFailure& failure) {
     return "[error " + std::to_string(failure.Cause.number) + ": " + vbs::utf16ToUtf8(failure.Cause.description) + "]";
 }
 
+std::string ShownFailure(const BrainFailure& failure) {
+    if (failure.Cause.line <= 0) return FailedReply(failure);
+    return "[error " + std::to_string(failure.Cause.number) + ", line " + std::to_string(failure.Cause.line) + ": " +
+           vbs::utf16ToUtf8(failure.Cause.description) + "]";
+}
+
 BrainAnswer AskBrain(BrainEngines& engines, const QueryWindow& window, int brain) {
     try {
         TimedResponse timed = TimedQuery(engines, window, brain);
@@ -63,7 +77,7 @@ BrainAnswer AskBrain(BrainEngines& engines, const QueryWindow& window, int brain
 
 std::optional<BrainFailure> SingleBrainQuery(BrainEngines& engines, QueryWindow& window, int brain) {
     BrainAnswer answer = AskBrain(engines, window, brain);
-    window.SetText2(ReplyLine(brain, answer.reply));
+    window.SetText2(ReplyLine(brain, answer.failure ? ShownFailure(*answer.failure) : answer.reply));
     std::string shown = answer.failure ? "" : TimeDisplay(answer.milliseconds, window.DecimalSeparator());
     window.SetTimeLabels(brain == 1 ? shown : "", brain == 2 ? shown : "", brain == 3 ? shown : "");
     return std::move(answer.failure);
@@ -106,7 +120,7 @@ AllBrainsResult AllBrainsRun(BrainEngines& engines, QueryWindow& window) {
     AllBrainsResult result = AskBrains(engines, window);
     if (!result.completed) return result;
 
-    window.SetText2(ReplyLines(result));
+    window.SetText2(ShownLines(result));
     std::string separator = window.DecimalSeparator();
     auto shown = [&](int b) { return result.failures[b] ? std::string() : TimeDisplay(result.times[b], separator); };
     window.SetTimeLabels(shown(0), shown(1), shown(2));

@@ -38,6 +38,8 @@ TimedResponse TimedQuery(BrainEngines& engines, const QueryWindow& window, int b
 
 // What stands in a reply line for a brain that failed: "[error 11: Division by zero]".
 std::string FailedReply(const BrainFailure& failure);
+// The same on screen, where the author also wants the line: "[error 11, line 4: Division by zero]".
+std::string ShownFailure(const BrainFailure& failure);
 
 struct BrainAnswer {
     double milliseconds = 0;
