@@ -23,6 +23,8 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPI
 cmake --build build-sanitize -j "${JOBS:-2}"
 
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS="abort_on_error=0:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"
+# Fake stacks (detect_stack_use_after_return) would hide the real stack depth from the engine's
+# Out of stack space guard; strict string checks flag libxkbcommon's valid strndup at window start.
+export ASAN_OPTIONS="abort_on_error=0:detect_leaks=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 ctest --test-dir build-sanitize --output-on-failure -j "${JOBS:-2}" "$@"
