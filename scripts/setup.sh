@@ -4,19 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# xvfb and xdotool run the window's scripted scenario test (skipped without them).
-packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev qt6-base-dev qt6-charts-dev libpcre2-dev xvfb xdotool libedit-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" < /dev/null
-fi
+bash scripts/install.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 targets=()
