@@ -7,6 +7,7 @@
 # tests/fuzz/regressions/ with its fix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/install.sh clang-14 libclang-rt-14-dev
 minutes=${1:-10}
 shift || true
 targets=("$@")
