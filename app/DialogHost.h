@@ -2,7 +2,7 @@
 // MsgBox and InputBox from a brain, as the window shows them: real dialogs over the window.
 #include <QMessageBox>
 
-#include "script/context.h"
+#include "script/runtime/context.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "bench/BrainEngines.h"
 
-#include "script/convert.h"
+#include "script/values/convert.h"
 #include "settings/modGlobals.h"
 #include "support/modFile.h"
 

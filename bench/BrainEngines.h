@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "script/engine.h"
-#include "script/errors.h"
-#include "script/value.h"
+#include "script/values/errors.h"
+#include "script/values/value.h"
 
 namespace tarvik {
 

@@ -1,6 +1,6 @@
 #include "records/ResultTable.h"
 
-#include "script/convert.h"
+#include "script/values/convert.h"
 #include "settings/modGlobals.h"
 #include "support/Failure.h"
 #include "support/FileTable.h"

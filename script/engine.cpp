@@ -1,8 +1,8 @@
 #include "script/engine.h"
 
-#include "script/bytecode.h"
-#include "script/text.h"
-#include "script/vm.h"
+#include "script/compile/bytecode.h"
+#include "script/values/text.h"
+#include "script/runtime/vm.h"
 
 namespace vbs {
 

@@ -5,10 +5,10 @@
 #include <memory>
 #include <string_view>
 
-#include "script/context.h"
-#include "script/errors.h"
-#include "script/object.h"
-#include "script/value.h"
+#include "script/runtime/context.h"
+#include "script/values/errors.h"
+#include "script/values/object.h"
+#include "script/values/value.h"
 
 namespace vbs {
 

@@ -3,9 +3,9 @@
 // first-day-of-week arguments many of them take.
 #include <cstdint>
 
-#include "script/convert.h"
-#include "script/errors.h"
-#include "script/value.h"
+#include "script/values/convert.h"
+#include "script/values/errors.h"
+#include "script/values/value.h"
 
 namespace vbs::builtin {
 

@@ -4,8 +4,8 @@
 #include "script/builtins/args.h"
 #include "script/builtins/library.h"
 #include "script/builtins/search.h"
-#include "script/deadline.h"
-#include "script/text.h"
+#include "script/values/deadline.h"
+#include "script/values/text.h"
 
 namespace vbs::builtin {
 

@@ -3,8 +3,8 @@
 // at run time goes straight to the function.
 #include <string_view>
 
-#include "script/context.h"
-#include "script/value.h"
+#include "script/runtime/context.h"
+#include "script/values/value.h"
 
 namespace vbs {
 

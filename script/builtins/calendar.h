@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "script/builtins/args.h"
-#include "script/datetime.h"
+#include "script/values/datetime.h"
 
 namespace vbs::builtin {
 

@@ -1,7 +1,7 @@
 // Character codes. Asc and Chr speak the ANSI code page of locale 1033 (Windows-1252), AscW and
 // ChrW speak UTF-16.
 #include "script/builtins/args.h"
-#include "script/codepage.h"
+#include "script/values/codepage.h"
 #include "script/builtins/library.h"
 
 namespace vbs::builtin {

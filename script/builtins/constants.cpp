@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "script/builtins/builtins.h"
-#include "script/text.h"
+#include "script/values/text.h"
 
 namespace vbs {
 

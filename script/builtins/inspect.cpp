@@ -1,7 +1,7 @@
 // Asking a value what it is: the Is* functions, TypeName and VarType.
 #include "script/builtins/args.h"
 #include "script/builtins/library.h"
-#include "script/object.h"
+#include "script/values/object.h"
 
 namespace vbs::builtin {
 

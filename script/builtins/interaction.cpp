@@ -2,7 +2,7 @@
 #include "script/builtins/args.h"
 #include "script/builtins/library.h"
 #include "script/objects/factory.h"
-#include "script/text.h"
+#include "script/values/text.h"
 
 namespace vbs::builtin {
 

@@ -4,7 +4,7 @@
 
 #include "script/builtins/calendar.h"
 #include "script/builtins/library.h"
-#include "script/text.h"
+#include "script/values/text.h"
 
 namespace vbs::builtin {
 

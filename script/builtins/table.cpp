@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "script/builtins/library.h"
-#include "script/text.h"
+#include "script/values/text.h"
 
 namespace vbs {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "script/errors.h"
+#include "script/values/errors.h"
 #include "script/objects/regex_translate.h"
 
 namespace vbs {

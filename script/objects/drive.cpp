@@ -2,8 +2,8 @@
 
 #include <sys/statvfs.h>
 
-#include "script/convert.h"
-#include "script/errors.h"
+#include "script/values/convert.h"
+#include "script/values/errors.h"
 #include "script/objects/file_folder.h"
 #include "script/objects/members.h"
 #include "script/objects/paths.h"

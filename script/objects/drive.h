@@ -3,7 +3,7 @@
 // "C:\..." path to it.
 #include <string_view>
 
-#include "script/value.h"
+#include "script/values/value.h"
 
 namespace vbs {
 

@@ -1,13 +1,13 @@
 #include "script/objects/factory.h"
 
-#include "script/errors.h"
+#include "script/values/errors.h"
 #include "script/objects/array_list.h"
 #include "script/objects/dictionary.h"
 #include "script/objects/filesystem.h"
 #include "script/objects/regexp.h"
 #include "script/objects/shell.h"
 #include "script/objects/type_lib.h"
-#include "script/text.h"
+#include "script/values/text.h"
 
 namespace vbs {
 

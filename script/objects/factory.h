@@ -2,8 +2,8 @@
 // The objects a script can create.
 #include <string_view>
 
-#include "script/context.h"
-#include "script/value.h"
+#include "script/runtime/context.h"
+#include "script/values/value.h"
 
 namespace vbs {
 

@@ -8,15 +8,15 @@
 #include <unistd.h>
 #include <vector>
 
-#include "script/convert.h"
-#include "script/datetime.h"
-#include "script/errors.h"
-#include "script/object.h"
+#include "script/values/convert.h"
+#include "script/values/datetime.h"
+#include "script/values/errors.h"
+#include "script/values/object.h"
 #include "script/objects/drive.h"
 #include "script/objects/filesystem.h"
 #include "script/objects/members.h"
 #include "script/objects/paths.h"
-#include "script/text.h"
+#include "script/values/text.h"
 
 namespace vbs {
 

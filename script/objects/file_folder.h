@@ -3,7 +3,7 @@
 // POSIX path it was made for and reads the disk when asked.
 #include <string>
 
-#include "script/value.h"
+#include "script/values/value.h"
 
 namespace vbs {
 

@@ -9,8 +9,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include "script/convert.h"
-#include "script/errors.h"
+#include "script/values/convert.h"
+#include "script/values/errors.h"
 #include "script/objects/drive.h"
 #include "script/objects/file_folder.h"
 #include "script/objects/members.h"

@@ -3,8 +3,8 @@
 // raising Windows' error numbers.
 #include <string>
 
-#include "script/context.h"
-#include "script/object.h"
+#include "script/runtime/context.h"
+#include "script/values/object.h"
 #include "script/objects/members.h"
 #include "script/objects/textstream.h"
 

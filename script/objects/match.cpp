@@ -1,7 +1,7 @@
 #include "script/objects/match.h"
 
-#include "script/convert.h"
-#include "script/errors.h"
+#include "script/values/convert.h"
+#include "script/values/errors.h"
 #include "script/objects/members.h"
 
 namespace vbs {

@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "script/object.h"
-#include "script/value.h"
+#include "script/values/object.h"
+#include "script/values/value.h"
 
 namespace vbs {
 

@@ -6,8 +6,8 @@
 #include <span>
 #include <string_view>
 
-#include "script/object.h"
-#include "script/value.h"
+#include "script/values/object.h"
+#include "script/values/value.h"
 
 namespace vbs {
 

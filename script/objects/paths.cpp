@@ -6,8 +6,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include "script/errors.h"
-#include "script/text.h"
+#include "script/values/errors.h"
+#include "script/values/text.h"
 
 namespace vbs {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "script/string.h"
+#include "script/values/string.h"
 
 namespace vbs {
 

@@ -1,6 +1,6 @@
 #include "script/objects/regex_translate.h"
 
-#include "script/errors.h"
+#include "script/values/errors.h"
 
 namespace vbs {
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "script/convert.h"
-#include "script/deadline.h"
-#include "script/errors.h"
+#include "script/values/convert.h"
+#include "script/values/deadline.h"
+#include "script/values/errors.h"
 #include "script/objects/match.h"
 #include "script/objects/members.h"
 

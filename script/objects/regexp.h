@@ -5,11 +5,11 @@
 
 #include <pcre2.h>
 
-#include "script/object.h"
+#include "script/values/object.h"
 #include "script/objects/members.h"
 #include "script/objects/compiled_pattern.h"
 #include "script/objects/match.h"
-#include "script/value.h"
+#include "script/values/value.h"
 
 namespace vbs {
 

@@ -5,11 +5,11 @@
 #include <unistd.h>
 #include <vector>
 
-#include "script/convert.h"
-#include "script/errors.h"
+#include "script/values/convert.h"
+#include "script/values/errors.h"
 #include "script/objects/members.h"
 #include "script/objects/paths.h"
-#include "script/text.h"
+#include "script/values/text.h"
 
 extern char** environ;
 

@@ -2,8 +2,8 @@
 // WScript.Shell and WScript.Network, the WSH objects brains create for the environment, the
 // current folder and who is running them. There is no registry and no launching of programs: a
 // brain must not start other programs behind the user's back, so Run and Exec raise.
-#include "script/context.h"
-#include "script/value.h"
+#include "script/runtime/context.h"
+#include "script/values/value.h"
 
 namespace vbs {
 

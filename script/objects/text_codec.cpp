@@ -1,7 +1,7 @@
 #include "script/objects/text_codec.h"
 
-#include "script/codepage.h"
-#include "script/string.h"
+#include "script/values/codepage.h"
+#include "script/values/string.h"
 
 namespace vbs {
 

@@ -6,9 +6,9 @@
 #include <memory>
 #include <sys/stat.h>
 
-#include "script/convert.h"
-#include "script/deadline.h"
-#include "script/errors.h"
+#include "script/values/convert.h"
+#include "script/values/deadline.h"
+#include "script/values/errors.h"
 #include "script/objects/members.h"
 #include "script/objects/paths.h"
 #include "script/objects/text_codec.h"

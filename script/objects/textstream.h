@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string>
 
-#include "script/object.h"
+#include "script/values/object.h"
 #include "script/objects/members.h"
-#include "script/value.h"
+#include "script/values/value.h"
 
 namespace vbs {
 

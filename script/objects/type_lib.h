@@ -1,6 +1,6 @@
 #pragma once
 // Scriptlet.TypeLib, which scripts create for its Guid: a new random GUID per object.
-#include "script/value.h"
+#include "script/values/value.h"
 
 namespace vbs {
 

@@ -5,10 +5,10 @@
 #include <memory>
 #include <string_view>
 
-#include "script/codepage.h"
-#include "script/compiler.h"
-#include "script/parser.h"
-#include "script/vm.h"
+#include "script/values/codepage.h"
+#include "script/compile/compiler.h"
+#include "script/syntax/parser.h"
+#include "script/runtime/vm.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto text = std::make_shared<vbs::SourceText>();

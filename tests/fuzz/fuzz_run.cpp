@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "script/codepage.h"
-#include "script/convert.h"
+#include "script/values/codepage.h"
+#include "script/values/convert.h"
 #include "script/engine.h"
-#include "script/errors.h"
+#include "script/values/errors.h"
 #include "script/objects/factory.h"
 #include "script/objects/members.h"
-#include "script/text.h"
+#include "script/values/text.h"
 
 namespace {
 

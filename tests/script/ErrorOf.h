@@ -1,6 +1,6 @@
 #pragma once
 // The VBScript error number an action raises, or 0 when it returns normally.
-#include "script/errors.h"
+#include "script/values/errors.h"
 
 namespace vbs::test {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "script/codepage.h"
+#include "script/values/codepage.h"
 
 namespace tarvik {
 namespace {

@@ -1,9 +1,9 @@
 #include "tools/tarvik-vbs/arguments.h"
 
-#include "script/convert.h"
-#include "script/errors.h"
+#include "script/values/convert.h"
+#include "script/values/errors.h"
 #include "script/objects/members.h"
-#include "script/text.h"
+#include "script/values/text.h"
 
 namespace tarvik {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "script/value.h"
+#include "script/values/value.h"
 
 namespace tarvik {
 

@@ -6,7 +6,7 @@
 #include <iostream>
 #include <unistd.h>
 
-#include "script/string.h"
+#include "script/values/string.h"
 
 namespace tarvik::console {
 

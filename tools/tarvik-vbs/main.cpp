@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "script/codepage.h"
+#include "script/values/codepage.h"
 #include "script/engine.h"
-#include "script/string.h"
+#include "script/values/string.h"
 #include "tools/tarvik-vbs/console.h"
 #include "tools/tarvik-vbs/profile_output.h"
 #include "tools/tarvik-vbs/try_brain.h"

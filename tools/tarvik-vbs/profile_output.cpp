@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "script/string.h"
+#include "script/values/string.h"
 #include "tools/tarvik-vbs/console.h"
 
 namespace tarvik {

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <string>
 
-#include "script/profile.h"
+#include "script/runtime/profile.h"
 
 namespace tarvik {
 

@@ -11,7 +11,7 @@
 #include "bench/BrainEngines.h"
 #include "bench/clsTimer.h"
 #include "settings/modGlobals.h"
-#include "script/string.h"
+#include "script/values/string.h"
 #include "tools/tarvik-vbs/console.h"
 #include "tools/tarvik-vbs/wscript.h"
 

@@ -2,11 +2,11 @@
 
 #include <thread>
 
-#include "script/convert.h"
-#include "script/errors.h"
+#include "script/values/convert.h"
+#include "script/values/errors.h"
 #include "script/objects/factory.h"
 #include "script/objects/paths.h"
-#include "script/string.h"
+#include "script/values/string.h"
 #include "tools/tarvik-vbs/arguments.h"
 #include "tools/tarvik-vbs/console.h"
 

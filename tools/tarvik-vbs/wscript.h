@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "script/context.h"
-#include "script/object.h"
+#include "script/runtime/context.h"
+#include "script/values/object.h"
 #include "script/objects/members.h"
 
 namespace tarvik {

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "script/builtins/builtins.h"
-#include "script/convert.h"
-#include "script/errors.h"
+#include "script/values/convert.h"
+#include "script/values/errors.h"
 
 namespace vbs::test {
 

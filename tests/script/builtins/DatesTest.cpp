@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "Call.h"
-#include "script/datetime.h"
+#include "script/values/datetime.h"
 
 using namespace vbs;
 using namespace vbs::test;

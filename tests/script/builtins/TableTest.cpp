@@ -1,6 +1,6 @@
 // Every name resolves, in any case: a mis-sorted table would lose some.
 #include "Call.h"
-#include "script/text.h"
+#include "script/values/text.h"
 
 using namespace vbs;
 using namespace vbs::test;

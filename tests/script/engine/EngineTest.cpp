@@ -5,9 +5,9 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include "script/convert.h"
+#include "script/values/convert.h"
 #include "script/engine.h"
-#include "script/string.h"
+#include "script/values/string.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <chrono>
 
 #include "script/engine.h"
-#include "script/profile.h"
+#include "script/runtime/profile.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "script/convert.h"
-#include "script/errors.h"
+#include "script/values/convert.h"
+#include "script/values/errors.h"
 #include "tests/script/ErrorOf.h"
-#include "script/object.h"
+#include "script/values/object.h"
 #include "script/objects/factory.h"
 
 namespace vbs::test {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "script/string.h"
+#include "script/values/string.h"
 #include "tests/support/TempFolder.h"
 
 namespace vbs::test {

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "script/errors.h"
-#include "script/parser.h"
+#include "script/values/errors.h"
+#include "script/syntax/parser.h"
 
 namespace vbs::test {
 

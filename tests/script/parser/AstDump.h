@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "script/ast.h"
-#include "script/errors.h"
+#include "script/syntax/ast.h"
+#include "script/values/errors.h"
 
 namespace vbs::test {
 

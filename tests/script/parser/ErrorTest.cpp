@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "script/errors.h"
-#include "script/parser.h"
+#include "script/values/errors.h"
+#include "script/syntax/parser.h"
 
 namespace vbs {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "script/lexer.h"
+#include "script/syntax/lexer.h"
 
 namespace vbs {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "AstDump.h"
-#include "script/parser.h"
+#include "script/syntax/parser.h"
 
 namespace vbs::test {
 namespace {

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "Support.h"
-#include "script/datetime.h"
-#include "script/object.h"
-#include "script/operators.h"
+#include "script/values/datetime.h"
+#include "script/values/object.h"
+#include "script/values/operators.h"
 
 namespace vbs {
 namespace {

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "Support.h"
-#include "script/object.h"
-#include "script/operators.h"
+#include "script/values/object.h"
+#include "script/values/operators.h"
 
 namespace vbs {
 namespace {

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "Support.h"
-#include "script/datetime.h"
+#include "script/values/datetime.h"
 
 namespace vbs {
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "Support.h"
-#include "script/operators.h"
+#include "script/values/operators.h"
 
 namespace vbs {
 namespace {

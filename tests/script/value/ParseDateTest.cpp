@@ -1,8 +1,8 @@
 // What CDate and IsDate accept in locale 1033.
 #include <gtest/gtest.h>
 
-#include "script/convert.h"
-#include "script/datetime.h"
+#include "script/values/convert.h"
+#include "script/values/datetime.h"
 
 namespace vbs {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "script/convert.h"
+#include "script/values/convert.h"
 
 namespace vbs {
 namespace {

@@ -2,8 +2,8 @@
 // Small helpers shared by the value tests.
 #include <string>
 
-#include "script/convert.h"
-#include "script/errors.h"
+#include "script/values/convert.h"
+#include "script/values/errors.h"
 #include "tests/script/ErrorOf.h"
 
 namespace vbs::test {

@@ -3,7 +3,7 @@
 
 #include <clocale>
 
-#include "script/text.h"
+#include "script/values/text.h"
 
 namespace vbs {
 namespace {

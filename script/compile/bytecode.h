@@ -1,0 +1,173 @@
+#pragma once
+// Compiled code: what the compiler produces and the VM runs. Every name is resolved before the code
+// runs; the few that cannot be (a global defined by a later AddCode) carry a cache the VM fills.
+#include <cstdint>
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "script/syntax/ast.h"
+#include "script/builtins/builtins.h"
+#include "script/values/value.h"
+
+namespace vbs {
+
+struct Proc;
+struct ClassInfo;
+
+enum class Op : uint8_t {
+    PushConst,    // consts[a]
+    PushMissing,  // an omitted argument
+    Pop,
+    // Variables: Load pushes a copy, Store pops (flags 1: Set, no default-property read), Ref pushes
+    // a reference for a ByRef argument or an element/ReDim target.
+    LoadLocal, StoreLocal, RefLocal,
+    LoadGlobal, StoreGlobal, RefGlobal, // p: the global's Value (its slot never moves), a: its index
+    LoadField, StoreField, RefField,    // fields of Me
+    LoadOuter, StoreOuter, RefOuter,    // locals of the procedure that ran Execute/Eval
+    LoadName, StoreName, RefName,       // p: NameSite; a: implicit local slot or -1
+    LoadMe,
+    Add, Sub, Mul, Div, IntDiv, Mod, Pow, Concat, Neg, Not, And, Or, Xor, Eqv, Imp,
+    AddConst, SubConst, MulConst, IntDivConst, ModConst, ConcatConst,  // the right operand is consts[a]
+    AddLocalConst,                      // locals[a] = locals[a] + consts[b]
+    Append,                             // [ref, (value,) texts...] -> []: s = s & a & b in place;
+                                        // flags 1: the value read before the texts
+    Eq, Ne, Lt, Gt, Le, Ge,             // flags: ops::CompareFlags
+    Is,
+    Jump, JumpFalse, JumpTrue,          // a: target
+    JumpCompare,  // [lhs, rhs] a: target; argc: Eq..Ge as 0..5, | kJumpIfTrue; flags: CompareFlags
+    JumpCompareConst,  // the same with [lhs] and consts[b] on the right
+    CallProc,     // p: Proc, argc
+    CallMethod,   // p: Proc of Me's class, argc
+    CallBuiltin,  // p: Builtin, argc
+    CallName,     // [place, args...] p: NameSite, argc; a: implicit local or -1; flags 1: Option Explicit
+    Index,        // [container, args...] -> element or default member
+    RefIndex,     // [ref, args...] -> reference to the element
+    StoreIndex,   // [ref, args..., value]
+    Member,       // p: MemberSite, argc, flags: Invoke; [object, args...(, value)]
+    New,          // p: ClassInfo
+    CheckObject,  // Set's right-hand side must be an object (424)
+    DimArray,     // [ref, bounds...]
+    ReDim,        // [ref, bounds...], flags 1: Preserve
+    Erase,        // [ref]
+    ForInit,      // [ref, from, to, step]; a: hidden slots, b: exit
+    ForNext,      // a: hidden slots, b: loop start
+    ForEachInit,  // [ref, collection]; a: hidden slots, b: exit
+    ForEachNext,  // a: hidden slots, b: loop start
+    ClearLocal,   // a: slot
+    OnError,      // flags 1: Resume Next
+    Unpin,        // argc array elements passed ByRef are free again
+    Eval,         // [text] flags: 0 Eval, 1 Execute, 2 ExecuteGlobal
+    GetRef,       // [name]
+    Raise,        // a: error number
+    CallBuiltinTimed,  // CallBuiltin in code compiled while profiling
+    Return,       // the last: the dispatch table is sized by it
+};
+
+constexpr int kJumpIfTrue = 8;
+
+struct Instr {
+    Op op;
+    uint8_t flags = 0;
+    uint16_t argc = 0;
+    int32_t a = 0;
+    union {
+        int64_t b = 0;
+        void* p;
+    };
+};
+
+// A name resolved at run time, with the global slot it was last found in.
+struct NameSite {
+    std::u16string name;  // as written, for messages
+    std::u16string key;   // folded
+    int global = -1;
+    size_t missedAt = SIZE_MAX;  // globals count when the last look-up failed: retry only after growth
+    bool createGlobal = false;   // script level without Option Explicit: first use creates it
+    Proc* proc = nullptr;
+    ClassInfo* cls = nullptr;
+};
+
+// A member call site: the inline cache (type -> member id).
+struct MemberSite {
+    std::u16string name;
+    const void* typeKey = nullptr;
+    int id = 0;
+    ClassInfo* cls = nullptr;  // when the cached type is one of this engine's script classes
+};
+
+// Source line and column of each statement, and where execution resumes after an error in it.
+struct StmtInfo {
+    int start, resume;
+    ast::Pos pos;
+};
+
+struct SourceText {
+    std::u16string text;
+    std::u16string_view line(int n) const;  // 1-based, without the line end
+};
+
+struct Proc {
+    std::u16string name;
+    ast::ProcKind kind = ast::ProcKind::Sub;
+    bool isPublic = true;
+    int nparams = 0;
+    std::vector<uint8_t> byVal;
+    bool anyByVal = false;  // lets calls skip the parameter scan
+    bool explicitNames = false;  // compiled under Option Explicit, which code it Executes inherits
+    int nlocals = 0;   // parameters, variables, the return value and hidden loop slots
+    int retSlot = -1;
+    int maxStack = 0;  // operand slots above the locals
+    ClassInfo* cls = nullptr;
+    std::vector<Instr> code;
+    std::vector<Value> consts;
+    std::vector<StmtInfo> stmts;
+    std::unordered_map<std::u16string, int> localNames;  // folded -> slot, for Execute and Eval
+    // Procedures that run Execute or Eval: the slots of their undeclared variables (folded name ->
+    // slot; a global of the same name comes first), and the hidden slot holding the variables that
+    // Execute creates in one call of the procedure (-1 without Execute or Eval).
+    std::unordered_map<std::u16string, int> implicitNames;
+    int executeSlot = -1;
+    const Proc* outerScope = nullptr;  // code run by Execute or Eval in a procedure: that procedure
+    std::vector<std::unique_ptr<NameSite>> names;
+    std::vector<std::unique_ptr<MemberSite>> members;
+    std::shared_ptr<SourceText> source;
+    int profileId = -1;  // its function in the engine's profile, once profiled
+
+    const StmtInfo* stmtAt(int pc) const;
+};
+
+struct ClassInfo {
+    std::u16string name;
+    struct Member {
+        std::u16string name;
+        bool isPublic = true;
+        int field = -1;
+        Proc* method = nullptr;  // Sub or Function
+        Proc *get = nullptr, *let = nullptr, *set = nullptr;
+    };
+    std::vector<Member> members;  // [0] is the default member (empty when there is none)
+    std::unordered_map<std::u16string, int> memberIndex;  // folded -> index into members
+    struct Field {
+        std::vector<int32_t> bounds;  // a fixed array field: Private a(9)
+        bool isArray = false;
+    };
+    std::vector<Field> fields;
+    std::unordered_map<std::u16string, Value> consts;
+    Proc *init = nullptr, *term = nullptr;
+    std::vector<std::unique_ptr<Proc>> procs;
+};
+
+// One compiled AddCode/Execute text: owns its procedures and classes for the engine's lifetime.
+struct Unit {
+    std::unique_ptr<Proc> main;
+    std::vector<std::unique_ptr<Proc>> procs;
+    std::vector<std::unique_ptr<ClassInfo>> classes;
+};
+
+// Folds a name for case-insensitive look-up.
+std::u16string foldName(std::u16string_view name);
+
+}  // namespace vbs

@@ -1,0 +1,26 @@
+#pragma once
+// Script arrays as the VM changes them: creation, element access with bounds checks, copy on
+// write, ReDim and Erase.
+#include <cstdint>
+
+#include "script/values/value.h"
+
+namespace vbs {
+
+// Marks an array declared with bounds (Dim a(3)): ReDim refuses it, Erase only empties it.
+constexpr uint32_t kFixedArray = 0x80000000u;
+
+inline uint32_t pinCount(const ArrayRep* a) { return a->locks & ~kFixedArray; }
+
+// A new array of Empty elements with the given upper bounds.
+Value makeArray(const int32_t* upper, int dims, bool fixed);
+// The element at the subscripts (9 when out of range or the wrong number of them).
+Value& element(ArrayRep* a, const Value* subscripts, int n);
+// The array in v, copied first when something else shares it.
+ArrayRep* ownArray(Value& v);
+void redim(Value& target, const Value* bounds, int n, bool preserve);
+void erase(Value& target);
+// container(args) = v: an element, or the object's default member.
+void storeElement(Value& container, Value* args, int n, Value v, bool isSet);
+
+}  // namespace vbs

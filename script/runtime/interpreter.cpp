@@ -1,0 +1,590 @@
+// The dispatch loop. Integer, Long and Double arithmetic and comparisons run inline; everything
+// else goes to vbs::ops. Errors are C++ exceptions caught once per frame, where On Error Resume
+// Next continues after the failing statement.
+#include <algorithm>
+#include <new>
+
+#include "script/runtime/array_ops.h"
+#include "script/values/convert.h"
+#include "script/runtime/err_object.h"
+#include "script/objects/factory.h"
+#include "script/values/operators.h"
+#include "script/runtime/script_class.h"
+#include "script/runtime/vm.h"
+#include "script/runtime/vm_support.h"
+
+namespace vbs {
+
+namespace {
+
+// Kept out of the dispatch loop's way: only a failing call gets here.
+[[gnu::cold, gnu::noinline]] void addCallSite(ScriptError& e, const Proc& p, int line) {
+    std::u16string name;
+    if (p.name != u"<main>") {
+        using ast::ProcKind;
+        if (p.kind == ProcKind::PropertyGet) name = u"Property Get ";
+        if (p.kind == ProcKind::PropertyLet) name = u"Property Let ";
+        if (p.kind == ProcKind::PropertySet) name = u"Property Set ";
+        if (p.cls) name += p.cls->name + u".";
+        name += p.name;
+    }
+    if (!e.chain.empty() && e.chain.back().procedure == name && e.chain.back().line == line) {
+        ++e.chain.back().times;
+        return;
+    }
+    e.chain.push_back({std::move(name), line, 1});
+}
+
+}  // namespace
+
+void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
+    // The running frame. Calls from script to script switch these in place (the caller's are kept
+    // in frames_), so script recursion never deepens the C++ stack.
+    Instr* code = p->code.data();
+    const Value* consts = p->consts.data();
+    Value* base = locals + p->nlocals;
+    Value* frameTop = base + p->maxStack;
+    Instr* ip = code;
+    Value* sp = base;
+    bool resumeNext = false;
+    size_t pinMark = pins_.size();
+    const size_t entryDepth = frameCount_;
+
+    // The helpers below are forced inline: a helper that is called keeps ip and sp in memory.
+#define INLINE __attribute__((always_inline))
+    auto activate = [&](Proc* callee, Value* frame, ScriptObject* self, Value* scope) INLINE {
+        p = callee;
+        code = p->code.data();
+        consts = p->consts.data();
+        locals = frame;
+        base = locals + p->nlocals;
+        frameTop = base + p->maxStack;
+        me = self;
+        outer = scope;
+        sp_ = frameTop;
+    };
+    // Calls callee with its argc arguments at args; its value will go to ret.
+    auto enter = [&](Proc* callee, Value* args, int argc, ScriptObject* self, Value* ret) INLINE {
+        Value* top = args + callee->nlocals + callee->maxStack;
+        char probe;
+        if (argc != callee->nparams) raise(errWrongArgCount);
+        if (top >= stackEnd_ || depth_ >= kMaxDepth || &probe < stackFloor_) raise(errOutOfStack);
+        if (top > stackHigh_) stackHigh_ = top;
+        if (deadline_.tripped()) checkClock();
+        if (callee->anyByVal)
+            for (int i = 0; i < argc; ++i)
+                if (args[i].type == Type::Ref && callee->byVal[i]) {
+                    Value* target = args[i].ref;
+                    args[i].type = Type::Empty;
+                    copyInto(&args[i], *target);
+                }
+        clearRange(args + argc, args + callee->nlocals);
+        if (profile_) [[unlikely]] profileEnter(callee);
+        frames_[frameCount_++] = {p, ip, locals, ret, me, outer, pinMark, resumeNext};
+        ++depth_;
+        activate(callee, args, self, nullptr);
+        ip = code;
+        sp = base;
+        pinMark = pins_.size();
+        resumeNext = false;
+    };
+    // Back to the caller frame, with the callee's locals gone (its operand stack is empty by
+    // then). Answers where the callee's value goes.
+    auto leave = [&]() INLINE -> Value* {
+        clearRange(locals, base);
+        if (profile_) [[unlikely]] profile_->leave();
+        --depth_;
+        const CallerFrame& f = frames_[--frameCount_];
+        activate(f.p, f.locals, f.me, f.outer);
+        ip = f.ip;
+        pinMark = f.pinMark;
+        resumeNext = f.resumeNext;
+        sp = f.ret + 1;
+        return f.ret;
+    };
+
+    auto global = [this](int i) -> Value& { return globals[static_cast<size_t>(i)]; };
+    auto pushRef = [&](Value& v) INLINE { *sp++ = Value::reference(v.type == Type::Ref ? v.ref : &v); };
+    auto store = [](Value& dst, Value* src, bool set) {
+        if (!set && src->type == Type::Object) letValue(*src);
+        moveInto(dst.deref(), src);
+    };
+    // A name compiled without a declaration: now a global (the instruction is rewritten to reach
+    // it directly), the procedure's implicit local, or nothing yet (nullptr).
+    auto named = [&](Instr& I) INLINE -> Value* {
+        auto* site = static_cast<NameSite*>(I.p);
+        if (site->missedAt != globals.size()) {
+            auto it = globalIndex.find(site->key);
+            if (it != globalIndex.end()) {
+                I.op = I.op == Op::LoadName ? Op::LoadGlobal : I.op == Op::StoreName ? Op::StoreGlobal : Op::RefGlobal;
+                I.a = it->second;
+                I.p = &global(it->second);
+                return &global(it->second);
+            }
+            site->missedAt = globals.size();
+        }
+        return I.a >= 0 ? &locals[I.a] : nullptr;
+    };
+    // The same, creating a script-level variable on its first use where that is allowed.
+    auto mustName = [&](Instr& I) INLINE -> Value& {
+        if (Value* v = named(I)) return *v;
+        auto* site = static_cast<NameSite*>(I.p);
+        if (!site->createGlobal) raiseNamed(errVariableUndefined, site->name);
+        addGlobal(site->name);
+        return *named(I);
+    };
+
+    // Threaded dispatch: each instruction jumps straight to the next one's code. NEXT stands
+    // outside every block with locals: a computed goto skips their destructors.
+    static const void* const kLabels[] = {
+        &&L_PushConst, &&L_PushMissing, &&L_Pop, &&L_LoadLocal, &&L_StoreLocal, &&L_RefLocal,
+        &&L_LoadGlobal, &&L_StoreGlobal, &&L_RefGlobal, &&L_LoadField, &&L_StoreField, &&L_RefField,
+        &&L_LoadOuter, &&L_StoreOuter, &&L_RefOuter, &&L_LoadName, &&L_StoreName, &&L_RefName,
+        &&L_LoadMe, &&L_Add, &&L_Sub, &&L_Mul, &&L_Div, &&L_IntDiv, &&L_Mod, &&L_Pow, &&L_Concat,
+        &&L_Neg, &&L_Not, &&L_And, &&L_Or, &&L_Xor, &&L_Eqv, &&L_Imp, &&L_AddConst, &&L_SubConst,
+        &&L_MulConst, &&L_IntDivConst, &&L_ModConst, &&L_ConcatConst, &&L_AddLocalConst, &&L_Append,
+        &&L_Eq, &&L_Ne, &&L_Lt, &&L_Gt, &&L_Le, &&L_Ge, &&L_Is, &&L_Jump, &&L_JumpFalse, &&L_JumpTrue,
+        &&L_JumpCompare, &&L_JumpCompareConst, &&L_CallProc, &&L_CallMethod, &&L_CallBuiltin,
+        &&L_CallName, &&L_Index, &&L_RefIndex, &&L_StoreIndex, &&L_Member, &&L_New, &&L_CheckObject,
+        &&L_DimArray, &&L_ReDim, &&L_Erase, &&L_ForInit, &&L_ForNext, &&L_ForEachInit,
+        &&L_ForEachNext, &&L_ClearLocal, &&L_OnError, &&L_Unpin, &&L_Eval, &&L_GetRef, &&L_Raise,
+        &&L_CallBuiltinTimed, &&L_Return
+    };
+    static_assert(std::size(kLabels) == static_cast<size_t>(Op::Return) + 1, "one label per instruction");
+#define NEXT                                        \
+    do {                                            \
+        I = ip++;                                   \
+        goto* kLabels[static_cast<int>(I->op)];     \
+    } while (0)
+
+    for (;;) {
+        ScriptError failure;
+        try {
+            for (;;) {
+                Instr* I = ip++;
+                switch (I->op) {
+                    case Op::PushConst: L_PushConst: copyInto(sp++, consts[I->a]); NEXT;
+                    case Op::PushMissing: L_PushMissing: *sp++ = Value::error(kParamNotFound); NEXT;
+                    case Op::Pop: L_Pop: clearRange(sp - 1, sp); --sp; NEXT;
+
+                    case Op::LoadLocal: L_LoadLocal: copyInto(sp++, locals[I->a].deref()); NEXT;
+                    case Op::StoreLocal: L_StoreLocal: store(locals[I->a], --sp, I->flags); NEXT;
+                    case Op::RefLocal: L_RefLocal: pushRef(locals[I->a]); NEXT;
+                    case Op::LoadGlobal: L_LoadGlobal: copyInto(sp++, *static_cast<Value*>(I->p)); NEXT;
+                    case Op::StoreGlobal: L_StoreGlobal: store(*static_cast<Value*>(I->p), --sp, I->flags); NEXT;
+                    case Op::RefGlobal: L_RefGlobal: pushRef(*static_cast<Value*>(I->p)); NEXT;
+                    case Op::LoadField: L_LoadField: copyInto(sp++, me->fields[I->a]); NEXT;
+                    case Op::StoreField: L_StoreField: store(me->fields[I->a], --sp, I->flags); NEXT;
+                    case Op::RefField: L_RefField: pushRef(me->fields[I->a]); NEXT;
+                    case Op::LoadOuter: L_LoadOuter: copyInto(sp++, outer[I->a].deref()); NEXT;
+                    case Op::StoreOuter: L_StoreOuter: store(outer[I->a], --sp, I->flags); NEXT;
+                    case Op::RefOuter: L_RefOuter: pushRef(outer[I->a]); NEXT;
+                    case Op::LoadName: L_LoadName: {
+                        if (Value* v = named(*I)) {
+                            *sp++ = v->deref();
+                            break;
+                        }
+                        sp_ = sp;
+                        Value r;
+                        bool late = lateValue(*static_cast<NameSite*>(I->p), r);
+                        sp_ = frameTop;
+                        if (late) *sp++ = std::move(r);
+                        else copyInto(sp++, mustName(*I));
+                    }
+                    NEXT;
+                    case Op::StoreName: L_StoreName: store(mustName(*I), --sp, I->flags); NEXT;
+                    case Op::RefName: L_RefName: {
+                        if (Value* v = named(*I)) {
+                            pushRef(*v);
+                            break;
+                        }
+                        sp_ = sp;
+                        Value r;
+                        bool late = lateValue(*static_cast<NameSite*>(I->p), r);
+                        sp_ = frameTop;
+                        if (late) *sp++ = std::move(r);  // a function's value goes by value
+                        else pushRef(mustName(*I));
+                    }
+                    NEXT;
+                    case Op::LoadMe: L_LoadMe: *sp++ = Value::object(me); NEXT;
+
+                    case Op::Add: L_Add: addInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::Sub: L_Sub: subInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::Mul: L_Mul: mulInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::AddConst: L_AddConst: addInto(sp[-1], consts[I->a]); NEXT;
+                    case Op::AddLocalConst: L_AddLocalConst: {  // v = v + constant
+                        Value& v = locals[I->a].deref();
+                        addInto(v, consts[I->b]);
+                    }
+                    NEXT;
+                    case Op::SubConst: L_SubConst: subInto(sp[-1], consts[I->a]); NEXT;
+                    case Op::MulConst: L_MulConst: mulInto(sp[-1], consts[I->a]); NEXT;
+                    case Op::Div: L_Div: {
+                        Value &a = sp[-2], &b = sp[-1];
+                        if (isFast(a) && isFast(b) && dblOf(b) != 0) {
+                            setDouble(a, dblOf(a) / dblOf(b));
+                            b.type = Type::Empty;
+                            --sp;
+                        } else {
+                            binaryOp(sp, ops::div);
+                        }
+                    }
+                    NEXT;
+                    case Op::IntDiv: L_IntDiv: idivInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::Mod: L_Mod: modInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::IntDivConst: L_IntDivConst: idivInto(sp[-1], consts[I->a]); NEXT;
+                    case Op::ModConst: L_ModConst: modInto(sp[-1], consts[I->a]); NEXT;
+                    case Op::Pow: L_Pow: binaryOp(sp, ops::pow); NEXT;
+                    case Op::Concat: L_Concat: concatInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::ConcatConst: L_ConcatConst: concatInto(sp[-1], consts[I->a]); NEXT;
+                    case Op::Append: L_Append: {
+                        Value* parts = sp - I->argc;
+                        Value* base = parts - 1 - I->flags;
+                        Value& target = *base->ref;
+                        if (I->flags) {
+                            Value& first = parts[-1];  // the value read before the parts ran
+                            if (first.type != target.type || first.cy != target.cy) target = std::move(first);
+                            else first = Value();  // unchanged: appended to in place
+                        }
+                        appendAll(target, parts, I->argc);
+                        clearRange(base, sp);
+                        sp = base;
+                    }
+                    NEXT;
+                    case Op::Neg: L_Neg: {
+                        Value& a = sp[-1];
+                        if (a.type == Type::Integer && a.i16 != INT16_MIN) a.i16 = -a.i16;
+                        else if (a.type == Type::Long && a.i32 != INT32_MIN) a.i32 = -a.i32;
+                        else if (a.type == Type::Double) a.f64 = -a.f64;
+                        else a = ops::neg(a);
+                    }
+                    NEXT;
+                    case Op::Not: L_Not: {
+                        Value& a = sp[-1];
+                        if (a.type == Type::Boolean) a.b = !a.b;
+                        else a = ops::bitNot(a);
+                    }
+                    NEXT;
+                    case Op::And: L_And: logicInto<Logic::And>(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::Or: L_Or: logicInto<Logic::Or>(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::Xor: L_Xor: logicInto<Logic::Xor>(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::Eqv: L_Eqv: binaryOp(sp, ops::eqv); NEXT;
+                    case Op::Imp: L_Imp: binaryOp(sp, ops::imp); NEXT;
+                    case Op::Eq: L_Eq: compareOp(sp, I->flags, [](int c) { return c == 0; }); NEXT;
+                    case Op::Ne: L_Ne: compareOp(sp, I->flags, [](int c) { return c != 0; }); NEXT;
+                    case Op::Lt: L_Lt: compareOp(sp, I->flags, [](int c) { return c < 0; }); NEXT;
+                    case Op::Gt: L_Gt: compareOp(sp, I->flags, [](int c) { return c > 0; }); NEXT;
+                    case Op::Le: L_Le: compareOp(sp, I->flags, [](int c) { return c <= 0; }); NEXT;
+                    case Op::Ge: L_Ge: compareOp(sp, I->flags, [](int c) { return c >= 0; }); NEXT;
+                    case Op::Is: L_Is: {
+                        bool same = ops::is(sp[-2], sp[-1]);
+                        sp[-1] = Value();
+                        sp[-2] = Value::boolean(same);
+                        --sp;
+                    }
+                    NEXT;
+
+                    case Op::Jump: L_Jump:
+                        if (I->a < ip - code && deadline_.tripped()) checkClock();
+                        ip = code + I->a;
+                        NEXT;
+                    case Op::JumpFalse: L_JumpFalse:
+                    case Op::JumpTrue: L_JumpTrue: {
+                        Value c = std::move(*--sp);
+                        bool t = truthy(c);
+                        if (t == (I->op == Op::JumpTrue)) {
+                            if (I->a < ip - code && deadline_.tripped()) checkClock();
+                            ip = code + I->a;
+                        }
+                    }
+                    NEXT;
+
+                    case Op::JumpCompare: L_JumpCompare: {
+                        bool t = compareHolds(I->argc, compareValues(sp[-2], sp[-1], I->flags));
+                        clearRange(sp - 2, sp);
+                        sp -= 2;
+                        if (t == ((I->argc & kJumpIfTrue) != 0)) {
+                            if (I->a < ip - code && deadline_.tripped()) checkClock();
+                            ip = code + I->a;
+                        }
+                    }
+                    NEXT;
+                    case Op::JumpCompareConst: L_JumpCompareConst: {
+                        bool t = compareHolds(I->argc, compareValues(sp[-1], consts[I->b], I->flags));
+                        dropTop(sp);
+                        if (t == ((I->argc & kJumpIfTrue) != 0)) {
+                            if (I->a < ip - code && deadline_.tripped()) checkClock();
+                            ip = code + I->a;
+                        }
+                    }
+                    NEXT;
+                    case Op::CallProc: L_CallProc:
+                    case Op::CallMethod: L_CallMethod: {
+                        Value* args = sp - I->argc;
+                        enter(static_cast<Proc*>(I->p), args, I->argc, I->op == Op::CallMethod ? me : nullptr, args);
+                    }
+                    NEXT;
+                    case Op::CallBuiltin: L_CallBuiltin: {
+                        Value* args = sp - I->argc;
+                        Value r;
+                        static_cast<const Builtin*>(I->p)->fn(ctx, args, I->argc, r);
+                        while (sp > args) *--sp = Value();
+                        *sp++ = std::move(r);
+                    }
+                    NEXT;
+                    case Op::CallName: L_CallName: {
+                        Value* place = sp - I->argc - 1;
+                        Value r;
+                        sp_ = place + 1;
+                        callName(*static_cast<NameSite*>(I->p), I->argc, r, I->flags, I->a >= 0 ? &locals[I->a] : nullptr);
+                        sp_ = frameTop;
+                        while (sp > place + 1) *--sp = Value();
+                        *place = std::move(r);
+                    }
+                    NEXT;
+                    case Op::Index: L_Index:
+                        if (I->argc == 1 && indexVector(sp - 2, sp[-1])) {
+                            sp[-1].type = Type::Empty;  // the subscript, a number: nothing to release
+                            --sp;
+                            NEXT;
+                        }
+                        {
+                            Value* c = sp - I->argc - 1;
+                            Value r;
+                            index(*c, c + 1, I->argc, r);
+                            while (sp > c + 1) *--sp = Value();
+                            *c = std::move(r);
+                        }
+                    NEXT;
+                    case Op::RefIndex: L_RefIndex: {
+                        Value* c = sp - I->argc - 1;
+                        Value& t = c->deref();
+                        if (t.isArray()) {
+                            ArrayRep* a = ownArray(t);
+                            Value& e = element(a, c + 1, I->argc);
+                            ++a->refs;
+                            ++a->locks;
+                            pins_.push_back(a);
+                            while (sp > c + 1) *--sp = Value();
+                            *c = Value::reference(&e);
+                        } else {
+                            Value r;
+                            index(t, c + 1, I->argc, r);
+                            while (sp > c + 1) *--sp = Value();
+                            *c = std::move(r);
+                        }
+                    }
+                    NEXT;
+                    case Op::StoreIndex: L_StoreIndex:
+                        if (I->argc == 1 && storeVector(sp - 3, sp[-1])) {
+                            clearRange(sp - 3, sp);
+                            sp -= 3;
+                            NEXT;
+                        }
+                        {
+                            Value* c = sp - I->argc - 2;
+                            Value v = std::move(sp[-1]);
+                            storeElement(*c, c + 1, I->argc, std::move(v), I->flags);
+                            while (sp > c) *--sp = Value();
+                        }
+                    NEXT;
+                    case Op::Member: L_Member: {
+                        Value* obj = sp - I->argc - 1;
+                        auto kind = static_cast<Invoke>(I->flags);
+                        if (Proc* target = scriptAccessor(*static_cast<MemberSite*>(I->p), kind, obj, I->argc)) {
+                            if (kind == Invoke::Let) letValue(sp[-1]);
+                            enter(target, obj + 1, I->argc, static_cast<ScriptObject*>(obj->obj), obj);
+                            NEXT;
+                        }
+                        Value r;
+                        memberOp(*static_cast<MemberSite*>(I->p), static_cast<Invoke>(I->flags), obj, I->argc, r);
+                        sp_ = frameTop;
+                        while (sp > obj + 1) *--sp = Value();
+                        *obj = std::move(r);
+                    }
+                    NEXT;
+                    case Op::New: L_New: {
+                        auto* site = static_cast<NameSite*>(I->p);
+                        if (I->flags) {
+                            *sp++ = newRegExp();
+                            NEXT;
+                        }
+                        if (!site->cls) {
+                            auto it = classes.find(site->key);
+                            if (it == classes.end()) raiseNamed(506, site->name);
+                            site->cls = it->second;
+                        }
+                        *sp++ = newObject(site->cls);
+                    }
+                    NEXT;
+                    case Op::CheckObject: L_CheckObject:
+                        if (!sp[-1].isObject()) raise(errObjectRequired);
+                        NEXT;
+                    case Op::DimArray: L_DimArray: {
+                        Value* c = sp - I->argc - 1;
+                        int32_t upper[ArrayRep::kMaxDims];
+                        for (int i = 0; i < I->argc; ++i) upper[i] = toLong(c[1 + i]);
+                        Value a = makeArray(upper, I->argc, I->argc > 0);
+                        c->deref() = std::move(a);
+                        while (sp > c) *--sp = Value();
+                    }
+                    NEXT;
+                    case Op::ReDim: L_ReDim: {
+                        Value* c = sp - I->argc - 1;
+                        redim(*c, c + 1, I->argc, I->flags);
+                        while (sp > c) *--sp = Value();
+                    }
+                    NEXT;
+                    case Op::Erase: L_Erase: erase(sp[-1]); *--sp = Value(); NEXT;
+
+                    case Op::ForInit: L_ForInit: {
+                        Value* h = locals + I->a;  // [variable ref, limit, step]
+                        Value* in = sp - 4;       // [variable ref, from, to, step]
+                        for (int i = 1; i < 4; ++i)
+                            if (!isFast(in[i])) {
+                                if (in[i].deref().type == Type::Null) raise(errInvalidNull);
+                                in[i] = toNumeric(in[i]);
+                            }
+                        h[0] = in[0];
+                        h[1] = in[2];
+                        h[2] = in[3];
+                        Value& var = *h[0].ref;
+                        var = in[1];
+                        while (sp > in) *--sp = Value();
+                        if (!forContinues(var, h[1], h[2])) ip = code + I->b;
+                    }
+                    NEXT;
+                    case Op::ForNext: L_ForNext: {
+                        Value* h = locals + I->a;
+                        if (h[1].type == Type::Empty) NEXT;  // the header failed: the body ran once
+                        Value& var = *h[0].ref;
+                        Value& step = h[2];
+                        addInto(var, step);
+                        if (forContinues(var, h[1], step)) {
+                            if (deadline_.tripped()) checkClock();
+                            ip = code + I->b;
+                        }
+                    }
+                    NEXT;
+                    case Op::ForEachInit: L_ForEachInit: {
+                        Value* h = locals + I->a;  // [variable ref, array or enumerator, next index]
+                        Value* in = sp - 2;
+                        h[0] = in[0];
+                        Value coll = std::move(in[1]);
+                        in[0] = Value();
+                        sp = in;
+                        if (coll.isArray()) {
+                            h[1] = std::move(coll);
+                            h[2] = Value::lng(0);
+                        } else if (coll.isObject() && coll.obj) {
+                            h[1] = Value::object(new EnumHolder(coll.obj->enumerate()));
+                        } else {
+                            raise(coll.isObject() ? errObjectNotSet : errNotCollection);
+                        }
+                        if (!forEachStep(h)) ip = code + I->b;
+                    }
+                    NEXT;
+                    case Op::ForEachNext: L_ForEachNext:
+                        if (forEachStep(locals + I->a)) {
+                            if (deadline_.tripped()) checkClock();
+                            ip = code + I->b;
+                        }
+                        NEXT;
+                    case Op::ClearLocal: L_ClearLocal: locals[I->a] = Value(); NEXT;
+
+                    case Op::OnError: L_OnError:
+                        resumeNext = I->flags;
+                        err->clear();
+                        NEXT;
+                    case Op::Unpin: L_Unpin: unpin(pins_.size() - I->argc); NEXT;
+                    case Op::Eval: L_Eval: {
+                        Value text = std::move(sp[-1]);
+                        String s = toString(text);
+                        sp_ = frameTop;
+                        Value r = evalText(s.view(), I->flags, p, me, locals, outer);
+                        sp_ = frameTop;
+                        sp[-1] = std::move(r);
+                    }
+                    NEXT;
+                    case Op::GetRef: L_GetRef: {
+                        String name = toString(sp[-1]);
+                        auto it = procs.find(foldName(name.view()));
+                        if (it == procs.end()) raise(errInvalidCall);
+                        sp[-1] = Value::object(new ProcRef(*this, it->second));
+                    }
+                    NEXT;
+                    case Op::Raise: L_Raise: raise(I->a);
+                    case Op::CallBuiltinTimed: L_CallBuiltinTimed: {
+                        Value* args = sp - I->argc;
+                        Value r;
+                        profiledBuiltin(*static_cast<const Builtin*>(I->p), args, I->argc, r);
+                        while (sp > args) *--sp = Value();
+                        *sp++ = std::move(r);
+                    }
+                    NEXT;
+                    case Op::Return: L_Return: {
+                        if (frameCount_ == entryDepth) goto done;
+                        Value result;
+                        if (p->retSlot >= 0) moveInto(result, &locals[p->retSlot]);
+                        Value* ret = leave();
+                        moveInto(*ret, &result);
+                    }
+                    NEXT;
+                }
+            }
+        } catch (ScriptError& e) {
+            failure = std::move(e);
+            if (deadline_.tripped() && deadline_.expired()) {  // a built-in stopped by the time-out, or failing late
+                aborting_ = true;
+                failure = timedOut(timeoutMs_);
+            } else {
+                nameBuiltin(failure, ip[-1]);
+            }
+        } catch (const std::bad_alloc&) {
+            failure.number = errOutOfMemory;
+            failure.description = std::u16string(errorDescription(errOutOfMemory));
+        } catch (...) {
+            for (;;) {
+                sp_ = frameTop;
+                clearRange(base, frameTop);
+                if (frameCount_ == entryDepth) break;
+                leave();
+            }
+            unpin(pinMark);
+            throw;
+        }
+        // The error leaves frames until one has On Error Resume Next, where the statement after
+        // the failing one runs next; each frame it leaves gives it its position if it has none.
+        if (failure.source.empty()) failure.source = u"Microsoft VBScript runtime error";
+        // An error some frame of this call resumes after gets no chain: Resume Next in a loop
+        // stays cheap.
+        const bool resumed = !aborting_ && (resumeNext || std::any_of(&frames_[entryDepth], &frames_[frameCount_],
+                                                                      [](const CallerFrame& f) { return f.resumeNext; }));
+        for (;;) {
+            int at = static_cast<int>(ip - code) - 1;
+            const StmtInfo* st = p->stmtAt(at);
+            sp_ = frameTop;
+            clearRange(base, frameTop);
+            sp = base;
+            unpin(pinMark);
+            if (resumeNext && !aborting_) {
+                err->set(failure);
+                ip = code + (st ? st->resume : at + 1);
+                break;
+            }
+            if (failure.line == 0 && st) {
+                failure.line = st->pos.line;
+                failure.column = st->pos.column;
+                failure.lineText = std::u16string(p->source->line(failure.line));
+            }
+            if (!resumed) addCallSite(failure, *p, st ? st->pos.line : 0);
+            if (frameCount_ == entryDepth) throw failure;
+            leave();
+        }
+    }
+#undef NEXT
+#undef INLINE
+done:;
+}
+
+}  // namespace vbs

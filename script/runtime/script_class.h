@@ -1,0 +1,33 @@
+#pragma once
+// An instance of a script's Class: its fields, and members dispatched by the VM that created it.
+#include <memory>
+
+#include "script/compile/bytecode.h"
+#include "script/values/object.h"
+
+namespace vbs {
+
+class VM;
+
+class ScriptObject final : public Object {
+public:
+    ScriptObject(VM& vm, ClassInfo* cls);
+
+    VM& vm;
+    ClassInfo* const cls;
+    std::unique_ptr<Value[]> fields;
+
+    std::u16string_view typeName() const override { return cls->name; }
+    const void* typeKey() const override { return cls; }
+    int memberId(std::u16string_view name) const override;
+    void invoke(int id, Invoke kind, Value* args, int argc, Value& result) override;
+
+protected:
+    // Class_Terminate runs when the last reference goes.
+    void destroy() noexcept override;
+
+private:
+    bool terminated_ = false;
+};
+
+}  // namespace vbs

@@ -1,0 +1,364 @@
+#pragma once
+// Small pieces the VM's files share: the inline number fast paths and the objects the VM makes
+// for For Each and GetRef.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <new>
+
+#include "script/runtime/array_ops.h"
+#include "script/values/convert.h"
+#include "script/values/errors.h"
+#include "script/values/object.h"
+#include "script/values/operators.h"
+#include "script/runtime/vm.h"
+
+namespace vbs {
+
+constexpr int kMaxDepth = 3000;  // script calls deep: then Out of stack space
+constexpr int32_t kParamNotFound = static_cast<int32_t>(0x80020004);  // an omitted argument
+
+// For Each over a collection keeps its enumerator in a hidden slot, wrapped as an object.
+class EnumHolder final : public Object {
+public:
+    explicit EnumHolder(std::unique_ptr<Enumerator> e) : e_(std::move(e)) {}
+    bool next(Value& out) { return e_->next(out); }
+    std::u16string_view typeName() const override { return u"Object"; }
+    const void* typeKey() const override { return &kKey; }
+    int memberId(std::u16string_view) const override { return kNoMember; }
+    void invoke(int, Invoke, Value*, int, Value&) override { raise(errNoSuchMember); }
+
+private:
+    static inline const char kKey = 0;
+    std::unique_ptr<Enumerator> e_;
+};
+
+// GetRef's answer: calling its default member calls the procedure.
+class ProcRef final : public Object {
+public:
+    ProcRef(VM& vm, Proc* p) : vm_(vm), p_(p) {}
+    std::u16string_view typeName() const override { return u"Object"; }
+    const void* typeKey() const override { return &kKey; }
+    int memberId(std::u16string_view) const override { return kNoMember; }
+    void invoke(int id, Invoke kind, Value* args, int argc, Value& result) override {
+        if (id != kDefaultMember || kind == Invoke::Let || kind == Invoke::Set) raise(errNoSuchMember);
+        Value* base = vm_.sp_;
+        for (int i = 0; i < argc; ++i) base[i] = args[i];
+        vm_.call(p_, argc, nullptr, nullptr, result);
+    }
+
+private:
+    static inline const char kKey = 0;
+    VM& vm_;
+    Proc* p_;
+};
+
+// Copies v into a stack slot that is Empty (everything above the stack top is). The reference
+// counts are bumped inline: this is the VM's most frequent operation.
+[[gnu::always_inline]] inline void copyInto(Value* slot, const Value& v) {
+    slot->type = v.type;
+    slot->cy = v.cy;
+    if (!v.counted()) return;  // one range test for numbers, instead of one per counted type
+    switch (v.type) {
+        case Type::String: if (v.str) ++v.str->refs; break;
+        case Type::Object: if (v.obj) v.obj->addRef(); break;
+        default: ++v.arr->refs; break;
+    }
+}
+
+// Moves *src into dst, leaving src Empty and releasing what dst held.
+inline void moveInto(Value& dst, Value* src) {
+    if (!dst.counted()) {
+        dst.type = src->type;
+        dst.cy = src->cy;
+        src->type = Type::Empty;
+    } else {
+        dst.swap(*src);
+        *src = Value();
+    }
+}
+
+// Empties slots, releasing strings and objects without a call for the common cases.
+inline void clearRange(Value* from, Value* to) {
+    for (; from < to; ++from) {
+        Type t = from->type;
+        from->type = Type::Empty;
+        if (t < Type::String || t > Type::Array) continue;  // one range test for the common numbers
+        if (t == Type::String) {
+            if (from->str && --from->str->refs == 0) freeRep(from->str);
+        } else if (t == Type::Object) {
+            if (from->obj) from->obj->release();
+        } else if (t == Type::Array) {
+            Value owner;  // the last reference deletes through Value's own path
+            owner.type = Type::Array;
+            owner.arr = from->arr;
+        }
+    }
+}
+
+inline void dropTop(Value*& sp) {
+    --sp;
+    clearRange(sp, sp + 1);
+}
+
+inline bool isInt(const Value& v) { return v.type == Type::Integer || v.type == Type::Long; }
+inline int32_t intOf(const Value& v) { return v.type == Type::Integer ? v.i16 : v.i32; }
+inline bool isFast(const Value& v) {
+    return v.type == Type::Integer || v.type == Type::Long || v.type == Type::Double;
+}
+inline double dblOf(const Value& v) {
+    return v.type == Type::Double ? v.f64 : static_cast<double>(intOf(v));
+}
+
+// An integer result: Integer when both operands were Integer and it fits, else Long, else Double.
+[[gnu::always_inline]] inline void setInt(Value& v, int64_t r, bool bothInteger) {
+    if (bothInteger && r >= INT16_MIN && r <= INT16_MAX) {
+        v.type = Type::Integer;
+        v.i16 = static_cast<int16_t>(r);
+    } else if (r >= INT32_MIN && r <= INT32_MAX) {
+        v.type = Type::Long;
+        v.i32 = static_cast<int32_t>(r);
+    } else {
+        v.type = Type::Double;
+        v.f64 = static_cast<double>(r);
+    }
+}
+
+// A Double past the range is VBScript's Overflow, never an infinity.
+inline void setDouble(Value& v, double d) {
+    if (!std::isfinite(d)) [[unlikely]] raise(errOverflow);
+    v.type = Type::Double;
+    v.f64 = d;
+}
+
+// a = a op b for + - * and &, Integer, Long and Double inline.
+[[gnu::always_inline]] inline void addInto(Value& a, const Value& b) {
+    if (a.type == Type::Integer && b.type == Type::Integer) setInt(a, int32_t(a.i16) + b.i16, true);
+    else if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) + intOf(b), false);
+    else if (isFast(a) && isFast(b)) setDouble(a, dblOf(a) + dblOf(b));
+    else a = ops::add(a, b);
+}
+[[gnu::always_inline]] inline void subInto(Value& a, const Value& b) {
+    if (a.type == Type::Integer && b.type == Type::Integer) setInt(a, int32_t(a.i16) - b.i16, true);
+    else if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) - intOf(b), false);
+    else if (isFast(a) && isFast(b)) setDouble(a, dblOf(a) - dblOf(b));
+    else a = ops::sub(a, b);
+}
+[[gnu::always_inline]] inline void mulInto(Value& a, const Value& b) {
+    if (a.type == Type::Integer && b.type == Type::Integer) setInt(a, int32_t(a.i16) * b.i16, true);
+    else if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) * intOf(b), false);
+    else if (isFast(a) && isFast(b)) setDouble(a, dblOf(a) * dblOf(b));
+    else a = ops::mul(a, b);
+}
+// \ and Mod: both truncate toward zero; -1 goes the slow way (the most negative Long overflows).
+[[gnu::always_inline]] inline void idivInto(Value& a, const Value& b) {
+    if (isInt(a) && isInt(b) && intOf(b) != 0 && intOf(b) != -1)
+        setInt(a, intOf(a) / intOf(b), a.type == Type::Integer && b.type == Type::Integer);
+    else a = ops::idiv(a, b);
+}
+[[gnu::always_inline]] inline void modInto(Value& a, const Value& b) {
+    if (isInt(a) && isInt(b) && intOf(b) != 0 && intOf(b) != -1)
+        setInt(a, intOf(a) % intOf(b), a.type == Type::Integer && b.type == Type::Integer);
+    else a = ops::mod(a, b);
+}
+// And, Or, Xor: Booleans stay Boolean, Integer and Long combine bitwise, the rest go to ops.
+enum class Logic { And, Or, Xor };
+template <Logic L>
+[[gnu::always_inline]] inline void logicInto(Value& a, const Value& b) {
+    auto apply = [](int32_t x, int32_t y) { return L == Logic::And ? x & y : L == Logic::Or ? x | y : x ^ y; };
+    if (a.type == Type::Boolean && b.type == Type::Boolean) {
+        a.b = apply(a.b, b.b) != 0;
+    } else if (isInt(a) && isInt(b)) {
+        setInt(a, apply(intOf(a), intOf(b)), a.type == Type::Integer && b.type == Type::Integer);
+    } else {
+        a = L == Logic::And ? ops::bitAnd(a, b) : L == Logic::Or ? ops::bitOr(a, b) : ops::bitXor(a, b);
+    }
+}
+
+inline void concatInto(Value& a, const Value& b) {
+    if (a.isString() && b.isString()) a = Value(String::concat(a.strView(), b.strView()));
+    else a = ops::concat(a, b);
+}
+
+// If and loop conditions: Null counts as False.
+inline bool truthy(const Value& v) {
+    switch (v.type) {
+        case Type::Boolean: return v.b;
+        case Type::Integer: return v.i16 != 0;
+        case Type::Long: return v.i32 != 0;
+        case Type::Double: return v.f64 != 0;
+        case Type::Null:
+        case Type::Empty: return false;
+        default: return toBool(v);
+    }
+}
+
+// <0, 0, >0, or 2 for Null.
+[[gnu::always_inline]] inline int compareValues(const Value& a, const Value& b, unsigned flags) {
+    if (isInt(a) && isInt(b)) {
+        int32_t x = intOf(a), y = intOf(b);
+        return (x > y) - (x < y);
+    }
+    if (isFast(a) && isFast(b)) {
+        double x = dblOf(a), y = dblOf(b);
+        return (x > y) - (x < y);
+    }
+    if (a.isString() && b.isString() && !(flags & ops::kTextCompare)) {
+        int c = a.strView().compare(b.strView());
+        return (c > 0) - (c < 0);
+    }
+    return static_cast<int>(ops::compare(a, b, flags));
+}
+
+// Whether comparison kind (Eq..Ge as 0..5 in the low bits) holds for compareValues' answer.
+inline bool compareHolds(int kind, int c) {
+    switch (kind & 7) {
+        case 0: return c == 0;
+        case 1: return c != 0 && c != 2;
+        case 2: return c < 0;
+        case 3: return c > 0 && c != 2;
+        case 4: return c <= 0;
+        default: return c >= 0 && c != 2;
+    }
+}
+
+template <class Pred>
+inline void compareOp(Value*& sp, unsigned flags, Pred pred) {
+    Value &a = sp[-2], &b = sp[-1];
+    int c = compareValues(a, b, flags);
+    clearRange(&a, &b + 1);
+    if (c == 2) {
+        a.type = Type::Null;
+    } else {
+        a.type = Type::Boolean;
+        a.b = pred(c);
+    }
+    --sp;
+}
+
+template <class F>
+inline void binaryOp(Value*& sp, F op) {
+    Value &a = sp[-2], &b = sp[-1];
+    a = op(a, b);
+    clearRange(&b, &b + 1);
+    --sp;
+}
+
+// For's test: the variable has not passed the limit in the step's direction.
+[[gnu::always_inline]] inline bool forContinues(const Value& var, const Value& limit, const Value& step) {
+    if (isInt(var) && isInt(limit) && isInt(step))  // the usual counting loop, without conversions
+        return intOf(step) < 0 ? intOf(var) >= intOf(limit) : intOf(var) <= intOf(limit);
+    bool down = isFast(step) ? dblOf(step) < 0 : ops::compare(step, Value::integer(0)) == ops::Order::Less;
+    int c = compareValues(var, limit, 0);
+    return down ? c >= 0 : c <= 0;
+}
+
+// One For Each step over hidden slots [variable ref, array or enumerator, next index].
+// A finished loop leaves its variable Empty; a loop whose header failed (no collection) leaves it
+// as it was.
+inline bool forEachStep(Value* h) {
+    if (h[1].isArray()) {
+        ArrayRep* a = h[1].arr;
+        int32_t i = h[2].i32;
+        if (static_cast<size_t>(i) < a->data.size()) {
+            *h[0].ref = a->data[i];
+            h[2].i32 = i + 1;
+            return true;
+        }
+    } else if (h[1].isEmpty()) {
+        return false;
+    } else {
+        Value next;
+        if (static_cast<EnumHolder*>(h[1].obj)->next(next)) {
+            *h[0].ref = std::move(next);
+            return true;
+        }
+    }
+    *h[0].ref = Value();
+    return false;
+}
+
+// a(i) on a one-dimensional array with an Integer or Long subscript in range: the common case,
+// done inline instead of through VM::index and element(). c holds the array or a reference to it
+// and becomes the element; false, with nothing changed, for anything else.
+[[gnu::always_inline]] inline bool indexVector(Value* c, const Value& subscript) {
+    const Value& t = c->deref();
+    if (t.type != Type::Array || !isInt(subscript)) return false;
+    ArrayRep* a = t.arr;
+    int32_t i = intOf(subscript);
+    if (a->upper.size() != 1 || i < 0 || i > a->upper[0]) return false;
+    Value e = a->data[static_cast<size_t>(i)];  // copied before c, perhaps the array's last reference, goes
+    *c = std::move(e);
+    return true;
+}
+
+// a(i) = v for the same arrays, when no other variable shares the array (a shared one is copied
+// first, on the general path), v is no object (whose default value Let would store) and no
+// String array needs v converted. v ends up holding the element's old value. c: [array
+// reference, subscript].
+[[gnu::always_inline]] inline bool storeVector(Value* c, Value& v) {
+    Value& t = c->deref();
+    if (t.type != Type::Array || !isInt(c[1]) || v.type == Type::Object) return false;
+    ArrayRep* a = t.arr;
+    int32_t i = intOf(c[1]);
+    if (a->upper.size() != 1 || i < 0 || i > a->upper[0] || a->refs - pinCount(a) > 1 ||
+        (a->elemVarType != vtVariant && v.type != Type::String))
+        return false;
+    a->data[static_cast<size_t>(i)].swap(v);
+    return true;
+}
+
+// s = s & a & b in place. Parts that are not plain text or numbers go through the ordinary
+// operator on a copy, so an error leaves s as it was.
+inline void appendAll(Value& target, Value* parts, int n) {
+    auto plain = [](const Value& v) { return v.isString() || v.isNumeric() || v.isEmpty(); };
+    if (!target.isString() || !std::all_of(parts, parts + n, plain)) {
+        Value r = target;
+        for (int k = 0; k < n; ++k) r = ops::concat(r, parts[k]);
+        target = std::move(r);
+        return;
+    }
+    String s = String::adopt(target.str);
+    target.type = Type::Empty;
+    uint32_t len = s.size();
+    try {
+        for (int k = 0; k < n; ++k) s.append(parts[k].isString() ? parts[k].strView() : toString(parts[k]).view());
+    } catch (...) {  // Out of memory: s as it was
+        if (s.size() != len) s.truncate(len);
+        target = Value(std::move(s));
+        throw;
+    }
+    target = Value(std::move(s));
+}
+
+[[noreturn]] inline void raiseNamed(int number, std::u16string_view name) {
+    std::u16string d(errorDescription(number));
+    d += u": '";
+    d += name;
+    d += u"'";
+    ScriptError e;
+    e.number = number;
+    e.description = std::move(d);
+    e.named = true;
+    throw e;
+}
+
+// A built-in's own error names it in the report, as Windows does: "Invalid procedure call or
+// argument: 'Mid'". Errors with a position already came from script code the built-in ran.
+inline void nameBuiltin(ScriptError& e, const Instr& at) {
+    bool builtin = at.op == Op::CallBuiltin || at.op == Op::CallBuiltinTimed || at.op == Op::Raise;
+    if (!builtin || !at.p || e.named || e.line != 0) return;
+    if (e.description != errorDescription(e.number)) return;
+    e.description += u": '";
+    e.description += static_cast<const Builtin*>(at.p)->name;
+    e.description += u"'";
+    e.named = true;
+}
+
+// An assignment without Set stores an object's default property value.
+inline void letValue(Value& v) {
+    if (v.type == Type::Object) v = defaultValue(v);
+}
+
+}  // namespace vbs

@@ -1,0 +1,499 @@
+#include "script/values/convert.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "script/values/datetime.h"
+#include "script/values/errors.h"
+#include "script/values/object.h"
+#include "script/values/text.h"
+
+namespace vbs {
+
+namespace {
+
+String ascii(const char* s, size_t n) {
+    String out = String::uninitialized(n);
+    char16_t* d = out.data();
+    for (size_t i = 0; i < n; ++i) d[i] = static_cast<unsigned char>(s[i]);
+    return out;
+}
+
+// Writes d with `precision` significant digits the way Windows shows a Double or Single: plain
+// decimals from 1E-04 up to the precision, as long as the digits fit in `precision` places after the
+// point; otherwise "1.5E+20" or "1.5E-07".
+size_t formatReal(char* out, double d, int precision) {
+    char* p = out;
+    // Script arithmetic raises Overflow before making these, but a value from outside can hold one;
+    // Windows prints them in the C runtime's old forms.
+    if (!std::isfinite(d)) {
+        const char* t = std::isnan(d) ? (std::signbit(d) ? "-1.#IND" : "1.#QNAN") : d < 0 ? "-1.#INF" : "1.#INF";
+        size_t n = std::strlen(t);
+        std::memcpy(out, t, n);
+        return n;
+    }
+    if (d == 0) {
+        if (std::signbit(d)) *p++ = '-';
+        *p++ = '0';
+        return static_cast<size_t>(p - out);
+    }
+    // A whole number with at most `precision` digits prints as it is: counters and keys built from
+    // numbers are the common case, and this skips the costly rounding below.
+    double limit = 1;
+    for (int i = 0; i < precision; ++i) limit *= 10;
+    if (std::fabs(d) < limit && d == std::trunc(d))
+        return static_cast<size_t>(std::to_chars(p, p + 24, static_cast<int64_t>(d)).ptr - out);
+    // "-d.dddde+XX": the rounding to `precision` digits is done by to_chars.
+    char sci[40];
+    char* end = std::to_chars(sci, sci + sizeof sci, d, std::chars_format::scientific, precision - 1).ptr;
+    const char* s = sci;
+    if (*s == '-') { *p++ = '-'; ++s; }
+    char digits[20];
+    int n = 0;
+    for (; *s != 'e'; ++s)
+        if (*s != '.') digits[n++] = *s;
+    int exp = 0;
+    std::from_chars(s + 2, end, exp);
+    if (s[1] == '-') exp = -exp;
+    while (n > 1 && digits[n - 1] == '0') --n;
+    int decimals = n - 1 - exp;  // places after the point in plain form
+    if (exp >= precision || exp < -4 || decimals > precision) {
+        *p++ = digits[0];
+        if (n > 1) {
+            *p++ = '.';
+            std::memcpy(p, digits + 1, n - 1);
+            p += n - 1;
+        }
+        *p++ = 'E';
+        *p++ = exp < 0 ? '-' : '+';
+        int e = exp < 0 ? -exp : exp;
+        if (e < 10) *p++ = '0';
+        p = std::to_chars(p, p + 4, e).ptr;
+    } else if (exp < 0) {
+        *p++ = '0';
+        *p++ = '.';
+        for (int i = -1; i > exp; --i) *p++ = '0';
+        std::memcpy(p, digits, n);
+        p += n;
+    } else {
+        for (int i = 0; i <= exp; ++i) *p++ = i < n ? digits[i] : '0';
+        if (n > exp + 1) {
+            *p++ = '.';
+            std::memcpy(p, digits + exp + 1, n - exp - 1);
+            p += n - exp - 1;
+        }
+    }
+    return static_cast<size_t>(p - out);
+}
+
+bool isBlank(char16_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool isDigit(char16_t c) { return c >= '0' && c <= '9'; }
+
+// &H and &O forms: up to 16 bits they are an Integer, up to 32 a Long, as in VBScript source.
+bool parseRadix(std::u16string_view s, double& out, bool* tooLarge) {
+    if (s.size() < 3 || s[0] != '&') return false;
+    unsigned radix = (s[1] == 'h' || s[1] == 'H') ? 16 : (s[1] == 'o' || s[1] == 'O') ? 8 : 0;
+    if (!radix) return false;
+    uint64_t v = 0;
+    bool big = false;
+    for (size_t i = 2; i < s.size(); ++i) {
+        char16_t c = s[i];
+        unsigned digit;
+        if (isDigit(c)) digit = c - '0';
+        else if (radix == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        else if (radix == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        else return false;
+        if (digit >= radix) return false;
+        v = v * radix + digit;
+        if (v > 0xFFFFFFFFu) {
+            big = true;
+            v = 0;  // keeps scanning: a bad digit further on still makes it no number at all
+        }
+    }
+    if (big) {
+        if (tooLarge) *tooLarge = true;
+        return false;
+    }
+    out = v <= 0xFFFF ? static_cast<int16_t>(v) : static_cast<double>(static_cast<int32_t>(v));
+    return true;
+}
+
+String decimal(int32_t n) {
+    char buf[16];
+    return ascii(buf, static_cast<size_t>(std::to_chars(buf, buf + sizeof buf, n).ptr - buf));
+}
+
+[[noreturn]] void mismatch() { raise(errTypeMismatch); }
+
+double roundEven(double d) { return std::nearbyint(d); }
+
+// Plain decimal text with at most four decimals, read digit by digit: a Double loses the last
+// digits of large amounts ("922337203685477.5807"). False for any other form, or beyond the range
+// (the caller then raises the error the Double route gives).
+bool exactCurrency(std::u16string_view s, int64_t& out) {
+    size_t i = 0, n = s.size();
+    while (i < n && isBlank(s[i])) ++i;
+    while (n > i && isBlank(s[n - 1])) --n;
+    bool negative = i < n && s[i] == '-';
+    if (i < n && (s[i] == '-' || s[i] == '+')) ++i;
+    __int128 v = 0;
+    int decimals = -1, digits = 0;
+    for (; i < n; ++i) {
+        if (s[i] == '.' && decimals < 0) { decimals = 0; continue; }
+        if (!isDigit(s[i]) || digits > 30) return false;
+        ++digits;
+        if (decimals >= 4) return false;
+        v = v * 10 + (s[i] - '0');
+        if (decimals >= 0) ++decimals;
+    }
+    if (!digits) return false;
+    for (int k = decimals < 0 ? 0 : decimals; k < 4; ++k) v *= 10;
+    if (negative) v = -v;
+    if (v < INT64_MIN || v > INT64_MAX) return false;
+    out = static_cast<int64_t>(v);
+    return true;
+}
+
+}  // namespace
+
+__int128 divideHalfEven(__int128 n, int64_t d) {
+    __int128 q = n / d, r = n % d;
+    __int128 twice = r < 0 ? -2 * r : 2 * r;
+    if (twice > d || (twice == d && (q & 1))) q += r < 0 ? -1 : 1;
+    return q;
+}
+
+Value defaultValue(const Value& v) {
+    const Value& x = v.deref();
+    if (x.type != Type::Object) return x;
+    Value cur = x;
+    // A default property may itself answer an object: follow it, as COM does.
+    for (int depth = 0; cur.type == Type::Object && depth < 16; ++depth) {
+        if (!cur.obj) raise(errObjectNotSet);
+        Value result;
+        cur.obj->invoke(kDefaultMember, Invoke::Get, nullptr, 0, result);
+        cur = std::move(result);
+    }
+    if (cur.type == Type::Object) raise(errNoSuchMember);
+    return cur;
+}
+
+bool parseNumber(std::u16string_view s, double& out, bool* tooLarge) {
+    size_t i = 0, n = s.size();
+    while (i < n && isBlank(s[i])) ++i;
+    while (n > i && isBlank(s[n - 1])) --n;
+    s = s.substr(i, n - i);
+    if (s.empty()) return false;
+    if (s[0] == '&') return parseRadix(s, out, tooLarge);
+
+    // Decimal: optional "(", sign and "$" in either order, digits with "," grouping, ".", exponent,
+    // then an optional trailing sign or ")".
+    bool negative = false, paren = false, sign = false, money = false;
+    size_t k = 0;
+    if (s[k] == '(') { paren = true; ++k; }
+    for (; k < s.size(); ++k) {
+        if (!sign && (s[k] == '-' || s[k] == '+')) {
+            negative = s[k] == '-';
+            sign = true;
+        } else if (!money && s[k] == '$') {
+            money = true;
+        } else {
+            break;
+        }
+    }
+    // The digits, point and exponent go to from_chars, never longer than the text itself.
+    char stack[128];
+    std::string heap;
+    char* first = stack;
+    if (s.size() > sizeof stack) {
+        heap.resize(s.size());
+        first = heap.data();
+    }
+    char* b = first;
+    auto put = [&b](char c) { *b++ = c; };
+    // The decimal magnitude, tracked only to tell overflow from underflow when from_chars gives up.
+    size_t digits = 0;
+    long magnitude = 0;
+    bool significant = false;
+    for (; k < s.size(); ++k) {
+        if (isDigit(s[k])) {
+            put(static_cast<char>(s[k]));
+            ++digits;
+            significant |= s[k] != '0';
+            magnitude += significant;
+        } else if (s[k] == ',' && digits) {
+            continue;
+        } else {
+            break;
+        }
+    }
+    if (k < s.size() && s[k] == '.') {
+        put('.');
+        for (++k; k < s.size() && isDigit(s[k]); ++k) {
+            put(static_cast<char>(s[k]));
+            ++digits;
+            if (!significant && s[k] == '0') --magnitude;
+            significant |= s[k] != '0';
+        }
+    }
+    if (!digits) return false;
+    if (k < s.size() && (s[k] == 'e' || s[k] == 'E')) {
+        put('e');
+        ++k;
+        bool negativeExp = false;
+        if (k < s.size() && (s[k] == '-' || s[k] == '+')) {
+            negativeExp = s[k] == '-';
+            put(static_cast<char>(s[k++]));
+        }
+        if (k == s.size() || !isDigit(s[k])) return false;
+        long exp = 0;
+        for (; k < s.size() && isDigit(s[k]); ++k) {
+            put(static_cast<char>(s[k]));
+            if (exp < 100000) exp = exp * 10 + (s[k] - '0');
+        }
+        magnitude += negativeExp ? -exp : exp;
+    }
+    if (!money && k < s.size() && s[k] == '$') { money = true; ++k; }
+    if (!sign && k < s.size() && (s[k] == '-' || s[k] == '+')) { negative = s[k] == '-'; sign = true; ++k; }
+    if (paren) {
+        if (k == s.size() || s[k] != ')' || sign) return false;
+        negative = true;
+        ++k;
+    }
+    if (k != s.size()) return false;
+    double d = 0;
+    auto r = std::from_chars(first, b, d);
+    if (r.ec == std::errc::result_out_of_range) {
+        if (magnitude > 0) {  // too large for a Double
+            if (tooLarge) *tooLarge = true;
+            return false;
+        }
+        d = 0;                            // too small: underflows to zero
+    } else if (r.ec != std::errc()) {
+        return false;
+    }
+    out = negative ? -d : d;
+    return true;
+}
+
+double toDouble(const Value& v) {
+    const Value& x = v.deref();
+    switch (x.type) {
+        case Type::Empty: return 0;
+        case Type::Null: raise(errInvalidNull);
+        case Type::Boolean: return x.b ? -1 : 0;
+        case Type::Byte: return x.u8;
+        case Type::Integer: return x.i16;
+        case Type::Long: return x.i32;
+        case Type::Single: return x.f32;
+        case Type::Double:
+        case Type::Date: return x.f64;
+        case Type::Currency: return static_cast<double>(x.cy) / 10000.0;
+        case Type::String: {
+            double d;
+            bool tooLarge = false;
+            if (!parseNumber(x.strView(), d, &tooLarge)) raise(tooLarge ? errOverflow : errTypeMismatch);
+            return d;
+        }
+        case Type::Object: return toDouble(defaultValue(x));
+        default: mismatch();
+    }
+}
+
+float toSingle(const Value& v) {
+    // Values a hair above the largest float still round down to it; only infinity overflows.
+    float f = static_cast<float>(toDouble(v));
+    if (std::isinf(f)) raise(errOverflow);
+    return f;
+}
+
+int16_t toInteger(const Value& v) {
+    const Value& x = v.deref();
+    if (x.type == Type::Integer) return x.i16;
+    double d = roundEven(toDouble(x));
+    if (!(d >= -32768 && d <= 32767)) raise(errOverflow);
+    return static_cast<int16_t>(d);
+}
+
+int32_t toLong(const Value& v) {
+    const Value& x = v.deref();
+    if (x.type == Type::Long) return x.i32;
+    if (x.type == Type::Integer) return x.i16;
+    if (x.type == Type::Currency) {
+        __int128 q = divideHalfEven(x.cy, 10000);  // exact, where a Double would lose digits
+        if (q < INT32_MIN || q > INT32_MAX) raise(errOverflow);
+        return static_cast<int32_t>(q);
+    }
+    double d = roundEven(toDouble(x));
+    if (!(d >= -2147483648.0 && d <= 2147483647.0)) raise(errOverflow);
+    return static_cast<int32_t>(d);
+}
+
+uint8_t toByte(const Value& v) {
+    // True is -1, yet Windows turns it into 255 rather than overflowing.
+    if (v.deref().type == Type::Boolean) return v.deref().b ? 255 : 0;
+    double d = roundEven(toDouble(v));
+    if (!(d >= 0 && d <= 255)) raise(errOverflow);
+    return static_cast<uint8_t>(d);
+}
+
+int64_t toCurrency(const Value& v) {
+    const Value& x = v.deref();
+    switch (x.type) {
+        case Type::Currency: return x.cy;
+        case Type::Byte: return int64_t{x.u8} * 10000;
+        case Type::Integer: return int64_t{x.i16} * 10000;
+        case Type::Long: return int64_t{x.i32} * 10000;
+        case Type::Boolean: return x.b ? -10000 : 0;
+        default: break;
+    }
+    int64_t exact;
+    if (x.type == Type::String && exactCurrency(x.strView(), exact)) return exact;
+    double d = roundEven(toDouble(x) * 10000.0);
+    // 2^63 is the first double past the range; anything at or above it overflows.
+    if (!(d >= -9223372036854775808.0 && d < 9223372036854775808.0)) raise(errOverflow);
+    return static_cast<int64_t>(d);
+}
+
+double toDate(const Value& v) {
+    const Value& x = v.deref();
+    if (x.type == Type::Date) return x.f64;
+    double d;
+    if (x.type == Type::String) {
+        // Text that is no date but a number is a serial: CDate("1") is 31 December 1899.
+        if (parseDate(x.strView(), d)) return d;
+        if (!parseNumber(x.strView(), d)) mismatch();
+    } else {
+        d = toDouble(x);
+    }
+    if (!isDateSerial(d)) raise(errOverflow);
+    return d;
+}
+
+bool toBool(const Value& v) {
+    const Value& x = v.deref();
+    switch (x.type) {
+        case Type::Boolean: return x.b;
+        case Type::Empty: return false;
+        case Type::Null: raise(errInvalidNull);
+        case Type::Byte: return x.u8 != 0;
+        case Type::Integer: return x.i16 != 0;
+        case Type::Long: return x.i32 != 0;
+        case Type::Single: return x.f32 != 0;
+        case Type::Double:
+        case Type::Date: return x.f64 != 0;
+        case Type::Currency: return x.cy != 0;
+        case Type::String: {
+            std::u16string_view s = x.strView();
+            // "#TRUE#" and "#FALSE#" are the forms Write # puts in files; Windows reads them back.
+            if (equalsIgnoreCase(s, u"True") || equalsIgnoreCase(s, u"#TRUE#")) return true;
+            if (equalsIgnoreCase(s, u"False") || equalsIgnoreCase(s, u"#FALSE#")) return false;
+            double d;
+            bool tooLarge = false;
+            if (!parseNumber(s, d, &tooLarge)) raise(tooLarge ? errOverflow : errTypeMismatch);
+            return d != 0;
+        }
+        case Type::Object: return toBool(defaultValue(x));
+        default: mismatch();
+    }
+}
+
+String formatDouble(double d) {
+    char buf[40];
+    return ascii(buf, formatReal(buf, d, 15));
+}
+
+String formatSingle(float f) {
+    char buf[40];
+    return ascii(buf, formatReal(buf, f, 7));
+}
+
+String formatCurrency(int64_t scaled) {
+    char buf[32];
+    char* p = buf;
+    uint64_t mag = scaled < 0 ? 0 - static_cast<uint64_t>(scaled) : static_cast<uint64_t>(scaled);
+    if (scaled < 0) *p++ = '-';
+    p = std::to_chars(p, buf + sizeof buf, mag / 10000).ptr;
+    unsigned frac = static_cast<unsigned>(mag % 10000);
+    if (frac) {
+        *p++ = '.';
+        for (unsigned div = 1000; frac; div /= 10) {
+            *p++ = static_cast<char>('0' + frac / div);
+            frac %= div;
+        }
+    }
+    return ascii(buf, static_cast<size_t>(p - buf));
+}
+
+String formatDate(double serial) {
+    DateParts t = splitDate(serial);
+    char buf[40];
+    char* p = buf;
+    char* e = buf + sizeof buf;
+    // Day zero shows only the time, midnight only the date; zero itself is "12:00:00 AM".
+    bool hasDate = !(t.year == 1899 && t.month == 12 && t.day == 30);
+    bool hasTime = t.hour || t.minute || t.second || !hasDate;
+    if (hasDate) {
+        p = std::to_chars(p, e, t.month).ptr;
+        *p++ = '/';
+        p = std::to_chars(p, e, t.day).ptr;
+        *p++ = '/';
+        for (int div = 1000; div > t.year && div > 1; div /= 10) *p++ = '0';
+        p = std::to_chars(p, e, t.year).ptr;
+    }
+    if (hasTime) {
+        if (p != buf) *p++ = ' ';
+        int h12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
+        p = std::to_chars(p, e, h12).ptr;
+        *p++ = ':';
+        *p++ = static_cast<char>('0' + t.minute / 10);
+        *p++ = static_cast<char>('0' + t.minute % 10);
+        *p++ = ':';
+        *p++ = static_cast<char>('0' + t.second / 10);
+        *p++ = static_cast<char>('0' + t.second % 10);
+        *p++ = ' ';
+        *p++ = t.hour < 12 ? 'A' : 'P';
+        *p++ = 'M';
+    }
+    return ascii(buf, static_cast<size_t>(p - buf));
+}
+
+String toString(const Value& v) {
+    const Value& x = v.deref();
+    switch (x.type) {
+        case Type::String: return x.string();
+        case Type::Empty: return String();
+        case Type::Null: raise(errInvalidNull);
+        case Type::Boolean: return String(x.b ? u"True" : u"False");
+        case Type::Byte: return decimal(x.u8);
+        case Type::Integer: return decimal(x.i16);
+        case Type::Long: return decimal(x.i32);
+        case Type::Single: return formatSingle(x.f32);
+        case Type::Double: return formatDouble(x.f64);
+        case Type::Currency: return formatCurrency(x.cy);
+        case Type::Date: return formatDate(x.f64);
+        case Type::Object: return toString(defaultValue(x));
+        default: mismatch();
+    }
+}
+
+Value toNumeric(const Value& v) {
+    const Value& x = v.deref();
+    switch (x.type) {
+        case Type::Empty: return Value::integer(0);
+        case Type::String: {
+            double d;
+            bool tooLarge = false;
+            if (!parseNumber(x.strView(), d, &tooLarge)) raise(tooLarge ? errOverflow : errTypeMismatch);
+            return Value::dbl(d);
+        }
+        case Type::Object: return toNumeric(defaultValue(x));
+        case Type::Error:
+        case Type::Array: mismatch();
+        default: return x;
+    }
+}
+
+}  // namespace vbs

@@ -1,0 +1,45 @@
+#pragma once
+// Conversions between Variant subtypes with VBScript's rules and United States English (locale
+// 1033) text forms. Each raises VBScript's error where VBScript does: 13 Type mismatch, 94 Invalid
+// use of Null, 6 Overflow. Objects are read through their default property first.
+#include <cstdint>
+#include <string_view>
+
+#include "script/values/value.h"
+
+namespace vbs {
+
+// An object's default property value (raises 438 without one, 91 for Nothing); others unchanged.
+Value defaultValue(const Value& v);
+
+double toDouble(const Value& v);     // CDbl
+float toSingle(const Value& v);      // CSng
+int16_t toInteger(const Value& v);   // CInt: half to even, 6 outside -32768..32767
+int32_t toLong(const Value& v);      // CLng
+uint8_t toByte(const Value& v);      // CByte
+int64_t toCurrency(const Value& v);  // CCur, scaled by 10000
+double toDate(const Value& v);       // CDate
+bool toBool(const Value& v);         // CBool
+String toString(const Value& v);     // CStr; Empty gives ""
+
+// The value as the arithmetic operators see it: numeric subtypes unchanged, Empty -> Integer 0,
+// strings parsed (to Double), Boolean kept (the operators know its rules), Null kept.
+Value toNumeric(const Value& v);
+
+// n / d rounded half to even, as Currency results and CLng of a Currency round.
+__int128 divideHalfEven(__int128 n, int64_t d);
+
+// Text forms.
+String formatDouble(double d);       // up to 15 significant digits: "0.333333333333333", "1E+20"
+String formatSingle(float f);        // up to 7 significant digits
+String formatCurrency(int64_t scaled);
+String formatDate(double serial);    // "12/8/2026", "1:18:04 PM" or both, as CStr shows a Date
+
+// What CDbl and IsNumeric accept: blanks around, sign, digits with "," grouping, ".", exponent,
+// &H and &O forms. False when s is not a number, and also when it is one too large for a Double
+// (or, in &H/&O form, for 32 bits): then *tooLarge is set, as conversions raise 6 there, not 13.
+bool parseNumber(std::u16string_view s, double& out, bool* tooLarge = nullptr);
+// What CDate and IsDate accept in locale 1033.
+bool parseDate(std::u16string_view s, double& out);
+
+}  // namespace vbs

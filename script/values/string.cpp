@@ -1,0 +1,137 @@
+#include "script/values/string.h"
+
+#include <cstddef>
+
+#include "script/values/errors.h"
+
+namespace vbs {
+
+namespace {
+
+StringRep* allocate(size_t len, size_t cap) {
+    if (cap > kMaxStringChars) raise(errOutOfMemory);
+    size_t bytes = repBytes(static_cast<uint32_t>(cap));
+    chargeMemory(bytes);
+    auto* r = static_cast<StringRep*>(std::malloc(bytes));
+    if (!r) memoryOverLimit(bytes);
+    r->refs = 1;
+    r->len = static_cast<uint32_t>(len);
+    r->cap = static_cast<uint32_t>(cap);
+    r->chars[len] = 0;
+    return r;
+}
+
+}  // namespace
+
+String::String(std::u16string_view s) {
+    if (s.empty()) return;
+    rep_ = allocate(s.size(), s.size());
+    std::memcpy(rep_->chars, s.data(), s.size() * sizeof(char16_t));
+}
+
+String String::uninitialized(size_t n) {
+    String s;
+    if (n) s.rep_ = allocate(n, n);
+    return s;
+}
+
+String String::concat(std::u16string_view a, std::u16string_view b) {
+    String s = uninitialized(a.size() + b.size());
+    // An empty side's data may be null, and memcpy from null is undefined even for no bytes.
+    if (!a.empty()) std::memcpy(s.rep_->chars, a.data(), a.size() * sizeof(char16_t));
+    if (!b.empty()) std::memcpy(s.rep_->chars + a.size(), b.data(), b.size() * sizeof(char16_t));
+    return s;
+}
+
+void String::append(std::u16string_view tail) {
+    if (tail.empty()) return;
+    size_t len = size(), need = len + tail.size();
+    if (rep_ && rep_->refs == 1 && need <= rep_->cap) {
+        std::memcpy(rep_->chars + len, tail.data(), tail.size() * sizeof(char16_t));
+    } else {
+        // Grow geometrically so repeated appends stay linear overall.
+        size_t cap = need < 16 ? 16 : need + need / 2;
+        if (cap > kMaxStringChars) cap = need;
+        StringRep* r = allocate(need, cap);
+        if (len) std::memcpy(r->chars, rep_->chars, len * sizeof(char16_t));
+        std::memcpy(r->chars + len, tail.data(), tail.size() * sizeof(char16_t));
+        String old = adopt(rep_);
+        rep_ = r;
+    }
+    rep_->len = static_cast<uint32_t>(need);
+    rep_->chars[need] = 0;
+}
+
+std::string String::toUtf8() const { return utf16ToUtf8(view()); }
+
+String String::fromUtf8(std::string_view s) { return String(utf8ToUtf16(s)); }
+
+std::u16string utf8ToUtf16(std::string_view s) {
+    std::u16string out;
+    out.reserve(s.size());
+    size_t i = 0, n = s.size();
+    while (i < n) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        char32_t cp;
+        size_t extra;
+        if (c < 0x80) { cp = c; extra = 0; }
+        else if ((c & 0xE0) == 0xC0) { cp = c & 0x1F; extra = 1; }
+        else if ((c & 0xF0) == 0xE0) { cp = c & 0x0F; extra = 2; }
+        else if ((c & 0xF8) == 0xF0) { cp = c & 0x07; extra = 3; }
+        else { out.push_back(u'\uFFFD'); ++i; continue; }
+        if (extra && i + extra >= n) { out.push_back(u'\uFFFD'); break; }
+        bool ok = true;
+        for (size_t k = 1; k <= extra; ++k) {
+            unsigned char cc = static_cast<unsigned char>(s[i + k]);
+            if ((cc & 0xC0) != 0x80) { ok = false; break; }
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        if (!ok) { out.push_back(u'\uFFFD'); ++i; continue; }
+        i += extra + 1;
+        if (cp >= 0x10000) {
+            cp -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(cp));
+        }
+    }
+    return out;
+}
+
+std::string utf16ToUtf8(std::u16string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size(); ++i) {
+        char32_t cp = s[i];
+        if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (s[i + 1] - 0xDC00);
+            ++i;
+        }
+        if (cp < 0x80) {
+            out.push_back(static_cast<char>(cp));
+        } else if (cp < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else if (cp < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
+    }
+    return out;
+}
+
+// Out of line: the dispatch loop inlines every release, and the count's thread-local access there
+// costs the loop registers.
+void freeRep(StringRep* r) noexcept {
+    creditMemory(repBytes(r->cap));
+    std::free(r);
+}
+
+}  // namespace vbs
