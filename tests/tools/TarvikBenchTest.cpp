@@ -371,7 +371,7 @@ TEST_F(TarvikBenchTest, ProgressIsShownOnATerminalOnly) {
     size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) shown.append(buffer, got);
     EXPECT_EQ(WEXITSTATUS(::pclose(pipe)), 0) << shown;
-    EXPECT_NE(shown.find("\rtiming 3/3"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("\rtiming pass 1, line 1/3\033[K"), std::string::npos) << shown;  // the first line at once, then at most 10 a second
     EXPECT_NE(shown.find("\r\033[K{\"sentences\": 3"), std::string::npos) << shown;  // cleared before the summary
     Outcome o = run(ini() + " --json");
     EXPECT_EQ(o.err, "");

@@ -17,6 +17,16 @@ int count(std::string_view option, std::string_view text, int least) {
     return value;
 }
 
+double seconds(std::string_view option, std::string_view text) {
+    double value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !(value >= 0) || value > 86400) {
+        throw std::invalid_argument(std::string(option) + " needs a number of seconds from 0 to 86400, not '" +
+                                    std::string(text) + "'");
+    }
+    return value;
+}
+
 std::array<bool, 3> brainList(std::string_view text) {
     std::array<bool, 3> chosen{};
     bool any = false;
@@ -58,6 +68,7 @@ BenchOptions ParseOptions(int argc, const char* const* argv) {
         else if (arg == "--input") options.input = next();
         else if (arg == "--repeat") options.repeat = count(arg, next(), 1);
         else if (arg == "--warmup") options.warmup = count(arg, next(), 0);
+        else if (arg == "--min-time") options.minTime = seconds(arg, next());
         else if (arg == "--timeout") options.timeout = count(arg, next(), 0);
         else if (arg == "--memory-limit") options.memoryLimit = count(arg, next(), 0);
         else if (arg == "--brains") options.brains = brainList(next());
@@ -77,7 +88,8 @@ std::string UsageText() {
            "\n"
            "  --ini PATH      settings file (default: Tarvik.ini beside the program)\n"
            "  --input FILE    sentences, one per line (default: the InputFile setting)\n"
-           "  --repeat N      ask each sentence N times (default 1)\n"
+           "  --repeat N      time the whole file N times, in order (a b a b, not a a b b; default 1)\n"
+           "  --min-time S    more passes over the file until each brain has S seconds of answered calls\n"
            "  --warmup N      untimed rounds over the input first (default 0)\n"
            "  --brains LIST   only these brains, e.g. 1,3 (records need all three)\n"
            "  --timeout MS    a brain call running longer fails (default: the QueryTimeout setting,\n"

@@ -12,6 +12,7 @@ struct BenchOptions {
     std::string input;   // "" = the InputFile setting
     int repeat = 1;
     int warmup = 0;
+    double minTime = 0;  // seconds of answered calls each brain must have
     std::optional<int> timeout;      // milliseconds; none = the QueryTimeout setting
     std::optional<int> memoryLimit;  // megabytes; none = the MemoryLimit setting
     std::array<bool, 3> brains{true, true, true};

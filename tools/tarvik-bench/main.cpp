@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <sstream>
 
 #include "bench/BrainEngines.h"
+#include "bench/Measurement.h"
 #include "bench/Queries.h"
 #include "bench/Statistics.h"
 #include "records/RecordFiles.h"
@@ -45,13 +47,23 @@ public:
     std::string DecimalSeparator() const override { return "."; }
 };
 
-struct BrainTally {
-    std::vector<double> times;
-    size_t failures = 0;
-};
+// Tarvik.ini: the one named by --ini, else the current folder's, else the one beside the program.
+std::string findSettings(const BenchOptions& options, std::string& chosenBy) {
+    if (!options.ini.empty()) {
+        chosenBy = "--ini";
+        return std::filesystem::absolute(options.ini).string();
+    }
+    std::filesystem::path here = std::filesystem::current_path() / "Tarvik.ini";
+    if (std::filesystem::is_regular_file(here)) {
+        chosenBy = "current folder";
+        return here.string();
+    }
+    chosenBy = "beside the program";
+    return modGlobals::DefaultIniPath();
+}
 
-void loadSettings(const BenchOptions& options) {
-    std::string ini = options.ini.empty() ? modGlobals::DefaultIniPath() : std::filesystem::absolute(options.ini).string();
+std::string loadSettings(const BenchOptions& options, std::string& chosenBy) {
+    std::string ini = findSettings(options, chosenBy);
     if (!modFile::PathExists(ini)) throw StartFailure{"settings file not found: " + ini};
     modGlobals::IniPath = ini;
     try {
@@ -61,13 +73,18 @@ void loadSettings(const BenchOptions& options) {
     }
     if (options.timeout) modGlobals::QueryTimeout = *options.timeout;
     if (options.memoryLimit) modGlobals::MemoryLimit = *options.memoryLimit;
+    return ini;
 }
 
-// Every usable line of the input, read as the window's batch reads it.
-std::vector<std::string> readSentences(const BenchOptions& options) {
+std::string inputPath(const BenchOptions& options) {
     std::string path = options.input.empty() ? modGlobals::ResolvePath(modGlobals::InputFile)
                                              : std::filesystem::absolute(options.input).string();
     if (path.empty()) throw StartFailure{"no input file: set InputFile in the settings or give --input"};
+    return path;
+}
+
+// Every usable line of the input, read as the window's batch reads it.
+std::vector<std::string> readSentences(const std::string& path) {
     if (!modFile::PathExists(path)) throw StartFailure{"input file not found: " + path};
     std::string problem = TextFileProblem(path, kMaxInputBytes);
     if (!problem.empty()) throw StartFailure{"the input file " + path + " " + problem};
@@ -114,26 +131,29 @@ std::string jsonText(const std::string& text) {
     return out + "\"";
 }
 
-void printSummary(const BenchOptions& options, const std::array<BrainTally, 3>& tallies, size_t sentences) {
+void printSummary(const BenchOptions& options, const Measurement& run) {
     std::array<TimeSummary, 3> summaries;
+    std::array<size_t, 3> failures{};
     double fastest = 0;
-    for (int b = 0; b < 3; ++b) {
-        summaries[b] = Summarise(tallies[b].times);
-        if (options.brains[b] && summaries[b].calls && (fastest == 0 || summaries[b].median < fastest)) fastest = summaries[b].median;
+    for (const BrainRun& brain : run.brains) {
+        int b = brain.number - 1;
+        summaries[b] = Summarise(brain.Times());
+        failures[b] = brain.failures.size();
+        if (summaries[b].calls && (fastest == 0 || summaries[b].median < fastest)) fastest = summaries[b].median;
     }
     auto relative = [&](int b) { return fastest > 0 && summaries[b].calls ? summaries[b].median / fastest : 0.0; };
     std::ostringstream out;
     if (options.json) {
-        out << "{\"sentences\": " << sentences << ", \"repeat\": " << options.repeat << ", \"warmup\": " << options.warmup
+        out << "{\"sentences\": " << run.sentences.size() << ", \"repeat\": " << options.repeat << ", \"warmup\": " << options.warmup
             << ", \"brains\": [";
         bool first = true;
-        for (int b = 0; b < 3; ++b) {
-            if (!options.brains[b]) continue;
+        for (const BrainRun& brain : run.brains) {
+            int b = brain.number - 1;
             const TimeSummary& s = summaries[b];
             // A brain that answered nothing has no times: null, not zero.
             auto figure = [&](double value) { return s.calls ? number(value) : std::string("null"); };
-            out << (first ? "" : ", ") << "{\"brain\": " << b + 1 << ", \"name\": " << jsonText(modGlobals::BrainName(b + 1))
-                << ", \"calls\": " << s.calls << ", \"failures\": " << tallies[b].failures
+            out << (first ? "" : ", ") << "{\"brain\": " << b + 1 << ", \"name\": " << jsonText(brain.name)
+                << ", \"calls\": " << s.calls << ", \"failures\": " << failures[b]
                 << ", \"min_ms\": " << figure(s.minimum) << ", \"median_ms\": " << figure(s.median)
                 << ", \"mean_ms\": " << figure(s.mean) << ", \"p95_ms\": " << figure(s.p95)
                 << ", \"max_ms\": " << figure(s.maximum) << ", \"stddev_ms\": " << figure(s.deviation)
@@ -146,19 +166,19 @@ void printSummary(const BenchOptions& options, const std::array<BrainTally, 3>& 
         std::snprintf(line, sizeof line, "%-5s %-16s %7s %8s %10s %10s %10s %10s %10s %10s %8s\n", "brain", "name", "calls",
                       "failures", "min ms", "median ms", "mean ms", "p95 ms", "max ms", "stddev ms", "median");
         out << line;
-        for (int b = 0; b < 3; ++b) {
-            if (!options.brains[b]) continue;
+        for (const BrainRun& brain : run.brains) {
+            int b = brain.number - 1;
             const TimeSummary& s = summaries[b];
             std::string relativeText = number(relative(b)).substr(0, 5) + "x";
             std::snprintf(line, sizeof line, "%-5d ", b + 1);
-            out << line << column(modGlobals::BrainName(b + 1), 16);
+            out << line << column(brain.name, 16);
             if (s.calls) {
                 std::snprintf(line, sizeof line, " %7zu %8zu %10.4f %10.4f %10.4f %10.4f %10.4f %10.4f %8s\n", s.calls,
-                              tallies[b].failures, s.minimum, s.median, s.mean, s.p95, s.maximum, s.deviation,
+                              failures[b], s.minimum, s.median, s.mean, s.p95, s.maximum, s.deviation,
                               relativeText.c_str());
             } else {
                 std::snprintf(line, sizeof line, " %7zu %8zu %10s %10s %10s %10s %10s %10s %8s\n", s.calls,
-                              tallies[b].failures, "-", "-", "-", "-", "-", "-", "-");
+                              failures[b], "-", "-", "-", "-", "-", "-", "-");
             }
             out << line;
         }
@@ -166,11 +186,12 @@ void printSummary(const BenchOptions& options, const std::array<BrainTally, 3>& 
     std::cout << out.str() << std::flush;
 }
 
-int run(const BenchOptions& options) {
-    loadSettings(options);
-    std::vector<std::string> sentences = readSentences(options);
+CallFailure describe(const BrainFailure& failure, size_t sentence, int pass) {
+    return {static_cast<std::uint32_t>(sentence), static_cast<std::uint32_t>(pass), failure.Cause.number,
+            failure.Cause.line, failure.Cause.column, failure.Error(), failure.Where(), failure.Context()};
+}
 
-    BrainEngines engines;
+void loadBrains(BrainEngines& engines, const BenchOptions& options, Measurement& run) {
     engines.TakeSettings();
     for (int brain = 1; brain <= 3; ++brain) {
         if (!options.brains[brain - 1]) continue;
@@ -192,7 +213,55 @@ int run(const BenchOptions& options) {
         } catch (const BrainFailure& failure) {
             throw StartFailure{failure.Where() + ": " + vbs::utf16ToUtf8(failure.Cause.description)};
         }
+        BrainRun& entry = run.brains.emplace_back();
+        entry.number = brain;
+        entry.name = modGlobals::BrainName(brain);
+        entry.scriptPath = script;
     }
+}
+
+// The progress line on a terminal, redrawn at most ten times a second and only between calls.
+class Progress {
+public:
+    explicit Progress(bool shown) : shown_(shown) {}
+    bool Shown() const { return shown_; }
+    void Show(const std::string& text) {
+        auto now = std::chrono::steady_clock::now();
+        if (!shown_ || now - last_ < std::chrono::milliseconds(100)) return;
+        last_ = now;
+        std::cerr << "\r" << text << "\033[K" << std::flush;
+    }
+    void Clear() {
+        if (shown_) std::cerr << "\r\033[K" << std::flush;
+    }
+
+private:
+    bool shown_;
+    std::chrono::steady_clock::time_point last_{};
+};
+
+// Whether another timed pass is due: the passes asked for, then more until each brain that answers
+// at all has the minimum time of samples.
+bool morePasses(const BenchOptions& options, const Measurement& run) {
+    if (run.info.passes < options.repeat) return true;
+    for (const BrainRun& brain : run.brains) {
+        if (brain.Answered() && brain.TimedMilliseconds() < options.minTime * 1000) return true;
+    }
+    return false;
+}
+
+int run(const BenchOptions& options) {
+    Measurement run;
+    run.info.version = TARVIK_VERSION;
+    run.info.iniPath = loadSettings(options, run.info.iniChosenBy);
+    run.info.inputPath = inputPath(options);
+    run.sentences = readSentences(run.info.inputPath);
+    run.info.warmup = options.warmup;
+    run.info.repeat = options.repeat;
+    run.info.minTimeSeconds = options.minTime;
+
+    BrainEngines engines;
+    loadBrains(engines, options, run);
     bool allBrains = options.brains == std::array<bool, 3>{true, true, true};
     if (allBrains) {
         std::string problem = RecordsProblem();
@@ -200,56 +269,72 @@ int run(const BenchOptions& options) {
         StartRecords();
     }
 
-    std::array<BrainTally, 3> tallies;
-    bool progress = !options.quiet && ::isatty(STDERR_FILENO);
-    size_t total = sentences.size() * static_cast<size_t>(options.warmup + options.repeat), done = 0;
+    Progress progress(!options.quiet && ::isatty(STDERR_FILENO));
+    const size_t lines = run.sentences.size();
     Sentence window;
     std::string recordFailure;
+    size_t done = 0;  // timed lines answered by every brain asked
     try {
-        for (int round = 0; round < options.warmup + options.repeat && !StopSignal(); ++round) {
-            bool timed = round >= options.warmup;
-            for (size_t i = 0; i < sentences.size() && !StopSignal(); ++i) {
-                window.text = vbs::utf8ToUtf16(sentences[i]);
+        for (int pass = 0; !StopSignal() && (pass < options.warmup || morePasses(options, run)); ++pass) {
+            bool timed = pass >= options.warmup;
+            int timedPass = pass - options.warmup;
+            for (size_t i = 0; i < lines && !StopSignal(); ++i) {
+                window.text = vbs::utf8ToUtf16(run.sentences[i]);
                 // A stop asked for during the line abandons it: none of its calls counts or is recorded.
                 AllBrainsResult result = AskBrains(engines, window, options.brains);
                 if (!result.completed) break;
-                if (timed && allBrains && !WriteRecords(sentences[i], result)) {
+                if (timed && allBrains && !WriteRecords(run.sentences[i], result)) {
                     throw Failure(DeviceIOError, "cannot write the conversation log " + modGlobals::ResolvePath(modGlobals::LogName));
                 }
-                for (int brain = 3; brain >= 1; --brain) {
-                    if (!options.brains[brain - 1] || !timed) continue;
-                    const std::optional<BrainFailure>& failure = result.failures[brain - 1];
-                    if (!failure) {
-                        tallies[brain - 1].times.push_back(result.times[brain - 1]);
-                        continue;
+                if (timed && i == 0) run.info.passes = timedPass + 1;
+                for (auto brain = run.brains.rbegin(); brain != run.brains.rend(); ++brain) {
+                    const std::optional<BrainFailure>& failure = result.failures[brain->number - 1];
+                    if (failure) {
+                        if (!timed) {
+                            brain->warmupFailures.push_back(describe(*failure, i, pass));
+                            continue;
+                        }
+                        brain->failures.push_back(describe(*failure, i, timedPass));
                     }
-                    ++tallies[brain - 1].failures;
-                    if (!options.quiet) {
-                        std::cerr << (progress ? "\r\033[K" : "") << "tarvik-bench: " << failure->Where() << ": "
-                                  << failure->Error() << " (sentence " << i + 1 << ": \"" << sentences[i] << "\")\n"
-                                  << failure->Context();
+                    if (!timed) continue;
+                    Sample sample{static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(timedPass), 0, -1};
+                    if (failure) sample.failure = static_cast<std::int32_t>(brain->failures.size() - 1);
+                    else sample.milliseconds = result.times[brain->number - 1];
+                    brain->samples.push_back(sample);
+                    if (failure && !options.quiet) {
+                        progress.Clear();
+                        std::cerr << "tarvik-bench: " << failure->Where() << ": " << failure->Error() << " (sentence " << i + 1
+                                  << ": \"" << run.sentences[i] << "\")\n" << failure->Context();
                     }
                 }
-                ++done;
-                if (progress) std::cerr << "\r" << (timed ? "timing " : "warm-up ") << done << "/" << total << std::flush;
+                if (timed) ++done;
+                progress.Show(timed ? "timing pass " + std::to_string(timedPass + 1) + ", line " + std::to_string(i + 1) + "/" +
+                                          std::to_string(lines)
+                                    : "warm-up pass " + std::to_string(pass + 1) + ", line " + std::to_string(i + 1) + "/" +
+                                          std::to_string(lines));
             }
         }
     } catch (const Failure& failure) {
         // A record that stops taking lines (a full disk) ends the batch: what it already holds is whole.
         recordFailure = failure.Description;
     }
-    if (progress) std::cerr << "\r\033[K" << std::flush;
+    progress.Clear();
+    // With --min-time the number of passes is open.
+    auto doneText = [&] {
+        return std::to_string(done) + (options.minTime > 0 ? "" : " of " + std::to_string(lines * options.repeat)) + " sentences";
+    };
     if (!recordFailure.empty()) {
-        std::cerr << "tarvik-bench: " << recordFailure << "; stopped after " << done << " of " << total << " sentences\n";
+        run.info.stoppedBy = recordFailure;
+        std::cerr << "tarvik-bench: " << recordFailure << "; stopped after " << doneText() << "\n";
     } else if (int signal = StopSignal()) {
-        std::cerr << "tarvik-bench: stopped by " << (signal == SIGINT ? "SIGINT" : "SIGTERM") << " after " << done << " of "
-                  << total << " sentences\n";
+        run.info.stoppedBy = signal == SIGINT ? "SIGINT" : "SIGTERM";
+        std::cerr << "tarvik-bench: stopped by " << run.info.stoppedBy << " after " << doneText() << "\n";
     }
-    printSummary(options, tallies, sentences.size());
+    printSummary(options, run);
     if (!recordFailure.empty()) return kStartFailed;
     if (int signal = StopSignal()) return 128 + signal;
-    for (const BrainTally& tally : tallies) {
-        if (tally.failures) return kCallsFailed;
+    for (const BrainRun& brain : run.brains) {
+        if (!brain.failures.empty()) return kCallsFailed;
     }
     return 0;
 }
