@@ -1,6 +1,7 @@
 // What the .vbs tests cannot see: results that share the argument's buffer, the per-thread
-// character cache, and byte slices that start inside a character.
+// character cache, byte slices that start inside a character and the block-wise binary search.
 #include "Call.h"
+#include "script/builtins/search.h"
 
 using namespace vbs;
 using namespace vbs::test;
@@ -44,4 +45,20 @@ TEST(Bytes, SlicesStartingInsideACharacter) {
     EXPECT_EQ(call(u"RightB", {str(u"abcd"), i16(3)}).strView(), u"\x6400");
     EXPECT_EQ(call(u"InStrB", {i16(4), str(u"abcb"), str(u"b")}).i32, 7);
     EXPECT_EQ(call(u"AscB", {str(u"\u263a")}).i16, 0x3a);
+}
+
+// The binary search tests eight positions at once: matches at every offset inside and across those
+// blocks, in the tail after them and overlapping each other must all be found, the first first.
+TEST(Search, BinaryFindAgreesWithPlainSearch) {
+    uint32_t seed = 7;
+    auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (int round = 0; round < 3000; ++round) {
+        std::u16string hay(next() % 40, u'a'), what(1 + next() % 5, u'a');
+        for (auto& c : hay) c = u"ab "[next() % 3];
+        for (auto& c : what) c = u"ab "[next() % 3];
+        for (size_t from = 0; from <= hay.size(); ++from)
+            ASSERT_EQ(builtin::findIn(hay, what, from, false), std::u16string_view(hay).find(what, from))
+                << "searching \"" << std::string(what.begin(), what.end()) << "\" in \""
+                << std::string(hay.begin(), hay.end()) << "\" from " << from;
+    }
 }
