@@ -1,0 +1,25 @@
+#pragma once
+// Saved runs, kept as JSON in a baselines folder beside the settings file, for later runs to be
+// compared with.
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace tarvik {
+
+// A baseline that cannot be named, written or read; the message names the file.
+struct BaselineProblem : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// <folder of iniPath>/baselines/<name>.json. A name is a plain file name: not empty, no path
+// separators, not starting with a dot, no control characters.
+std::filesystem::path BaselinePath(const std::filesystem::path& iniPath, const std::string& name);
+
+// Replaces the file whole: a run stopped while saving leaves the old baseline, not half a new one.
+void SaveBaseline(const std::filesystem::path& path, const std::string& json);
+
+// The file's text; a missing or unreadable file is a BaselineProblem.
+std::string ReadBaseline(const std::filesystem::path& path);
+
+}  // namespace tarvik
