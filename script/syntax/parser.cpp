@@ -2,6 +2,7 @@
 
 #include "script/values/convert.h"
 #include "script/values/errors.h"
+#include "script/values/text.h"
 #include "script/syntax/lexer.h"
 
 namespace vbs {
@@ -32,9 +33,11 @@ enum : int {
     eExpectedStatement = 1024,
     eExpectedEndOfStatement = 1025,
     eExpectedInteger = 1026,
+    eExpectedWhileUntilOrEnd = 1028,
     eExpectedWith = 1029,
     eLoopWithoutDo = 1038,
     eInvalidExit = 1039,
+    eForVariableInUse = 1040,
     eSubWithParens = 1044,
     eExpectedLiteral = 1045,
     eExpectedIn = 1046,
@@ -42,6 +45,9 @@ enum : int {
     eOutsideClass = 1048,
     eExpectedPropertyKind = 1049,
     eExpectedProperty = 1050,
+    eMultipleDefaults = 1052,
+    eInitTermArguments = 1053,
+    eLetSetWithoutArgument = 1054,
     eUnexpectedNext = 1055,
     eDefaultPlacement = 1056,
     eDefaultNotPublic = 1057,
@@ -229,7 +235,9 @@ private:
         ~Nesting() { p.nesting_ -= n; }
     };
     int nesting_ = 0;
-    int doDepth_ = 0, forDepth_ = 0;
+    int doDepth_ = 0;
+    std::vector<std::u16string> forVars_;  // the control variables of the For loops around
+    bool classHasDefault_ = false;
     int inlineThen_ = 0;  // single-line If "Then" parts being read
     Token lastParen_;  // the "(" of the last argument list, for "f (a), b"
 };
@@ -689,10 +697,17 @@ StmtPtr Parser::forStatement() {
     Pos p = pos();
     advance();
     ++depth_;
-    ++forDepth_;
+    bool each = accept(Tok::Each);
+    // A loop inside another may not count with the other's variable.
+    if (is(Tok::Identifier)) {
+        std::u16string name = lex_.name(tok_);
+        for (const std::u16string& outer : forVars_)
+            if (equalsIgnoreCase(outer, name)) fail(eForVariableInUse);
+        forVars_.push_back(std::move(name));
+    }
     StmtPtr result;
     Block* body;
-    if (accept(Tok::Each)) {
+    if (each) {
         auto s = std::make_unique<ForEach>(p);
         s->var = node(ExprKind::Name, pos());
         s->var->name = identifier();
@@ -719,7 +734,7 @@ StmtPtr Parser::forStatement() {
     *body = block();
     expect(Tok::Next, eExpectedNext);
     if (is(Tok::Identifier)) advance();
-    --forDepth_;
+    forVars_.pop_back();
     --depth_;
     return result;
 }
@@ -727,11 +742,14 @@ StmtPtr Parser::forStatement() {
 StmtPtr Parser::doStatement() {
     auto s = std::make_unique<Do>(pos());
     advance();
+    // Do and Loop take While, Until or nothing; End and Else may follow on one line.
     auto condition = [this](LoopCond& kind, ExprPtr& cond) {
         if (is(Tok::While) || is(Tok::Until)) {
             kind = is(Tok::While) ? LoopCond::While : LoopCond::Until;
             advance();
             cond = expression();
+        } else if (!atStatementEnd() && !is(Tok::End) && !is(Tok::Else)) {
+            fail(eExpectedWhileUntilOrEnd);
         }
     };
     condition(s->preKind, s->preCond);
@@ -768,7 +786,7 @@ StmtPtr Parser::exitStatement() {
         valid = doDepth_ > 0;
     } else if (is(Tok::For)) {
         what = ExitKind::For;
-        valid = forDepth_ > 0;
+        valid = !forVars_.empty();
     } else if (is(Tok::Function)) {
         what = ExitKind::Function;
         valid = inProcedure_ && procKind_ == ProcKind::Function;
@@ -828,7 +846,8 @@ StmtPtr Parser::declaration() {
     if (isWord(u"default") && visibility != Visibility::Default) {
         if (!inClass_) fail(eOutsideClass);
         if (visibility != Visibility::Public) fail(eDefaultNotPublic);
-        isDefault = true;
+        if (classHasDefault_) fail(eMultipleDefaults);
+        isDefault = classHasDefault_ = true;
         advance();
     }
     if (is(Tok::Sub) || is(Tok::Function) || isWord(u"property"))
@@ -862,6 +881,7 @@ StmtPtr Parser::procedure(Visibility visibility, bool isDefault, Pos p) {
         advance();
         closerError = eExpectedProperty;
     }
+    Token nameToken = tok_;
     s->name = identifier();
     if (accept(Tok::LParen) && !accept(Tok::RParen)) {
         do {
@@ -878,14 +898,22 @@ StmtPtr Parser::procedure(Visibility visibility, bool isDefault, Pos p) {
         } while (accept(Tok::Comma));
         expect(Tok::RParen, eExpectedRParen);
     }
+    if (inClass_ && s->procKind == ProcKind::Sub && !s->params.empty() &&
+        (equalsIgnoreCase(s->name, u"class_initialize") || equalsIgnoreCase(s->name, u"class_terminate")))
+        lex_.fail(eInitTermArguments, nameToken);
+    if ((s->procKind == ProcKind::PropertyLet || s->procKind == ProcKind::PropertySet) && s->params.empty())
+        lex_.fail(eLetSetWithoutArgument, nameToken);
     // The body may start on the header's line without a colon: "Sub S() x = 1 End Sub".
     if (is(Tok::Reserved)) fail(eExpectedEndOfStatement);
     inProcedure_ = true;
     procKind_ = s->procKind;
-    int outer[] = {depth_, doDepth_, forDepth_};
-    depth_ = doDepth_ = forDepth_ = 0;
+    int outer[] = {depth_, doDepth_};
+    std::vector<std::u16string> outerFor = std::move(forVars_);
+    forVars_.clear();
+    depth_ = doDepth_ = 0;
     s->body = block();
-    depth_ = outer[0], doDepth_ = outer[1], forDepth_ = outer[2];
+    depth_ = outer[0], doDepth_ = outer[1];
+    forVars_ = std::move(outerFor);
     inProcedure_ = false;
     s->endLine = tok_.line;
     expect(Tok::End, eExpectedEnd);
@@ -902,6 +930,7 @@ StmtPtr Parser::classStatement() {
     s->name = identifier();
     if (!atStatementEnd()) fail(eExpectedEndOfStatement);
     inClass_ = true;
+    classHasDefault_ = false;
     int outerDepth = depth_;
     depth_ = 0;
     for (;;) {

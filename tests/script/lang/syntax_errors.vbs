@@ -1,0 +1,23 @@
+' Compilation errors Windows reports, by number, for code run with Execute; and the valid forms
+' next to them still run.
+Sub Try(code)
+  On Error Resume Next
+  Execute code
+  WScript.Echo Err.Number & " " & Replace(code, vbLf, " / ")
+End Sub
+' Do and Loop take While, Until or nothing.
+Try "Do x" & vbLf & "Loop"
+Try "Do" & vbLf & "Loop x"
+Try "Do : Exit Do : Loop"
+' A For inside another may not count with the outer loop's variable, of either kind.
+Try "For i = 1 To 2" & vbLf & "For I = 1 To 2 : Next" & vbLf & "Next"
+Try "For Each i In Array(1)" & vbLf & "For j = 1 To 2" & vbLf & "For Each i In Array(2) : Next : Next : Next"
+Try "For i = 1 To 2 : Next : For i = 1 To 2 : Next"
+' Class rules: one default member, no arguments to Class_Initialize and Class_Terminate,
+' at least one to Property Let and Set.
+Try "Class A" & vbLf & "Public Default Function F : End Function" & vbLf & "Public Default Property Get G : End Property" & vbLf & "End Class"
+Try "Class B" & vbLf & "Sub Class_Initialize(x) : End Sub" & vbLf & "End Class"
+Try "Class C" & vbLf & "Private Sub class_terminate(x) : End Sub" & vbLf & "End Class"
+Try "Class D" & vbLf & "Property Let P() : End Property" & vbLf & "End Class"
+Try "Class E" & vbLf & "Property Set P : End Property" & vbLf & "End Class"
+Try "Class F" & vbLf & "Sub Class_Initialize() : End Sub" & vbLf & "Property Let P(v) : End Property" & vbLf & "End Class"
