@@ -8,12 +8,47 @@ namespace vbs {
 
 namespace {
 
+// Short buffers are kept for reuse, per thread and size class: scripts make and drop short strings
+// by the million, and glibc keeps only seven blocks of a size in its fast per-thread cache. Class k
+// holds 8k + 5 characters, which with the header and the NUL fills malloc's 16-byte granules exactly,
+// so the rounding costs no memory.
+constexpr uint32_t kSpareClasses = 16;  // up to 125 characters
+constexpr uint32_t kSparesKept = 64;    // per class
+
+uint32_t spareClass(size_t cap) { return static_cast<uint32_t>((cap + 2) / 8); }
+uint32_t classCap(uint32_t k) { return 8 * k + 5; }
+
+struct Spares {
+    StringRep* head[kSpareClasses] = {};  // linked through the first bytes of each buffer
+    uint32_t count[kSpareClasses] = {};
+    // Strings freed after this (other thread-locals' teardown) go straight back to malloc.
+    ~Spares() {
+        for (uint32_t k = 0; k < kSpareClasses; ++k) {
+            for (StringRep* r = head[k]; r;) {
+                StringRep* next = *reinterpret_cast<StringRep**>(r);
+                std::free(r);
+                r = next;
+            }
+            head[k] = nullptr;
+            count[k] = kSparesKept;
+        }
+    }
+};
+thread_local Spares spares;
+
 StringRep* allocate(size_t len, size_t cap) {
     if (cap > kMaxStringChars) raise(errOutOfMemory);
+    uint32_t k = spareClass(cap);
+    if (k < kSpareClasses) cap = classCap(k);
     size_t bytes = repBytes(static_cast<uint32_t>(cap));
     chargeMemory(bytes);
-    auto* r = static_cast<StringRep*>(std::malloc(bytes));
-    if (!r) memoryOverLimit(bytes);
+    StringRep* r;
+    if (k < kSpareClasses && (r = spares.head[k])) {
+        spares.head[k] = *reinterpret_cast<StringRep**>(r);
+        --spares.count[k];
+    } else if (!(r = static_cast<StringRep*>(std::malloc(bytes)))) {
+        memoryOverLimit(bytes);
+    }
     r->refs = 1;
     r->len = static_cast<uint32_t>(len);
     r->cap = static_cast<uint32_t>(cap);
@@ -131,6 +166,13 @@ std::string utf16ToUtf8(std::u16string_view s) {
 // costs the loop registers.
 void freeRep(StringRep* r) noexcept {
     creditMemory(repBytes(r->cap));
+    uint32_t k = spareClass(r->cap);
+    if (k < kSpareClasses && spares.count[k] < kSparesKept) {
+        *reinterpret_cast<StringRep**>(r) = spares.head[k];
+        spares.head[k] = r;
+        ++spares.count[k];
+        return;
+    }
     std::free(r);
 }
 
