@@ -91,17 +91,19 @@ Dictionary::Dictionary() : TableObject(kTable) {}
 
 uint32_t Dictionary::hashOf(const Value& key) const {
     const Value& k = key.deref();
+    if (k.type == Type::String) {  // nearly every key: straight to the characters
+        std::u16string_view chars = k.strView();
+        if (chars.empty()) return kBlankHash;
+        uint32_t h = 2166136261u;
+        if (textMode_)
+            for (char16_t c : chars) h = (h ^ toLower(c)) * 16777619u;
+        else
+            for (char16_t c : chars) h = (h ^ c) * 16777619u;
+        return h;
+    }
     KeyKind kind = kindOf(k);
     if (kind == KeyKind::Empty || isBlank(k, kind)) return kBlankHash;
     switch (kind) {
-        case KeyKind::String: {
-            uint32_t h = 2166136261u;
-            for (char16_t c : k.strView()) {
-                if (textMode_) c = toLower(c);
-                h = (h ^ c) * 16777619u;
-            }
-            return h;
-        }
         case KeyKind::Number: return mix(std::bit_cast<uint64_t>(numberOf(k)));
         case KeyKind::Boolean: return mix(k.b ? 3 : 2);
         case KeyKind::Object: return mix(reinterpret_cast<uintptr_t>(k.obj));
@@ -113,13 +115,17 @@ uint32_t Dictionary::hashOf(const Value& key) const {
 bool Dictionary::sameKey(const Value& a, const Value& b) const {
     const Value& x = a.deref();
     const Value& y = b.deref();
+    if (x.type == Type::String && y.type == Type::String) {
+        std::u16string_view p = x.strView(), q = y.strView();
+        if (p.size() != q.size()) return false;
+        if (textMode_) return equalsIgnoreCase(p, q);
+        return p.empty() || std::memcmp(p.data(), q.data(), p.size() * sizeof(char16_t)) == 0;
+    }
     KeyKind kind = kindOf(x), other = kindOf(y);
     if (kind != other) {
         return (kind == KeyKind::Empty && isBlank(y, other)) || (other == KeyKind::Empty && isBlank(x, kind));
     }
     switch (kind) {
-        case KeyKind::String:
-            return textMode_ ? equalsIgnoreCase(x.strView(), y.strView()) : x.strView() == y.strView();
         case KeyKind::Number: return numberOf(x) == numberOf(y);
         case KeyKind::Boolean: return x.b == y.b;
         case KeyKind::Object: return x.obj == y.obj;
