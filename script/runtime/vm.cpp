@@ -159,7 +159,10 @@ void VM::call(Proc* p, int argc, ScriptObject* me, Value* outer, Value& result) 
 
 Value VM::callFromHost(Proc* p, Value* const* args, int argc) {
     Entry entry(*this);
-    for (int i = 0; i < argc; ++i) sp_[i] = Value::reference(&args[i]->deref());
+    for (int i = 0; i < argc; ++i) {  // the slots above the stack top are Empty
+        sp_[i].type = Type::Ref;
+        sp_[i].ref = &args[i]->deref();
+    }
     Value result;
     call(p, argc, nullptr, nullptr, result);
     return result;
