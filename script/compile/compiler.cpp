@@ -731,6 +731,23 @@ private:
         emit(op, 1 - n, 0, n, 0, const_cast<Builtin*>(b));
     }
 
+    // A reference to a variable, or to an element of an array held in one (a(1), a(1)(2)),
+    // pushed for a store into it; false (nothing emitted) for anything else.
+    bool elementRef(const Expr& e, int& pins) {
+        if (e.kind == ExprKind::Name) {
+            if (isOwnName(e.name)) return false;
+            Resolved r = resolve(e.name);
+            if (!isVariable(r.kind)) return false;
+            ref(r, e);
+            return true;
+        }
+        if (e.kind != ExprKind::Call || e.args.empty() || !elementRef(*e.object, pins)) return false;
+        for (auto& ix : e.args) expr(*ix);
+        emit(vbs::Op::RefIndex, -static_cast<int>(e.args.size()), 0, static_cast<int>(e.args.size()));
+        ++pins;
+        return true;
+    }
+
     void unpin(int pins) {
         if (pins) emit(vbs::Op::Unpin, 0, 0, pins);
     }
@@ -998,12 +1015,14 @@ private:
             return;
         }
         if (callee.kind != ExprKind::Name) {
-            // d("a")("b") = v: the value d("a") reads takes the store, an object through its
-            // default member.
-            expr(callee);
+            // a(0)(4) = v stores into the array held in a(0) itself; d("a")("b") = v stores
+            // through what d("a") reads, an object through its default member.
+            int pins = 0;
+            if (!elementRef(callee, pins)) expr(callee);
             for (auto& x : t.args) expr(*x);
             value();
             emit(vbs::Op::StoreIndex, -n - 2, 0, n, set);
+            unpin(pins);
             return;
         }
         ref(target(callee), callee);

@@ -141,7 +141,7 @@ private:
     }
     bool atLineEnd() const { return is(Tok::Newline) || is(Tok::EndOfText); }
     bool atStatementEnd() const { return atLineEnd() || is(Tok::Colon); }
-    bool atProcedureEnd();
+    bool atOuterEnd();
     // The keywords that close a block; the construct that owns the block checks which one.
     bool atBlockEnd() const {
         switch (tok_.kind) {
@@ -407,15 +407,17 @@ Block Parser::block() {
         while (is(Tok::Newline) || is(Tok::Colon)) advance();
         if (atBlockEnd()) return out;
         out.push_back(statement());
-        if (!atStatementEnd() && !atProcedureEnd()) fail(eExpectedEndOfStatement);
+        // "x = 1 End Sub", "Else y = 0 End If": a block's End needs no separator before it.
+        if (!atStatementEnd() && !is(Tok::End)) fail(eExpectedEndOfStatement);
     }
 }
 
-// "x = 1 End Sub": End Sub, Function, Property and Class need no separator before them.
-bool Parser::atProcedureEnd() {
+// End Sub, Function, Property, Class, With or Select: the end of a block around a one-line If.
+bool Parser::atOuterEnd() {
     if (!is(Tok::End)) return false;
     const Token& t = peek();
-    return t.kind == Tok::Sub || t.kind == Tok::Function || t.kind == Tok::Class || isWord(t, u"property");
+    return t.kind == Tok::Sub || t.kind == Tok::Function || t.kind == Tok::Class || t.kind == Tok::With ||
+           t.kind == Tok::Select || isWord(t, u"property");
 }
 
 // "End <closer>" after a block; anything else where End belongs is `error`.
@@ -641,7 +643,7 @@ StmtPtr Parser::ifStatement() {
         // "If a Then If b Then c Else d Else e": the second Else is the outer If's.
         if (accept(Tok::Else)) singleLineBody(s->elseBody, inlineThen_ > 0);
         // Windows tolerates "If a Then b End If" on one line.
-        if (is(Tok::End) && !atProcedureEnd()) {
+        if (is(Tok::End) && !atOuterEnd()) {
             advance();
             expect(Tok::If, eExpectedIf);
         }

@@ -38,3 +38,21 @@ WScript.Echo -3 ^ 2
 ' In "If a Then If b Then c Else d Else e" the second Else is the outer If's.
 If True Then If False Then WScript.Echo "no" Else WScript.Echo "inner else" Else WScript.Echo "no"
 If False Then If True Then WScript.Echo "no" Else WScript.Echo "no" Else WScript.Echo "outer else"
+' A block's End right after a statement, no separator: "Else y = 0 End If", also End With and Select.
+If debug = False Then
+  WScript.Echo "no"
+else keygrad = 0 end if
+WScript.Echo "keygrad", keygrad
+With New C : x = .P End With : WScript.Echo x
+Select Case 1 : Case 1 : x = "one" End Select : WScript.Echo x
+If debug Then
+  :WScript.Echo "colon first"
+End If
+' A store through two indexes changes the array held in the first one's element.
+Dim grid(1)
+grid(1) = Array(1, 2, 3)
+grid(1)(2) = 9
+WScript.Echo grid(1)(2), Join(grid(1))
+' Not right after a comparison operator; a constant used above its Const line.
+WScript.Echo True <> Not False, early
+Const early = "early"
