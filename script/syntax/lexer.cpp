@@ -64,7 +64,10 @@ char16_t lower(char16_t c) { return (c >= u'A' && c <= u'Z') ? c + 32 : c; }
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool isLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 bool isWordChar(char16_t c) { return isLetter(c) || isDigit(c) || c == u'_'; }
-bool isBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f' || c == 0xFEFF; }
+// A no-break space (pasted from a web page) separates like a space: published scripts carry them.
+bool isBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f' || c == 0xA0 || c == 0xFEFF;
+}
 bool isLineEnd(char16_t c) { return c == u'\n' || c == u'\r'; }
 int digitValue(char16_t c) {
     if (isDigit(c)) return c - u'0';

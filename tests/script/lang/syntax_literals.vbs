@@ -17,3 +17,7 @@ WScript.Echo 1.79769313486232E308, -1.79769313486232E308, TypeName(1.79769313486
 On Error Resume Next
 Execute "big = 1.79769313486233E308"
 WScript.Echo Err.Number, IsEmpty(big)
+' Date literals in the forms CDate reads; a time alone is on 12/30/1899 and prints as a time.
+WScript.Echo #2003-01-02#, #January 2, 2003#, #2 Jan 2003#, #1/2/2003 10:00 PM#, #22:15#, CDbl(#12:00#)
+Dim grid(2, 3), row( 4 )
+WScript.Echo UBound(grid, 2), UBound(row)

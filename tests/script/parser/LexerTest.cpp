@@ -39,6 +39,11 @@ TEST(Lexer, OperatorsAndComments) {
                            Tok::Backslash, Tok::Newline}));
 }
 
+TEST(Lexer, NoBreakSpaceSeparatesLikeASpace) {
+    EXPECT_EQ(kinds(u"x\u00a0=\u00a01 _\u00a0\n+ 2"),
+              (std::vector{Tok::Identifier, Tok::Eq, Tok::Integer, Tok::Plus, Tok::Integer}));
+}
+
 TEST(Lexer, PositionsAndBlanks) {
     Lexer lexer(u"a\t= _\r\n  .b\r\nc");
     Token a = lexer.next();
