@@ -63,6 +63,7 @@ enum class Op : uint8_t {
     GetRef,       // [name]
     Raise,        // a: error number
     CallBuiltinTimed,  // CallBuiltin in code compiled while profiling
+    Line,         // a statement starts, in code compiled while profiling; a: its line in the profile
     Return,       // the last: the dispatch table is sized by it
 };
 

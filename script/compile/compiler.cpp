@@ -847,8 +847,18 @@ private:
         for (auto& s : b) statement(*s);
     }
 
+    // Code compiled while profiling counts each statement's runs at its line.
+    void lineHit(Pos pos) {
+        if (vm_.profile()) emit(vbs::Op::Line, 0, vm_.profileLine(p_, pos.line));
+    }
+
     void statement(const Stmt& s) {
         int start = pc();
+        switch (s.kind) {
+            case StmtKind::Const: case StmtKind::If: case StmtKind::Do: case StmtKind::While:
+            case StmtKind::Procedure: case StmtKind::Class: case StmtKind::Stop: break;  // no code, or their own
+            default: lineHit(s.pos);
+        }
         switch (s.kind) {
             case StmtKind::Assign: assign(static_cast<const Assign&>(s)); mark(start, s.pos); break;
             case StmtKind::Call: callStatement(static_cast<const CallStmt&>(s)); mark(start, s.pos); break;
@@ -1086,6 +1096,7 @@ private:
         std::vector<int> ends;
         for (auto& arm : s.arms) {
             int start = pc();
+            lineHit(arm.cond->pos);
             std::vector<int> next;
             condition(*arm.cond, false, next);
             mark(start, arm.cond->pos);  // an error in the condition resumes inside the branch
@@ -1110,6 +1121,7 @@ private:
             std::vector<size_t> labels;
             for (auto& v : arm.values) {
                 int at = pc();
+                if (&v == &arm.values.front()) lineHit(v->pos);  // one hit per Case tried
                 emit(vbs::Op::LoadLocal, 1, slot);
                 expr(*v);
                 unsigned flags = (isLiteral(*s.subject) ? unsigned(ops::kLeftLiteral) : 0u) | (isLiteral(*v) ? unsigned(ops::kRightLiteral) : 0u);
@@ -1178,6 +1190,7 @@ private:
         std::vector<int> exits;
         int top = here();
         if (d.preKind != LoopCond::None) {
+            lineHit(d.preCond->pos);
             condition(*d.preCond, d.preKind == LoopCond::Until, exits);
             mark(top, d.preCond->pos);
         }
@@ -1185,6 +1198,7 @@ private:
         block(d.body);
         if (d.postKind != LoopCond::None) {
             int at = pc();
+            lineHit(d.postCond->pos);
             expr(*d.postCond);
             emit(d.postKind == LoopCond::While ? vbs::Op::JumpTrue : vbs::Op::JumpFalse, -1, top);
             mark(at, d.postCond->pos);
@@ -1199,6 +1213,7 @@ private:
     void whileLoop(const While& w) {
         std::vector<int> exits;
         int top = here();
+        lineHit(w.cond->pos);
         condition(*w.cond, false, exits);
         mark(top, w.cond->pos);
         loops_.push_back({false, {}});

@@ -148,7 +148,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
         &&L_CallName, &&L_Index, &&L_RefIndex, &&L_StoreIndex, &&L_Member, &&L_New, &&L_CheckObject,
         &&L_DimArray, &&L_ReDim, &&L_Erase, &&L_ForInit, &&L_ForNext, &&L_ForEachInit,
         &&L_ForEachNext, &&L_ClearLocal, &&L_OnError, &&L_Unpin, &&L_Eval, &&L_GetRef, &&L_Raise,
-        &&L_CallBuiltinTimed, &&L_Return
+        &&L_CallBuiltinTimed, &&L_Line, &&L_Return
     };
     static_assert(std::size(kLabels) == static_cast<size_t>(Op::Return) + 1, "one label per instruction");
 #define NEXT                                        \
@@ -521,6 +521,8 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         while (sp > args) *--sp = Value();
                         *sp++ = std::move(r);
                     }
+                    NEXT;
+                    case Op::Line: L_Line: profile_->hit(I->a);
                     NEXT;
                     case Op::Return: L_Return: {
                         if (frameCount_ == entryDepth) goto done;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <mutex>
+#include <thread>
 
 #include "script/values/string.h"
 
@@ -11,7 +13,56 @@ namespace {
 
 double ms(Profile::Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
+constexpr auto kTick = std::chrono::microseconds(100);
+
 }  // namespace
+
+std::atomic<uint32_t> Profile::ticks{0};
+
+Profile::Profile() {
+    // One clock for the process, never stopped (as the time-out's watcher).
+    static std::once_flag started;
+    std::call_once(started, [] {
+        std::thread([] {
+            for (;;) {
+                std::this_thread::sleep_for(kTick);
+                ticks.fetch_add(1, std::memory_order_relaxed);
+            }
+        }).detach();
+    });
+}
+
+int Profile::line(int function, int number, std::u16string_view text) {
+    uint64_t key = static_cast<uint64_t>(static_cast<uint32_t>(function)) << 32 | static_cast<uint32_t>(number);
+    auto [it, added] = lineIds_.try_emplace(key, static_cast<int>(lines_.size()));
+    if (added) lines_.push_back({function, number, std::u16string(text)});
+    return it->second;
+}
+
+void Profile::sample() { credit(stamp()); }
+
+void Profile::startSampling(Stamp now) {
+    current_ = -1;
+    stamp_ = now;
+    seen_ = ticks.load(std::memory_order_relaxed);
+}
+
+void Profile::credit(Stamp now) {
+    if (current_ >= 0) lines_[current_].time += now - stamp_;
+    stamp_ = now;
+    seen_ = ticks.load(std::memory_order_relaxed);
+}
+
+void Profile::endSampling(Stamp now) {
+    credit(now);
+    if (now > bornStamp_) nsPerTick_ = std::chrono::duration<double, std::nano>(Clock::now() - born_).count() / double(now - bornStamp_);
+}
+
+std::vector<Profile::Clock::duration> Profile::inclusive() const {
+    std::vector<Clock::duration> all(nodes_.size());
+    for (size_t i = 0; i < nodes_.size(); ++i) all[i] = time(nodes_[i].inclusive);
+    return all;
+}
 
 int Profile::function(std::u16string_view name) {
     auto [it, added] = ids_.try_emplace(std::u16string(name), static_cast<int>(names_.size()));
@@ -26,11 +77,11 @@ void Profile::grow() {
         if (p.node >= 0) path(p.parent, p.key, p.member) = p.node;
 }
 
-std::vector<Profile::Clock::duration> Profile::exclusive() const {
+std::vector<Profile::Clock::duration> Profile::exclusive(const std::vector<Clock::duration>& inclusive) const {
     std::vector<Clock::duration> self(nodes_.size());
     for (size_t i = 0; i < nodes_.size(); ++i) {
-        self[i] += nodes_[i].inclusive;
-        if (nodes_[i].parent >= 0) self[nodes_[i].parent] -= nodes_[i].inclusive;
+        self[i] += inclusive[i];
+        if (nodes_[i].parent >= 0) self[nodes_[i].parent] -= inclusive[i];
     }
     return self;
 }
@@ -38,7 +89,7 @@ std::vector<Profile::Clock::duration> Profile::exclusive() const {
 std::vector<Profile::Row> Profile::byFunction() const {
     std::vector<Row> rows(names_.size());
     for (size_t f = 0; f < names_.size(); ++f) rows[f].name = names_[f];
-    std::vector<Clock::duration> self = exclusive();
+    std::vector<Clock::duration> all = inclusive(), self = exclusive(all);
     for (size_t i = 0; i < nodes_.size(); ++i) {
         const Node& n = nodes_[i];
         Row& r = rows[n.function];
@@ -46,7 +97,7 @@ std::vector<Profile::Row> Profile::byFunction() const {
         r.exclusive += self[i];
         bool nested = false;  // inside another call of the same function
         for (int up = n.parent; up >= 0 && !nested; up = nodes_[up].parent) nested = nodes_[up].function == n.function;
-        if (!nested) r.inclusive += n.inclusive;
+        if (!nested) r.inclusive += all[i];
     }
     std::erase_if(rows, [](const Row& r) { return r.calls == 0; });
     std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.exclusive > b.exclusive; });
@@ -54,9 +105,10 @@ std::vector<Profile::Row> Profile::byFunction() const {
 }
 
 Profile::Clock::duration Profile::total() const {
+    std::vector<Clock::duration> all = inclusive();
     Clock::duration sum{};
-    for (const Node& n : nodes_)
-        if (n.parent < 0) sum += n.inclusive;
+    for (size_t i = 0; i < nodes_.size(); ++i)
+        if (nodes_[i].parent < 0) sum += all[i];
     return sum;
 }
 
@@ -80,8 +132,56 @@ std::string Profile::table(size_t rows) const {
     return out;
 }
 
+std::vector<Profile::LineRow> Profile::linesOf(std::u16string_view function) const {
+    std::vector<LineRow> rows;
+    auto id = ids_.find(std::u16string(function));
+    if (id == ids_.end()) return rows;
+    for (const Line& l : lines_)
+        if (l.function == id->second && (l.hits > 0 || l.time > 0))
+            rows.push_back({l.number, l.text, l.hits, time(l.time)});
+    std::stable_sort(rows.begin(), rows.end(), [](const LineRow& a, const LineRow& b) {
+        return a.time != b.time ? a.time > b.time : a.hits > b.hits;
+    });
+    return rows;
+}
+
+std::string Profile::lineTable(size_t procedures, size_t rows) const {
+    double whole = ms(total());
+    std::string out;
+    char line[160];
+    size_t shown = 0;
+    for (const Row& r : byFunction()) {
+        if (shown == procedures) break;
+        std::vector<LineRow> lines = linesOf(r.name);
+        if (lines.empty()) continue;
+        if (shown++ == 0) {
+            out += "\nbusiest lines (time sampled every 100 us, with the built-ins each line calls)\n";
+            out += "       line        hits          ms      %  source\n";
+        }
+        out += "  " + utf16ToUtf8(r.name) + "\n";
+        for (size_t i = 0; i < lines.size() && i < rows; ++i) {
+            const LineRow& l = lines[i];
+            double t = ms(l.time);
+            std::snprintf(line, sizeof line, "%11d %11llu %11.3f %5.1f%%  ", l.number,
+                          static_cast<unsigned long long>(l.hits), t, whole > 0 ? 100 * t / whole : 0.0);
+            out += line;
+            std::u16string_view text = l.text;
+            while (!text.empty() && (text.front() == u' ' || text.front() == u'\t')) text.remove_prefix(1);
+            constexpr size_t kWidth = 60;
+            if (text.size() > kWidth) {
+                size_t cut = kWidth - ((text[kWidth - 1] & 0xFC00) == 0xD800 ? 1 : 0);  // whole characters
+                out += utf16ToUtf8(text.substr(0, cut)) + "...";
+            } else {
+                out += utf16ToUtf8(text);
+            }
+            out += '\n';
+        }
+    }
+    return out;
+}
+
 std::string Profile::folded() const {
-    std::vector<Clock::duration> self = exclusive();
+    std::vector<Clock::duration> self = exclusive(inclusive());
     std::string out;
     std::vector<int> path;
     for (size_t i = 0; i < nodes_.size(); ++i) {

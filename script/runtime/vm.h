@@ -99,6 +99,8 @@ public:
     // Times every call from now on; off until then (see profile.h).
     void startProfile();
     const Profile* profile() const { return profile_.get(); }
+    // The profile's id for a line of p, for code compiled while profiling.
+    int profileLine(Proc* p, int line);
 
     Value* sp_ = nullptr;  // where the next call's arguments go
 
@@ -114,6 +116,7 @@ private:
     Value evalText(std::u16string_view text, int mode, Proc* p, ScriptObject* me, Value* locals,
                    Value* outer);
     void unpin(size_t mark);
+    int profileFunction(Proc* p);
     void profileEnter(Proc* p);
     void profiledBuiltin(const Builtin& b, Value* args, int argc, Value& result);
     void profiledInvoke(Object& o, int id, std::u16string_view name, Invoke kind, Value* args, int argc,

@@ -29,7 +29,7 @@ void VM::startProfile() {
     if (!profile_) profile_ = std::make_unique<Profile>();
 }
 
-void VM::profileEnter(Proc* p) {
+int VM::profileFunction(Proc* p) {
     if (p->profileId < 0) {
         std::u16string name;
         // Top-level code: the script's own, or text that Execute or Eval runs inside a call.
@@ -37,7 +37,16 @@ void VM::profileEnter(Proc* p) {
         else name = (p->cls ? p->cls->name + u"." : u"") + p->name + std::u16string(accessorSuffix(p->kind));
         p->profileId = profile_->function(name);
     }
-    profile_->enter(nullptr, p->profileId, [&] { return p->profileId; });
+    return p->profileId;
+}
+
+int VM::profileLine(Proc* p, int line) {
+    return profile_->line(profileFunction(p), line, p->source ? p->source->line(line) : std::u16string_view());
+}
+
+void VM::profileEnter(Proc* p) {
+    int id = profileFunction(p);
+    profile_->enter(nullptr, id, [&] { return id; });
 }
 
 void VM::profiledBuiltin(const Builtin& b, Value* args, int argc, Value& result) {

@@ -29,7 +29,8 @@ constexpr const char* kUsage =
     "milliseconds. --memory-limit caps the script's strings, arrays and Dictionaries at MB megabytes\n"
     "(default 1024, 0 for none): past it the script gets error 7, Out of memory.\n"
     "--profile times every call and prints, after the run, the 20 functions with the most exclusive\n"
-    "time; --folded writes each call path's exclusive time in microseconds (folded stacks).\n"
+    "time and the busiest lines of the first five procedures (runs counted, time sampled); --folded\n"
+    "writes each call path's exclusive time in microseconds (folded stacks).\n"
     "A failure prints script.vbs(line, column) runtime error N: description.\n"
     "--brain loads a brain as tarvik-bench does and asks it each line of standard input, printing the\n"
     "reply and the time of the call (a brain call has 10000 ms unless --timeout says otherwise).\n";

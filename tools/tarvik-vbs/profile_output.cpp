@@ -14,7 +14,7 @@ bool writeProfile(const vbs::Profile& profile, bool table, const std::string& fo
         char line[80];
         std::snprintf(line, sizeof line, "run: %.3f ms (compiling included)\n",
                       std::chrono::duration<double, std::milli>(run).count());
-        console::write(console::Out, vbs::utf8ToUtf16(std::string(line) + profile.table()));
+        console::write(console::Out, vbs::utf8ToUtf16(std::string(line) + profile.table() + profile.lineTable()));
     }
     if (foldedPath.empty()) return true;
     std::ofstream out(foldedPath, std::ios::binary);

@@ -27,6 +27,14 @@ Profile::Clock::duration timedRun(Engine& e, std::u16string_view name) {
     return Profile::Clock::now() - start;
 }
 
+const Profile::LineRow& lineOf(const std::vector<Profile::LineRow>& lines, int number) {
+    for (const auto& l : lines)
+        if (l.number == number) return l;
+    ADD_FAILURE() << "no figures for line " << number;
+    static const Profile::LineRow none;
+    return none;
+}
+
 void expectConsistent(const std::vector<Profile::Row>& rows) {
     for (const auto& r : rows) {
         EXPECT_GE(r.inclusive, r.exclusive);
@@ -52,6 +60,20 @@ TEST(Profile, TheLoopingFunctionHasTheExclusiveTimeItsCallerTheInclusive) {
     double total = std::chrono::duration<double>(measured).count();
     EXPECT_NEAR(root, total, total * 0.05);
     EXPECT_EQ(e.profile()->total(), outer.inclusive + row(rows, u"<main>").inclusive);  // AddCode's run
+
+    // Lines: the loop's body has the runs and the time, its For line one run per call.
+    auto inner = e.profile()->linesOf(u"Inner");
+    EXPECT_EQ(inner.at(0).number, 4);
+    EXPECT_EQ(inner.at(0).text, u" s = s + i Mod 7");
+    EXPECT_EQ(inner.at(0).hits, 600000u);
+    EXPECT_EQ(lineOf(inner, 3).hits, 3u);
+    EXPECT_EQ(lineOf(e.profile()->linesOf(u"Outer"), 11).hits, 3u);
+    // Every stretch between two samples goes to some line: together they have the calls' time.
+    Profile::Clock::duration lines{};
+    for (const auto& r : rows)
+        for (const auto& l : e.profile()->linesOf(r.name)) lines += l.time;
+    double sum = std::chrono::duration<double>(lines).count();
+    EXPECT_NEAR(sum, total, total * 0.05);
 }
 
 TEST(Profile, RecursionCountsEveryCallAndItsOutermostTimeOnce) {
@@ -75,6 +97,8 @@ TEST(Profile, RecursionCountsEveryCallAndItsOutermostTimeOnce) {
     };
     EXPECT_NE(folded.find(path(10) + " "), std::string::npos);
     EXPECT_EQ(folded.find(path(19)), std::string::npos);
+    // The condition and one of the branches: two statements per call on that line.
+    EXPECT_EQ(lineOf(e.profile()->linesOf(u"Fib"), 2).hits, 2u * 8361u);
 }
 
 TEST(Profile, ObjectMembersBuiltinsAndClassMembersGoByTheirOwnNames) {
@@ -96,6 +120,11 @@ TEST(Profile, ObjectMembersBuiltinsAndClassMembersGoByTheirOwnNames) {
     EXPECT_EQ(row(rows, u"Matcher.Class_Initialize").calls, 1u);
     EXPECT_EQ(row(rows, u"RegExp.Pattern [Let]").calls, 1u);
     EXPECT_GE(row(rows, u"Matcher.Scan").inclusive, row(rows, u"RegExp.Test").inclusive);
+    // The line calling the slow Test has its time, not the property Get the line also calls.
+    auto scan = e.profile()->linesOf(u"Matcher.Scan");
+    EXPECT_EQ(scan.at(0).number, 13);
+    EXPECT_EQ(scan.at(0).hits, 4u);
+    EXPECT_GT(scan.at(0).time, 4 * e.profile()->linesOf(u"Matcher.Text [Get]").at(0).time);
 }
 
 TEST(Profile, AnErrorEndsTheCallsItLeavesAndTheTableAddsUp) {
