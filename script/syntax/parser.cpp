@@ -700,11 +700,11 @@ StmtPtr Parser::forStatement() {
     advance();
     ++depth_;
     bool each = accept(Tok::Each);
-    // A loop inside another may not count with the other's variable.
+    // A For...Next inside another loop may not count with that loop's variable.
     if (is(Tok::Identifier)) {
         std::u16string name = lex_.name(tok_);
         for (const std::u16string& outer : forVars_)
-            if (equalsIgnoreCase(outer, name)) fail(eForVariableInUse);
+            if (!each && equalsIgnoreCase(outer, name)) fail(eForVariableInUse);
         forVars_.push_back(std::move(name));
     }
     StmtPtr result;

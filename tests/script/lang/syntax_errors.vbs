@@ -9,9 +9,9 @@ End Sub
 Try "Do x" & vbLf & "Loop"
 Try "Do" & vbLf & "Loop x"
 Try "Do : Exit Do : Loop"
-' A For inside another may not count with the outer loop's variable, of either kind.
+' A For...Next inside another loop may not count with that loop's variable.
 Try "For i = 1 To 2" & vbLf & "For I = 1 To 2 : Next" & vbLf & "Next"
-Try "For Each i In Array(1)" & vbLf & "For j = 1 To 2" & vbLf & "For Each i In Array(2) : Next : Next : Next"
+Try "For Each i In Array(1)" & vbLf & "For j = 1 To 2" & vbLf & "For i = 1 To 2 : Next : Next : Next"
 Try "For i = 1 To 2 : Next : For i = 1 To 2 : Next"
 ' Class rules: one default member, no arguments to Class_Initialize and Class_Terminate,
 ' at least one to Property Let and Set.
