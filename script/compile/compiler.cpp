@@ -737,7 +737,7 @@ private:
         if (e.kind == ExprKind::Name) {
             if (isOwnName(e.name)) return false;
             Resolved r = resolve(e.name);
-            if (!isVariable(r.kind)) return false;
+            if (!isVariable(r.kind) && r.kind != Kind::Dynamic) return false;
             ref(r, e);
             return true;
         }

@@ -53,6 +53,9 @@ Dim grid(1)
 grid(1) = Array(1, 2, 3)
 grid(1)(2) = 9
 WScript.Echo grid(1)(2), Join(grid(1))
+cube = Array(Array(Array(1, 2)))
+Sub Deepen : cube(0)(0)(1) = "deep" : End Sub
+Deepen : WScript.Echo Join(cube(0)(0))
 ' Not right after a comparison operator; a constant used above its Const line.
 WScript.Echo True <> Not False, early
 Const early = "early"
