@@ -68,9 +68,12 @@ void BrainEngines::LoadScripts() {
 }
 
 void BrainEngines::LoadScript(int brain) {
-    std::string source = modFile::ReadTextFile(modGlobals::ResolvePath(modGlobals::BrainScript(brain)));
+    LoadSource(brain, vbs::utf8ToUtf16(modFile::ReadTextFile(modGlobals::ResolvePath(modGlobals::BrainScript(brain)))));
+}
+
+void BrainEngines::LoadSource(int brain, std::u16string_view source) {
     try {
-        SC(brain).addCode(vbs::utf8ToUtf16(source));
+        SC(brain).addCode(source);
         getResponse_[brain - 1] = SC(brain).find(u"GetResponse");
     } catch (vbs::ScriptError& e) {
         loadError_[brain - 1] = e;

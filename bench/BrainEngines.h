@@ -49,6 +49,8 @@ public:
     // Loads one brain (the settings must have been taken: LoadScripts does, a tool may load a subset).
     // A brain whose script did not compile answers every query with that compile error.
     void LoadScript(int brain);
+    // Loads the given source as brain n's script, as LoadScript does its file.
+    void LoadSource(int brain, std::u16string_view source);
     // Refuses a loaded brain whose GetResponse is missing or does not take the fifteen arguments
     // (BrainFailure, without a position, saying what the script defines).
     void RequireGetResponse(int brain);

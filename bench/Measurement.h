@@ -58,6 +58,8 @@ struct RunInfo {
     std::string iniPath;
     std::string iniChosenBy;  // "--ini", "current folder" or "beside the program"
     std::string inputPath, inputSha256;
+    std::string resultTable, conversationLog;  // the records written; "" for none
+    int queryTimeoutMs = 0, memoryLimitMb = 0;  // 0: no limit
     int warmup = 0;            // untimed passes asked for
     int repeat = 1;            // timed passes asked for
     double minTimeSeconds = 0; // more passes until each brain has this much answered time
@@ -66,6 +68,7 @@ struct RunInfo {
     std::string stoppedBy;     // "SIGINT", "SIGTERM", a failure of the records; "" when it ran through
     std::string clock;         // the clock that timed the calls
     double clockResolutionNs = 0;
+    double clockReadingNs = 0; // the smallest step between two readings in a row
     double hostOverheadMs = 0; // median time of an empty GetResponse timed the same way
 };
 

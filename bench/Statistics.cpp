@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <random>
+#include <stdexcept>
+
+#include "bench/DurationText.h"
 
 namespace tarvik {
 
@@ -14,6 +18,61 @@ double percentile(const std::vector<double>& sorted, double fraction) {
     size_t below = static_cast<size_t>(position);
     if (below + 1 >= sorted.size()) return sorted.back();
     return sorted[below] + (position - static_cast<double>(below)) * (sorted[below + 1] - sorted[below]);
+}
+
+// The median of a non-empty list, reordering it.
+double medianInPlace(std::vector<double>& values) {
+    size_t half = values.size() / 2;
+    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(half), values.end());
+    double upper = values[half];
+    if (values.size() % 2) return upper;
+    double lower = *std::max_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(half));
+    return (lower + upper) / 2;
+}
+
+// Uniform draws from the standard's fully specified generator, mapped the same way on every
+// platform (the standard distributions are not).
+class Random {
+public:
+    explicit Random(std::uint64_t seed) : engine_(seed) {}
+    size_t Below(size_t n) { return static_cast<size_t>((static_cast<unsigned __int128>(engine_()) * n) >> 64); }
+    // In (0, 1].
+    double Unit() { return (static_cast<double>(engine_() >> 11) + 1) * 0x1p-53; }
+    double Normal() { return std::sqrt(-2 * std::log(Unit())) * std::cos(2 * M_PI * Unit()); }
+
+private:
+    std::mt19937_64 engine_;
+};
+
+// Up to this many repeats a resample is drawn call by call.
+constexpr size_t kDrawnRepeats = 64;
+
+// The median of one resample of a sentence's sorted times. Past kDrawnRepeats it is drawn without
+// drawing the resample: the k-th smallest of n uniform draws is Beta(k, n + 1 - k), here its normal
+// approximation, and the next smallest lies a Beta(1, n - k) share of the rest above it; the sorted
+// times at those quantiles are the resample's middle values. Work per sentence stays constant however
+// many repeats --min-time gathered.
+double resampledMedian(const std::vector<double>& sorted, Random& random, std::vector<double>& scratch) {
+    size_t n = sorted.size();
+    if (n <= kDrawnRepeats) {
+        scratch.resize(n);
+        for (double& t : scratch) t = sorted[random.Below(n)];
+        return medianInPlace(scratch);
+    }
+    double count = static_cast<double>(n), k = static_cast<double>((n + 1) / 2);
+    double spread = std::sqrt(k * (count + 1 - k) / ((count + 1) * (count + 1) * (count + 2)));
+    double low = std::clamp(k / (count + 1) + spread * random.Normal(), 0.0, 1.0);
+    auto at = [&](double quantile) { return sorted[std::min(n - 1, static_cast<size_t>(quantile * count))]; };
+    if (n % 2) return at(low);
+    double high = low + (1 - low) * (1 - std::pow(random.Unit(), 1 / (count - k)));
+    return (at(low) + at(high)) / 2;
+}
+
+std::string percent(double fraction) {
+    double value = fraction * 100;
+    char text[32];
+    std::snprintf(text, sizeof text, value < 9.95 ? "%.1f%%" : "%.0f%%", value);
+    return text;
 }
 
 }  // namespace
@@ -37,6 +96,191 @@ TimeSummary Summarise(std::vector<double> milliseconds) {
         summary.deviation = std::sqrt(squares / (n - 1));
     }
     return summary;
+}
+
+double Median(std::vector<double> values) { return values.empty() ? 0 : medianInPlace(values); }
+
+double MedianOfMedians(const SentenceTimes& times) {
+    std::vector<double> medians;
+    for (const std::vector<double>& sentence : times) {
+        if (!sentence.empty()) medians.push_back(Median(sentence));
+    }
+    return Median(std::move(medians));
+}
+
+std::vector<std::vector<double>> BootstrapMedians(std::span<const SentenceTimes* const> sets, std::uint64_t seed,
+                                                  int resamples) {
+    std::vector<std::vector<double>> result(sets.size());
+    Random random(seed);
+    std::vector<double> medians, scratch;
+    for (size_t set = 0; set < sets.size(); ++set) {
+        SentenceTimes sorted;
+        for (const std::vector<double>& times : *sets[set]) {
+            if (times.empty()) continue;
+            sorted.push_back(times);
+            std::sort(sorted.back().begin(), sorted.back().end());
+        }
+        result[set].reserve(static_cast<size_t>(resamples));
+        for (int r = 0; r < resamples; ++r) {
+            medians.clear();
+            for (const std::vector<double>& times : sorted) medians.push_back(resampledMedian(times, random, scratch));
+            result[set].push_back(medians.empty() ? 0 : medianInPlace(medians));
+        }
+    }
+    return result;
+}
+
+bool HasRepeats(const SentenceTimes& times) {
+    return std::any_of(times.begin(), times.end(), [](const std::vector<double>& t) { return t.size() > 1; });
+}
+
+Interval PercentileInterval(std::vector<double> resampled) {
+    if (resampled.empty()) return {};
+    std::sort(resampled.begin(), resampled.end());
+    return {percentile(resampled, 0.025), percentile(resampled, 0.975)};
+}
+
+Interval BootstrapMedian(const SentenceTimes& a, std::uint64_t seed) {
+    const SentenceTimes* sets[] = {&a};
+    return PercentileInterval(BootstrapMedians(sets, seed)[0]);
+}
+
+Interval BootstrapMedianRatio(const SentenceTimes& a, const SentenceTimes& b, std::uint64_t seed) {
+    const SentenceTimes* sets[] = {&a, &b};
+    std::vector<std::vector<double>> resampled = BootstrapMedians(sets, seed);
+    std::vector<double> ratios;
+    for (size_t i = 0; i < resampled[0].size(); ++i) {
+        if (resampled[1][i] > 0) ratios.push_back(resampled[0][i] / resampled[1][i]);
+    }
+    return PercentileInterval(std::move(ratios));
+}
+
+namespace {
+
+BrainStatistics brainStatistics(const BrainRun& brain, const SentenceTimes& times) {
+    BrainStatistics s;
+    s.brain = brain.number;
+    s.failures = brain.failures.size();
+    s.all = Summarise(brain.Times());
+    s.calls = s.all.calls;
+
+    std::vector<SentenceMedian> medians;
+    std::vector<double> mads, cvs, residuals;
+    for (size_t i = 0; i < times.size(); ++i) {
+        if (times[i].empty()) continue;
+        double median = Median(times[i]);
+        medians.push_back({i, median});
+        if (times[i].size() < 2 || median <= 0) continue;
+        std::vector<double> deviations;
+        for (double t : times[i]) deviations.push_back(std::fabs(t - median));
+        mads.push_back(Median(std::move(deviations)) / median);
+        TimeSummary spread = Summarise(times[i]);
+        cvs.push_back(spread.deviation / spread.mean);
+        if (times[i].size() < kOutlierRepeats) continue;
+        for (double t : times[i]) residuals.push_back(std::log(std::max(t, 1e-12) / median));
+    }
+    std::vector<double> values;
+    for (const SentenceMedian& m : medians) values.push_back(m.milliseconds);
+    s.sentenceMedians = Summarise(std::move(values));
+    s.median = s.sentenceMedians.median;
+    if (!mads.empty()) {
+        s.noiseMad = Median(std::move(mads));
+        s.noiseCv = Median(std::move(cvs));
+    }
+    std::stable_sort(medians.begin(), medians.end(),
+                     [](const SentenceMedian& a, const SentenceMedian& b) { return a.milliseconds > b.milliseconds; });
+    medians.resize(std::min<size_t>(medians.size(), 5));
+    s.slowest = std::move(medians);
+
+    if (!residuals.empty()) {
+        TimeSummary spread = Summarise(residuals);
+        // A floor of 1% on the quartiles' distance: a clock tick apart is not an outlier.
+        double range = std::max(spread.upperQuartile - spread.lowerQuartile, 0.01);
+        double low = spread.lowerQuartile - 3 * range, high = spread.upperQuartile + 3 * range;
+        s.classified = residuals.size();
+        s.outliers = static_cast<size_t>(
+            std::count_if(residuals.begin(), residuals.end(), [&](double r) { return r < low || r > high; }));
+    }
+
+    if (!brain.samples.empty() && brain.samples.front().Answered()) {
+        const Sample& first = brain.samples.front();
+        s.firstCall = first.milliseconds;
+        // The same sentence's other calls; the brain's median when it was asked only once.
+        std::vector<double> others;
+        bool skipped = false;
+        for (double t : times[first.sentence]) {
+            if (!skipped && t == first.milliseconds) skipped = true;
+            else others.push_back(t);
+        }
+        s.firstReferenceIsSentence = !others.empty();
+        s.firstReference = others.empty() ? s.median : Median(std::move(others));
+    }
+    return s;
+}
+
+}  // namespace
+
+BatchStatistics Analyse(const Measurement& run, std::uint64_t seed) {
+    BatchStatistics result;
+    std::vector<SentenceTimes> times;
+    for (const BrainRun& brain : run.brains) times.push_back(brain.TimesBySentence(run.sentences.size()));
+    std::vector<const SentenceTimes*> sets;
+    for (size_t b = 0; b < run.brains.size(); ++b) {
+        result.brains.push_back(brainStatistics(run.brains[b], times[b]));
+        sets.push_back(&times[b]);
+        const BrainStatistics& s = result.brains.back();
+        if (s.calls && (result.fastest < 0 || s.median < result.brains[static_cast<size_t>(result.fastest)].median))
+            result.fastest = static_cast<int>(b);
+    }
+    if (result.fastest < 0) return result;
+    std::vector<std::vector<double>> resampled = BootstrapMedians(sets, seed);
+    const std::vector<double>& fastest = resampled[static_cast<size_t>(result.fastest)];
+    double fastestMedian = result.brains[static_cast<size_t>(result.fastest)].median;
+    for (size_t b = 0; b < result.brains.size(); ++b) {
+        BrainStatistics& s = result.brains[b];
+        if (!s.calls) continue;
+        s.hasInterval = HasRepeats(times[b]);
+        s.medianInterval = PercentileInterval(resampled[b]);
+        s.ratio = fastestMedian > 0 ? s.median / fastestMedian : 1;
+        std::vector<double> ratios;
+        for (size_t i = 0; i < fastest.size(); ++i) {
+            if (fastest[i] > 0) ratios.push_back(resampled[b][i] / fastest[i]);
+        }
+        s.ratioInterval = PercentileInterval(std::move(ratios));
+    }
+    return result;
+}
+
+std::vector<std::string> Warnings(const Measurement& run, const BatchStatistics& statistics) {
+    std::vector<std::string> warnings;
+    if (run.info.passes < static_cast<int>(kOutlierRepeats)) {
+        warnings.push_back("With " + std::to_string(run.info.passes) + (run.info.passes == 1 ? " timed pass" : " timed passes") +
+                           " the noise of a sentence and its outliers cannot be told from its work: use --repeat " +
+                           std::to_string(kOutlierRepeats) + " or more.");
+    }
+    for (size_t b = 0; b < statistics.brains.size(); ++b) {
+        const BrainStatistics& s = statistics.brains[b];
+        const std::string& name = run.brains[b].name;
+        if (s.classified && static_cast<double>(s.outliers) > kOutlierWarning * static_cast<double>(s.classified)) {
+            warnings.push_back(name + ": " + percent(static_cast<double>(s.outliers) / static_cast<double>(s.classified)) +
+                               " of samples are outliers (far from their sentence's median): results may be skewed by "
+                               "other work on this machine.");
+        }
+        if (s.firstReference > 0 && s.firstCall > kSlowFirstCall * s.firstReference) {
+            char times[32];
+            std::snprintf(times, sizeof times, "%.0fx", s.firstCall / s.firstReference);
+            warnings.push_back(name + ": the first timed call took " + DurationText(s.firstCall) + ", " + times +
+                               " the median of " +
+                               (s.firstReferenceIsSentence ? "its sentence's other calls" : "all its sentences") +
+                               ": caches or files may have been cold; more warm-up passes (--warmup N) leave such calls out.");
+        }
+        if (s.calls && run.info.hostOverheadMs > 0 && s.median < 2 * run.info.hostOverheadMs) {
+            warnings.push_back(name + ": its median " + DurationText(s.median) + " is close to the host's own " +
+                               DurationText(run.info.hostOverheadMs) + " per call: its ratio says more about the host "
+                               "than about the brain.");
+        }
+    }
+    return warnings;
 }
 
 }  // namespace tarvik

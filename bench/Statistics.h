@@ -1,7 +1,14 @@
 #pragma once
-// What a benchmarking user wants of a list of call times.
+// What a benchmarking user wants of call times. A brain's figure is the median over sentences of
+// each sentence's median: different sentences are different work, so they are never pooled into
+// one spread. Noise is the spread of one sentence across its repeats.
 #include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
 #include <vector>
+
+#include "bench/Measurement.h"
 
 namespace tarvik {
 
@@ -15,5 +22,85 @@ struct TimeSummary {
 // Milliseconds in any order. The median of an even count is the mean of the middle two; the 95th
 // percentile interpolates between the two nearest ranks. All zero for an empty list.
 TimeSummary Summarise(std::vector<double> milliseconds);
+
+// The median as Summarise takes it; 0 for an empty list.
+double Median(std::vector<double> values);
+
+// Per sentence, the times of its answered calls (a sentence may have none).
+using SentenceTimes = std::vector<std::vector<double>>;
+
+// The median over the sentences that have times of each one's median; 0 when none has.
+double MedianOfMedians(const SentenceTimes& times);
+
+struct Interval {
+    double low = 0, high = 0;
+};
+
+inline constexpr std::uint64_t kBootstrapSeed = 20261209;
+inline constexpr int kBootstrapResamples = 1000;
+
+// The bootstrap of measurement noise: each resample draws, within each sentence, as many of its
+// repeats as it has, with replacement, and takes MedianOfMedians. The sentences are the input and
+// stay as they are, so the interval says where the figure would fall if the same batch ran again.
+// Returns [set][resample]; the same seed gives the same resamples on every platform.
+std::vector<std::vector<double>> BootstrapMedians(std::span<const SentenceTimes* const> sets, std::uint64_t seed,
+                                                  int resamples = kBootstrapResamples);
+
+// Whether any sentence has two times or more: without, the bootstrap has nothing to draw from.
+bool HasRepeats(const SentenceTimes& times);
+
+// The 95% interval (2.5th to 97.5th percentile) of a bootstrap distribution.
+Interval PercentileInterval(std::vector<double> resampled);
+
+// 95% bootstrap intervals of MedianOfMedians(a) and of MedianOfMedians(a) / MedianOfMedians(b): for
+// a brain against another, or a run against its baseline ("change" = ratio - 1). Zero width when
+// no sentence has repeats.
+Interval BootstrapMedian(const SentenceTimes& a, std::uint64_t seed = kBootstrapSeed);
+Interval BootstrapMedianRatio(const SentenceTimes& a, const SentenceTimes& b, std::uint64_t seed = kBootstrapSeed);
+
+struct SentenceMedian {
+    size_t sentence = 0;
+    double milliseconds = 0;
+};
+
+// Outliers are calls far from their own sentence's median: beyond Tukey's outer fences (3 times the
+// interquartile range past the quartiles) of all log(time / sentence median) of sentences with at
+// least kOutlierRepeats answers.
+inline constexpr size_t kOutlierRepeats = 3;
+
+struct BrainStatistics {
+    int brain = 0;
+    size_t calls = 0, failures = 0;
+    TimeSummary all;              // every answered call pooled: only its minimum and maximum mean much
+    TimeSummary sentenceMedians;  // the distribution of the sentences' medians: the work
+    double median = 0;            // sentenceMedians.median
+    bool hasInterval = false;     // some sentence was answered twice or more: the intervals mean something
+    Interval medianInterval;
+    // Noise within a sentence across repeats, the median over sentences with two answers or more;
+    // negative when no sentence has two. MAD: median absolute deviation / median. CV: deviation / mean.
+    double noiseMad = -1, noiseCv = -1;
+    std::vector<SentenceMedian> slowest;  // up to five, slowest first
+    size_t outliers = 0, classified = 0;  // calls beyond the fences / calls that could be classified
+    double firstCall = 0;        // the first timed call's milliseconds (0 when it failed)
+    double firstReference = 0;   // the median of its sentence's other calls, or the brain's median
+    bool firstReferenceIsSentence = false;
+    double ratio = 0;            // median / the fastest brain's median; 0 without answers
+    Interval ratioInterval;
+};
+
+struct BatchStatistics {
+    std::vector<BrainStatistics> brains;  // as Measurement::brains
+    int fastest = -1;                     // index into brains; -1 when none answered
+};
+
+BatchStatistics Analyse(const Measurement& run, std::uint64_t seed = kBootstrapSeed);
+
+// A warning when a brain's outliers are more than this share of its classified calls.
+inline constexpr double kOutlierWarning = 0.05;
+// A warning when a brain's first timed call is more than this many times its reference.
+inline constexpr double kSlowFirstCall = 3;
+
+// Warnings in words, one sentence each, about figures that may mislead.
+std::vector<std::string> Warnings(const Measurement& run, const BatchStatistics& statistics);
 
 }  // namespace tarvik

@@ -14,11 +14,14 @@
 #include <string>
 #include <thread>
 
+#include <nlohmann/json.hpp>
+
 #include "tests/support/TempFolder.h"
 
 namespace {
 
 using tarvik::testing::TempFolder;
+using Json = nlohmann::json;
 
 struct Outcome {
     int status;
@@ -79,18 +82,22 @@ size_t lines(const std::string& text) { return static_cast<size_t>(std::count(te
 TEST_F(TarvikBenchTest, TimesEveryBrainAndKeepsGoingPastAFailure) {
     Outcome o = run(ini() + " --repeat 2");
     EXPECT_EQ(o.status, 3) << o.err;  // some calls failed
-    // The failure names the brain, its script and line, the error and the sentence.
+    // The failure names the brain, its script and line, the error and the sentence, once for both passes.
     EXPECT_NE(o.err.find("Brain 2 (Two, " + folder.path("two.vbs") + "), line 2, column"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("runtime error 11: Division by zero"), std::string::npos);
     EXPECT_NE(o.err.find("\"boom\""), std::string::npos);
+    EXPECT_EQ(o.err.find("runtime error 11"), o.err.rfind("runtime error 11")) << o.err;
     // Three usable sentences twice: brains 1 and 3 answer all six, brain 2 fails twice.
     auto counts = [&](const std::string& name) {
         std::vector<std::string> cells = row(o.out, name);
-        return cells.size() == 11 ? cells[2] + "/" + cells[3] : "no row: " + o.out;  // then 7 figures
+        return cells.size() > 4 ? cells[2] + "/" + cells[3] : "no row: " + o.out;
     };
     EXPECT_EQ(counts("One"), "6/0");
     EXPECT_EQ(counts("Two"), "4/2");
     EXPECT_EQ(counts("Three"), "6/0");
+    // The warm-up's failure is told once as such and never counted.
+    EXPECT_NE(o.out.find("warning: Two: 1 call failed in the warm-up (not counted), the first: Brain 2 (Two, "),
+              std::string::npos) << o.out;
 }
 
 TEST_F(TarvikBenchTest, WritesTheWindowsRecords) {
@@ -141,7 +148,7 @@ TEST_F(TarvikBenchTest, ASignalStopsBetweenLinesLeavingWholeRecordsAndTheSummary
         posix_spawn_file_actions_init(&files);
         posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const char* argv[] = {TARVIK_BENCH, "--ini", ini.c_str(), nullptr};
+        const char* argv[] = {TARVIK_BENCH, "--ini", ini.c_str(), "--warmup", "0", nullptr};
         pid_t pid;
         ASSERT_EQ(posix_spawn(&pid, TARVIK_BENCH, &files, nullptr, const_cast<char**>(argv), environ), 0);
         posix_spawn_file_actions_destroy(&files);
@@ -169,11 +176,18 @@ TEST_F(TarvikBenchTest, ASignalStopsBetweenLinesLeavingWholeRecordsAndTheSummary
 
 TEST_F(TarvikBenchTest, ASubsetOfBrainsAsJsonAndAnotherInput) {
     folder.write("other.txt", "a\nb\n");
-    Outcome o = run(ini() + " --brains 1,3 --json --warmup 1 --input " + folder.path("other.txt"));
+    Outcome o = run(ini() + " --brains 1,3 --json --warmup 2 --input " + folder.path("other.txt"));
     EXPECT_EQ(o.status, 0) << o.err;
-    EXPECT_EQ(o.out.find("{\"sentences\": 2, \"repeat\": 1, \"warmup\": 1, \"brains\": [{\"brain\": 1, \"name\": \"One\", \"calls\": 2"), 0u) << o.out;
-    EXPECT_NE(o.out.find("{\"brain\": 3, \"name\": \"Three\", \"calls\": 2, \"failures\": 0"), std::string::npos);
-    EXPECT_EQ(o.out.find("\"brain\": 2"), std::string::npos);
+    Json json = Json::parse(o.out);
+    EXPECT_EQ(json["sentences"], Json::array({"a", "b"}));
+    EXPECT_EQ(json["run"]["warmup"], 2);
+    ASSERT_EQ(json["brains"].size(), 2u);
+    EXPECT_EQ(json["brains"][0]["brain"], 1);
+    EXPECT_EQ(json["brains"][0]["name"], "One");
+    EXPECT_EQ(json["brains"][0]["calls"], 2);
+    EXPECT_EQ(json["brains"][1]["brain"], 3);
+    EXPECT_EQ(json["brains"][1]["failed"], 0);
+    EXPECT_TRUE(json["records"]["result_table"].is_null());
     EXPECT_FALSE(std::filesystem::exists(folder.path("results.csv")));  // records need all three brains
 }
 
@@ -228,20 +242,40 @@ TEST_F(TarvikBenchTest, AFailingCallShowsTheLineWithACaretAndTheProceduresItPass
               std::string::npos) << o.err;
 }
 
+// Where a cell ends on screen: characters, not bytes, up to the end of the field at `byte`.
+size_t endColumn(const std::string& line, size_t byte) {
+    size_t end = line.find(' ', byte);
+    std::string before = line.substr(0, end == std::string::npos ? line.size() : end);
+    return static_cast<size_t>(std::count_if(before.begin(), before.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
 TEST_F(TarvikBenchTest, NonAsciiNamesKeepTheColumnsAndMakeValidJson) {
-    // Windows-1252 settings: "Bräin" and a name longer than the column, cut whole characters only.
+    // Windows-1252 settings: "Bräin" and a long name, both shown whole.
     folder.write("Tarvik.ini", "[Tarvik]\r\nInputFile=input.txt\r\n[Brains]\r\nBrain1Name=Br\xe4in \"1\"\r\n"
                                "Brain1Script=one.vbs\r\nBrain2Name=" + std::string(18, '\xc4') + "\r\n"
                                "Brain2Script=one.vbs\r\nBrain3Name=Three\r\nBrain3Script=three.vbs\r\n");
     Outcome o = run(ini());
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.err, "");  // progress goes to a terminal only
-    EXPECT_NE(o.out.find("\n1     Bräin \"1\"" + std::string(7 + 1 + 6, ' ') + "3 "), std::string::npos) << o.out;
-    std::string sixteen;
-    for (int i = 0; i < 16; ++i) sixteen += "Ä";
-    EXPECT_NE(o.out.find("\n2     " + sixteen + std::string(1 + 6, ' ') + "3 "), std::string::npos) << o.out;
+    std::string eighteen;
+    for (int i = 0; i < 18; ++i) eighteen += "Ä";
+    size_t header = o.out.find("\nbrain  name");
+    ASSERT_NE(header, std::string::npos) << o.out;
+    std::istringstream table(o.out.substr(header + 1));
+    std::string head, first, second;
+    std::getline(table, head);
+    std::getline(table, first);
+    std::getline(table, second);
+    EXPECT_TRUE(first.starts_with("1      Bräin \"1\"  ")) << first;
+    EXPECT_TRUE(second.starts_with("2      " + eighteen + "  ")) << second;
+    // The calls column ends where its heading does on every row.
+    size_t calls = endColumn(head, head.find("calls"));
+    EXPECT_EQ(endColumn(first, first.find(" 3 ") + 1), calls) << o.out;
+    EXPECT_EQ(endColumn(second, second.find(" 3 ") + 1), calls) << o.out;
     o = run(ini() + " --json");
-    EXPECT_NE(o.out.find("\"name\": \"Bräin \\\"1\\\"\", \"calls\": 3"), std::string::npos) << o.out;
+    Json json = Json::parse(o.out);
+    EXPECT_EQ(json["brains"][0]["name"], "Bräin \"1\"");
+    EXPECT_EQ(json["brains"][1]["name"], eighteen);
 }
 
 TEST_F(TarvikBenchTest, ABrainFailingOnEverySentenceHasNoTimes) {
@@ -250,14 +284,17 @@ TEST_F(TarvikBenchTest, ABrainFailingOnEverySentenceHasNoTimes) {
     EXPECT_EQ(o.status, 3);
     EXPECT_NE(o.err.find("Brain 3 (Three, " + folder.path("three.vbs") + "): runtime error 91: Object variable not set"),
               std::string::npos) << o.err;
-    EXPECT_NE(o.out.find("\"name\": \"Three\", \"calls\": 0, \"failures\": 3, \"min_ms\": null, \"median_ms\": null, "
-                         "\"mean_ms\": null, \"p95_ms\": null, \"max_ms\": null, \"stddev_ms\": null, "
-                         "\"median_vs_fastest\": null}"),
-              std::string::npos) << o.out;
+    const Json three = Json::parse(o.out)["brains"][2];
+    EXPECT_EQ(three["calls"], 0);
+    EXPECT_EQ(three["failed"], 3);
+    for (const char* figure : {"median_ms", "median_ci95_ms", "vs_fastest", "first_call_ms"}) EXPECT_TRUE(three[figure].is_null()) << figure;
+    EXPECT_TRUE(three["sentence_medians_ms"]["max"].is_null());
+    EXPECT_EQ(three["failures"][0]["number"], 91);
+    EXPECT_EQ(three["samples"][1], Json::parse(R"({"sentence": 2, "repeat": 1, "ms": null, "failure": 1})"));
     o = run(ini() + " --quiet");
     EXPECT_EQ(o.status, 3);
     EXPECT_EQ(o.err, "");
-    EXPECT_EQ(row(o.out, "Three"), (std::vector<std::string>{"3", "Three", "0", "3", "-", "-", "-", "-", "-", "-", "-"}));
+    EXPECT_EQ(row(o.out, "Three"), (std::vector<std::string>{"3", "Three", "0", "3", "-", "-", "-", "-", "-"}));
 }
 
 TEST_F(TarvikBenchTest, NothingToRunIsAStartFailure) {
@@ -371,11 +408,11 @@ TEST_F(TarvikBenchTest, ProgressIsShownOnATerminalOnly) {
     size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) shown.append(buffer, got);
     EXPECT_EQ(WEXITSTATUS(::pclose(pipe)), 0) << shown;
-    EXPECT_NE(shown.find("\rtiming pass 1, line 1/3\033[K"), std::string::npos) << shown;  // the first line at once, then at most 10 a second
-    EXPECT_NE(shown.find("\r\033[K{\"sentences\": 3"), std::string::npos) << shown;  // cleared before the summary
+    EXPECT_NE(shown.find("\rwarm-up pass 1, line 1/3\033[K"), std::string::npos) << shown;  // the first at once
+    EXPECT_NE(shown.find("\r\033[K{\"schema\":"), std::string::npos) << shown;  // cleared before the summary
     Outcome o = run(ini() + " --json");
     EXPECT_EQ(o.err, "");
-    EXPECT_EQ(o.out.find("{\"sentences\": 3"), 0u);
+    EXPECT_EQ(o.out.find("{\"schema\":"), 0u);
 }
 
 TEST_F(TarvikBenchTest, TheTimeOutIsASettingAndAnOption) {
@@ -429,12 +466,123 @@ TEST_F(TarvikBenchTest, InputsAndSettingsThatAreNotTextAreRefusedKeepingTheRecor
     EXPECT_EQ(folder.read("results.csv"), "earlier\r\n");
 }
 
+TEST_F(TarvikBenchTest, ExportsKeepEveryCallWithTheRunsMetadata) {
+    brain("two.vbs", "If InStr(Sentence, \"boom\") Then x = 1 / 0\nGetResponse = \"two <STOP>\"\n");
+    folder.write("input.txt", "hello\r\nboom, \"big\"\r\nbye\r\n");
+    Outcome o = run(ini() + " --repeat 3 --export-json " + folder.path("run.json") + " --export-csv " + folder.path("calls.csv") +
+                    " --export-markdown " + folder.path("summary.md"));
+    EXPECT_EQ(o.status, 3) << o.err;
+    Json json = Json::parse(folder.read("run.json"));
+    EXPECT_EQ(json["schema"], "tarvik-bench/2");
+    EXPECT_EQ(json["units"]["time"], "ms");
+    EXPECT_EQ(json["settings"]["path"], folder.path("Tarvik.ini"));
+    EXPECT_EQ(json["settings"]["chosen_by"], "--ini");
+    EXPECT_EQ(json["input"]["path"], folder.path("input.txt"));
+    EXPECT_EQ(json["input"]["sha256"].get<std::string>().size(), 64u);
+    EXPECT_NE(json["input"]["sha256"], json["brains"][0]["script"]["sha256"]);
+    for (const char* key : {"host", "cpu", "kernel"}) EXPECT_FALSE(json["machine"][key].get<std::string>().empty()) << key;
+    EXPECT_GE(json["machine"]["cores"], 1);
+    EXPECT_GT(json["method"]["host_overhead_ms"], 0);
+    EXPECT_EQ(json["run"]["passes"], 3);
+    ASSERT_EQ(json["brains"].size(), 3u);
+    for (const Json& brain : json["brains"]) {
+        const Json& samples = brain["samples"];
+        ASSERT_EQ(samples.size(), 9u);  // 3 sentences, 3 passes, in order: a b c a b c a b c
+        for (size_t i = 0; i < 9; ++i) {
+            EXPECT_EQ(samples[i]["sentence"], i % 3 + 1);
+            EXPECT_EQ(samples[i]["repeat"], i / 3 + 1);
+        }
+    }
+    const Json& two = json["brains"][1];
+    EXPECT_EQ(two["failed"], 3);
+    EXPECT_EQ(two["failures"][2]["repeat"], 3);
+    EXPECT_EQ(two["failures"][0]["line"], 2);
+    EXPECT_EQ(two["samples"][4]["failure"], 1);
+    EXPECT_EQ(two["warmup_failures"].size(), 1u);
+    EXPECT_EQ(json["brains"][0]["median_ci95_ms"].size(), 2u);
+
+    std::string csv = folder.read("calls.csv");
+    EXPECT_EQ(lines(csv), 1u + 27u);
+    EXPECT_TRUE(csv.starts_with("sentence,text,repeat,brain,name,ms,result\r\n1,hello,1,3,Three,")) << csv;
+    EXPECT_NE(csv.find("\r\n2,\"boom, \"\"big\"\"\",1,2,Two,,runtime error 11: Division by zero\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\n3,bye,3,1,One,"), std::string::npos);
+    std::string markdown = folder.read("summary.md");
+    EXPECT_NE(markdown.find("| brain | name | calls | failed |"), std::string::npos) << markdown;
+    EXPECT_NE(markdown.find("| 2 | Two | 6 | 3 |"), std::string::npos) << markdown;
+}
+
+TEST_F(TarvikBenchTest, TheInputsAndScriptsAreNamedByTheirSha256) {
+    folder.write("input.txt", "abc");
+    Outcome o = run(ini() + " --json");
+    EXPECT_EQ(Json::parse(o.out)["input"]["sha256"], "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+}
+
+TEST_F(TarvikBenchTest, TheStartSaysWhichFilesAndWhatIsMeasured) {
+    brain("two.vbs", "GetResponse = \"two <STOP>\"\n");
+    // Without --ini the current folder's Tarvik.ini comes first.
+    Outcome o = run("--repeat 2", "cd " + folder.path() + " && ");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.out.find("settings  " + folder.path("Tarvik.ini") + " (found in the current folder)\n"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("input     " + folder.path("input.txt") + ", 3 sentences\n"), std::string::npos);
+    EXPECT_NE(o.out.find("records   result table " + folder.path("results.csv") + ", conversation log " + folder.path("talk.log")),
+              std::string::npos);
+    EXPECT_NE(o.out.find("passes    1 warm-up pass (untimed), then 2 timed passes over the whole file in order (a b a b)"),
+              std::string::npos);
+    EXPECT_NE(o.out.find("from before the sentence is read to after GetResponse returns"), std::string::npos);
+    EXPECT_NE(o.out.find("clock     std::chrono::steady_clock"), std::string::npos);
+    EXPECT_NE(o.out.find(" per call (an empty GetResponse), part of every time"), std::string::npos);
+    EXPECT_EQ(lines(folder.read("results.csv")), 1u + 6u);  // timed passes only are recorded
+}
+
+TEST_F(TarvikBenchTest, PrepareRunsBeforeEachPassAndItsFailureStopsTheRun) {
+    brain("two.vbs", "GetResponse = \"two <STOP>\"\n");
+    std::string count = folder.path("count.txt");
+    Outcome o = run(ini() + " --repeat 2 --prepare 'echo pass >> " + count + "; echo from-prepare'");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(folder.read("count.txt"), "pass\npass\npass\n");  // the warm-up and two timed passes
+    EXPECT_EQ(o.out.find("\nfrom-prepare\n"), std::string::npos);  // its output goes to standard error
+    EXPECT_EQ(o.err, "from-prepare\nfrom-prepare\nfrom-prepare\n");
+    o = run(ini() + " --repeat 2 --prepare 'test ! -e " + count + "2 || exit 3; touch " + count + "2'");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("tarvik-bench: the --prepare command 'test ! -e " + count + "2 || exit 3; touch " + count +
+                         "2' failed before timed pass 1: it ended with exit status 3; stopped after 0 of 6 sentences\n"),
+              std::string::npos) << o.err;
+}
+
+TEST_F(TarvikBenchTest, MinTimeAddsPassesUntilEachBrainHasItsTime) {
+    Outcome o = run(ini() + " --brains 1,3 --warmup 0 --min-time 0.005 --json");
+    EXPECT_EQ(o.status, 0) << o.err;
+    Json json = Json::parse(o.out);
+    for (const Json& brain : json["brains"]) {
+        double sum = 0;
+        for (const Json& sample : brain["samples"]) sum += sample["ms"].get<double>();
+        EXPECT_GE(sum, 5) << brain["name"];
+        EXPECT_EQ(brain["samples"].size(), 3u * json["run"]["passes"].get<size_t>());
+    }
+}
+
+TEST_F(TarvikBenchTest, NewOptionsRefuseBadValues) {
+    for (const char* bad : {"--min-time soon", "--min-time -1", "--export-csv ''", "--prepare ''",
+                            "--export-csv a.txt --export-json a.txt", "--warmup -1"}) {
+        Outcome o = run(bad);
+        EXPECT_EQ(o.status, 2) << bad;
+        EXPECT_NE(o.err.find("Try 'tarvik-bench --help'"), std::string::npos) << bad;
+    }
+    EXPECT_NE(run("--min-time soon").err.find("--min-time needs a number of seconds from 0 to 86400, not 'soon'"), std::string::npos);
+    EXPECT_NE(run("--export-csv a --export-json a").err.find("two exports name the same file 'a'"), std::string::npos);
+    Outcome o = run(ini() + " --export-csv " + folder.path("no/such/calls.csv"));
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "tarvik-bench: cannot export: the folder of " + folder.path("no/such/calls.csv") + " does not exist\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.path("results.csv")));  // refused before anything was written
+}
+
 TEST_F(TarvikBenchTest, HelpAndVersion) {
     Outcome o = run("--help");
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.out.find("Usage: tarvik-bench [options]"), 0u);
     EXPECT_NE(o.out.find("--timeout MS"), std::string::npos);
     EXPECT_NE(o.out.find("--memory-limit MB"), std::string::npos);
+    EXPECT_NE(o.out.find("--repeat N      time the whole file N times, in order (a b a b"), std::string::npos);
     o = run("--version");
     EXPECT_EQ(o.out.find("tarvik-bench "), 0u);
 }

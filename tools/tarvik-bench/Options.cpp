@@ -27,6 +27,11 @@ double seconds(std::string_view option, std::string_view text) {
     return value;
 }
 
+std::string nonEmpty(std::string_view option, std::string_view text, const char* what) {
+    if (text.empty()) throw std::invalid_argument(std::string(option) + " needs " + what);
+    return std::string(text);
+}
+
 std::array<bool, 3> brainList(std::string_view text) {
     std::array<bool, 3> chosen{};
     bool any = false;
@@ -74,38 +79,57 @@ BenchOptions ParseOptions(int argc, const char* const* argv) {
         else if (arg == "--brains") options.brains = brainList(next());
         else if (arg == "--quiet" || arg == "-q") options.quiet = true;
         else if (arg == "--json") options.json = true;
+        else if (arg == "--export-json") options.exportJson = nonEmpty(arg, next(), "a file name");
+        else if (arg == "--export-csv") options.exportCsv = nonEmpty(arg, next(), "a file name");
+        else if (arg == "--export-markdown") options.exportMarkdown = nonEmpty(arg, next(), "a file name");
+        else if (arg == "--prepare") options.prepare = nonEmpty(arg, next(), "a command");
         else if (arg == "--help" || arg == "-h") options.help = true;
         else if (arg == "--version") options.version = true;
         else throw std::invalid_argument("unknown option '" + std::string(argv[i]) + "'");
+    }
+    const std::string* exports[] = {&options.exportJson, &options.exportCsv, &options.exportMarkdown};
+    for (const std::string* a : exports) {
+        for (const std::string* b : exports) {
+            if (a < b && !a->empty() && *a == *b) throw std::invalid_argument("two exports name the same file '" + *a + "'");
+        }
     }
     return options;
 }
 
 std::string UsageText() {
     return "Usage: tarvik-bench [options]\n"
-           "Times the three brains of Tarvik.ini on every usable line of the input file, without a window,\n"
-           "writing the same result table and conversation log as the window when the settings ask for them.\n"
+           "Times the brains of Tarvik.ini on every usable line of the input file, without a window, writing\n"
+           "the same result table and conversation log as the window when the settings ask for them. Each\n"
+           "time is the wall-clock time of one call, from before the sentence is read to after GetResponse\n"
+           "returns. A brain's figure is the median over sentences of each sentence's median, with a 95%\n"
+           "bootstrap interval; noise is the spread of one sentence across its repeats.\n"
            "\n"
-           "  --ini PATH      settings file (default: Tarvik.ini beside the program)\n"
+           "  --ini PATH      settings file (default: Tarvik.ini in the current folder, else beside the program)\n"
            "  --input FILE    sentences, one per line (default: the InputFile setting)\n"
-           "  --repeat N      time the whole file N times, in order (a b a b, not a a b b; default 1)\n"
+           "  --warmup N      untimed passes over the whole file first (default 1)\n"
+           "  --repeat N      time the whole file N times, in order (a b a b, not a a b b; default 1);\n"
+           "                  3 or more let noise and outliers be told from the work\n"
            "  --min-time S    more passes over the file until each brain has S seconds of answered calls\n"
-           "  --warmup N      untimed rounds over the input first (default 0)\n"
+           "  --prepare CMD   run the shell command CMD before each pass (to reset a brain's memory files);\n"
+           "                  its failure stops the run\n"
            "  --brains LIST   only these brains, e.g. 1,3 (records need all three)\n"
            "  --timeout MS    a brain call running longer fails (default: the QueryTimeout setting,\n"
            "                  10000 when unset; 0 for no limit)\n"
            "  --memory-limit MB  a brain holding more script data fails with error 7 (default: the\n"
            "                  MemoryLimit setting, 1024 when unset; 0 for no cap)\n"
            "  --quiet         no progress line and no per-sentence failure reports\n"
-           "  --json          the summary as JSON\n"
+           "  --json          the whole result as JSON on standard output instead of the summary\n"
+           "  --export-json FILE      the same JSON to FILE (schema: docs/bench-json.md)\n"
+           "  --export-csv FILE       one row per call: sentence, text, repeat, brain, name, ms, result\n"
+           "  --export-markdown FILE  the summary tables in Markdown, for a README or an issue\n"
            "  --help          this text\n"
            "  --version       the program's version\n"
            "\n"
            "Exit status: 0 all calls answered, 1 the run could not start (settings, an input without\n"
-           "sentences, a brain script missing or not compiling, a record that cannot be written) or a\n"
-           "record stopped taking lines, 2 bad options, 3 some calls failed, 130 or 143 stopped by SIGINT\n"
-           "or SIGTERM (the line in progress is dropped; every line before it is recorded whole and summed\n"
-           "up).\n";
+           "sentences, a brain script missing or not compiling, a record or export that cannot be written,\n"
+           "a --prepare command that failed) or a record stopped taking lines, 2 bad options, 3 some calls\n"
+           "failed, 130 or 143 stopped by SIGINT or SIGTERM (the line in progress is dropped; every line\n"
+           "before it is recorded whole and summed up).\n";
 }
 
 }  // namespace tarvik

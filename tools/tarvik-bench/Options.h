@@ -11,13 +11,15 @@ struct BenchOptions {
     std::string ini;     // "" = Tarvik.ini beside the program
     std::string input;   // "" = the InputFile setting
     int repeat = 1;
-    int warmup = 0;
+    int warmup = 1;
     double minTime = 0;  // seconds of answered calls each brain must have
     std::optional<int> timeout;      // milliseconds; none = the QueryTimeout setting
     std::optional<int> memoryLimit;  // megabytes; none = the MemoryLimit setting
     std::array<bool, 3> brains{true, true, true};
     bool quiet = false;
     bool json = false;
+    std::string exportJson, exportCsv, exportMarkdown;  // "" = not written
+    std::string prepare;  // shell command before each pass; "" = none
     bool help = false;
     bool version = false;
 };

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <sstream>
+#include <set>
 
 #include "bench/BrainEngines.h"
 #include "bench/Measurement.h"
@@ -23,7 +23,14 @@
 #include "support/MessageBox.h"
 #include "support/TextFileCheck.h"
 #include "support/modFile.h"
+#include "tools/tarvik-bench/BenchJson.h"
+#include "tools/tarvik-bench/Exports.h"
+#include "tools/tarvik-bench/HostInfo.h"
+#include "tools/tarvik-bench/HostOverhead.h"
 #include "tools/tarvik-bench/Options.h"
+#include "tools/tarvik-bench/Prepare.h"
+#include "tools/tarvik-bench/Sha256.h"
+#include "tools/tarvik-bench/Summary.h"
 #include "tools/tarvik-bench/StopSignal.h"
 
 namespace {
@@ -100,92 +107,6 @@ std::vector<std::string> readSentences(const std::string& path) {
     return sentences;
 }
 
-// The text cut or padded with blanks to `width` characters, never splitting a UTF-8 sequence.
-std::string column(const std::string& text, size_t width) {
-    std::string out;
-    size_t characters = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-        if (startsCharacter && characters++ == width) break;
-        out += text[i];
-    }
-    return out + std::string(width - std::min(characters, width), ' ');
-}
-
-std::string number(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.4f", value);
-    return buffer;
-}
-
-std::string jsonText(const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') out += '\\', out += static_cast<char>(c);
-        else if (c < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else out += static_cast<char>(c);
-    }
-    return out + "\"";
-}
-
-void printSummary(const BenchOptions& options, const Measurement& run) {
-    std::array<TimeSummary, 3> summaries;
-    std::array<size_t, 3> failures{};
-    double fastest = 0;
-    for (const BrainRun& brain : run.brains) {
-        int b = brain.number - 1;
-        summaries[b] = Summarise(brain.Times());
-        failures[b] = brain.failures.size();
-        if (summaries[b].calls && (fastest == 0 || summaries[b].median < fastest)) fastest = summaries[b].median;
-    }
-    auto relative = [&](int b) { return fastest > 0 && summaries[b].calls ? summaries[b].median / fastest : 0.0; };
-    std::ostringstream out;
-    if (options.json) {
-        out << "{\"sentences\": " << run.sentences.size() << ", \"repeat\": " << options.repeat << ", \"warmup\": " << options.warmup
-            << ", \"brains\": [";
-        bool first = true;
-        for (const BrainRun& brain : run.brains) {
-            int b = brain.number - 1;
-            const TimeSummary& s = summaries[b];
-            // A brain that answered nothing has no times: null, not zero.
-            auto figure = [&](double value) { return s.calls ? number(value) : std::string("null"); };
-            out << (first ? "" : ", ") << "{\"brain\": " << b + 1 << ", \"name\": " << jsonText(brain.name)
-                << ", \"calls\": " << s.calls << ", \"failures\": " << failures[b]
-                << ", \"min_ms\": " << figure(s.minimum) << ", \"median_ms\": " << figure(s.median)
-                << ", \"mean_ms\": " << figure(s.mean) << ", \"p95_ms\": " << figure(s.p95)
-                << ", \"max_ms\": " << figure(s.maximum) << ", \"stddev_ms\": " << figure(s.deviation)
-                << ", \"median_vs_fastest\": " << figure(relative(b)) << "}";
-            first = false;
-        }
-        out << "]}\n";
-    } else {
-        char line[256];
-        std::snprintf(line, sizeof line, "%-5s %-16s %7s %8s %10s %10s %10s %10s %10s %10s %8s\n", "brain", "name", "calls",
-                      "failures", "min ms", "median ms", "mean ms", "p95 ms", "max ms", "stddev ms", "median");
-        out << line;
-        for (const BrainRun& brain : run.brains) {
-            int b = brain.number - 1;
-            const TimeSummary& s = summaries[b];
-            std::string relativeText = number(relative(b)).substr(0, 5) + "x";
-            std::snprintf(line, sizeof line, "%-5d ", b + 1);
-            out << line << column(brain.name, 16);
-            if (s.calls) {
-                std::snprintf(line, sizeof line, " %7zu %8zu %10.4f %10.4f %10.4f %10.4f %10.4f %10.4f %8s\n", s.calls,
-                              failures[b], s.minimum, s.median, s.mean, s.p95, s.maximum, s.deviation,
-                              relativeText.c_str());
-            } else {
-                std::snprintf(line, sizeof line, " %7zu %8zu %10s %10s %10s %10s %10s %10s %8s\n", s.calls,
-                              failures[b], "-", "-", "-", "-", "-", "-", "-");
-            }
-            out << line;
-        }
-    }
-    std::cout << out.str() << std::flush;
-}
-
 CallFailure describe(const BrainFailure& failure, size_t sentence, int pass) {
     return {static_cast<std::uint32_t>(sentence), static_cast<std::uint32_t>(pass), failure.Cause.number,
             failure.Cause.line, failure.Cause.column, failure.Error(), failure.Where(), failure.Context()};
@@ -224,13 +145,15 @@ void loadBrains(BrainEngines& engines, const BenchOptions& options, Measurement&
 class Progress {
 public:
     explicit Progress(bool shown) : shown_(shown) {}
-    bool Shown() const { return shown_; }
-    void Show(const std::string& text) {
+    // Whether a redraw is due; the caller builds the text only then.
+    bool Due() {
+        if (!shown_) return false;
         auto now = std::chrono::steady_clock::now();
-        if (!shown_ || now - last_ < std::chrono::milliseconds(100)) return;
+        if (now - last_ < std::chrono::milliseconds(100)) return false;
         last_ = now;
-        std::cerr << "\r" << text << "\033[K" << std::flush;
+        return true;
     }
+    void Show(const std::string& text) { std::cerr << "\r" << text << "\033[K" << std::flush; }
     void Clear() {
         if (shown_) std::cerr << "\r\033[K" << std::flush;
     }
@@ -241,43 +164,102 @@ private:
 };
 
 // Whether another timed pass is due: the passes asked for, then more until each brain that answers
-// at all has the minimum time of samples.
-bool morePasses(const BenchOptions& options, const Measurement& run) {
+// at all has the minimum time of samples. `answered` is each brain's sum of answered milliseconds.
+bool morePasses(const BenchOptions& options, const Measurement& run, const std::vector<double>& answered) {
     if (run.info.passes < options.repeat) return true;
-    for (const BrainRun& brain : run.brains) {
-        if (brain.Answered() && brain.TimedMilliseconds() < options.minTime * 1000) return true;
+    for (size_t b = 0; b < run.brains.size(); ++b) {
+        if (run.brains[b].Answered() && answered[b] < options.minTime * 1000) return true;
     }
     return false;
 }
 
+// The records, and the exports asked for, must be writable before anything runs.
+void checkOutputs(const BenchOptions& options, Measurement& run, bool allBrains) {
+    if (allBrains) {
+        std::string problem = RecordsProblem();
+        if (!problem.empty()) throw StartFailure{problem};
+        if (modGlobals::CreateCSV == vbTrue) run.info.resultTable = modGlobals::ResolvePath(modGlobals::CSVName);
+        if (modGlobals::CreateLog == vbTrue) run.info.conversationLog = modGlobals::ResolvePath(modGlobals::LogName);
+    }
+    for (const std::string* path : {&options.exportJson, &options.exportCsv, &options.exportMarkdown}) {
+        if (path->empty()) continue;
+        std::string problem = ExportProblem(*path);
+        if (!problem.empty()) throw StartFailure{"cannot export: " + problem};
+    }
+}
+
+void describeRun(Measurement& run, const BenchOptions& options) {
+    RunInfo& info = run.info;
+    info.version = TARVIK_VERSION;
+    TakeHostInfo(info);
+    info.inputSha256 = FileSha256(info.inputPath);
+    info.warmup = options.warmup;
+    info.repeat = options.repeat;
+    info.minTimeSeconds = options.minTime;
+    info.prepare = options.prepare;
+    info.queryTimeoutMs = modGlobals::QueryTimeout;
+    info.memoryLimitMb = modGlobals::MemoryLimit;
+    for (BrainRun& brain : run.brains) brain.scriptSha256 = FileSha256(brain.scriptPath);
+    ClockFacts clock = ExamineClock();
+    info.clock = clock.name;
+    info.clockResolutionNs = clock.resolutionNs;
+    info.clockReadingNs = clock.readingNs;
+    info.hostOverheadMs = HostOverhead(run.sentences.front());
+}
+
+// A failure of a brain, told once per brain, sentence and error however many passes repeat it.
+class FailureReports {
+public:
+    FailureReports(bool quiet, Progress& progress) : quiet_(quiet), progress_(progress) {}
+    void Tell(const BrainFailure& failure, size_t sentence, const std::string& text) {
+        if (quiet_ || !told_.insert(std::to_string(failure.Brain) + ":" + std::to_string(sentence) + ":" + failure.Error()).second)
+            return;
+        progress_.Clear();
+        std::cerr << "tarvik-bench: " << failure.Where() << ": " << failure.Error() << " (sentence " << sentence + 1 << ": \""
+                  << text << "\")\n" << failure.Context();
+    }
+
+private:
+    bool quiet_;
+    Progress& progress_;
+    std::set<std::string> told_;
+};
+
 int run(const BenchOptions& options) {
     Measurement run;
-    run.info.version = TARVIK_VERSION;
     run.info.iniPath = loadSettings(options, run.info.iniChosenBy);
     run.info.inputPath = inputPath(options);
     run.sentences = readSentences(run.info.inputPath);
-    run.info.warmup = options.warmup;
-    run.info.repeat = options.repeat;
-    run.info.minTimeSeconds = options.minTime;
 
     BrainEngines engines;
     loadBrains(engines, options, run);
     bool allBrains = options.brains == std::array<bool, 3>{true, true, true};
-    if (allBrains) {
-        std::string problem = RecordsProblem();
-        if (!problem.empty()) throw StartFailure{problem};
-        StartRecords();
-    }
+    checkOutputs(options, run, allBrains);
+    describeRun(run, options);
+    if (!options.json) std::cout << StartText(run) << std::flush;
+    if (allBrains) StartRecords();
 
     Progress progress(!options.quiet && ::isatty(STDERR_FILENO));
+    FailureReports reports(options.quiet, progress);
     const size_t lines = run.sentences.size();
     Sentence window;
-    std::string recordFailure;
-    size_t done = 0;  // timed lines answered by every brain asked
+    std::string stopped;  // why the run ended early, when not by a signal
+    size_t done = 0;      // timed lines answered by every brain asked
+    std::vector<double> answered(run.brains.size());  // milliseconds, for --min-time
     try {
-        for (int pass = 0; !StopSignal() && (pass < options.warmup || morePasses(options, run)); ++pass) {
+        for (int pass = 0; !StopSignal() && (pass < options.warmup || morePasses(options, run, answered)); ++pass) {
             bool timed = pass >= options.warmup;
             int timedPass = pass - options.warmup;
+            if (!options.prepare.empty()) {
+                progress.Clear();
+                std::string problem = RunPrepare(options.prepare);
+                if (!problem.empty()) {
+                    stopped = "the --prepare command '" + options.prepare + "' failed before " +
+                              (timed ? "timed pass " + std::to_string(timedPass + 1) : "warm-up pass " + std::to_string(pass + 1)) +
+                              ": " + problem;
+                    break;
+                }
+            }
             for (size_t i = 0; i < lines && !StopSignal(); ++i) {
                 window.text = vbs::utf8ToUtf16(run.sentences[i]);
                 // A stop asked for during the line abandons it: none of its calls counts or is recorded.
@@ -287,51 +269,67 @@ int run(const BenchOptions& options) {
                     throw Failure(DeviceIOError, "cannot write the conversation log " + modGlobals::ResolvePath(modGlobals::LogName));
                 }
                 if (timed && i == 0) run.info.passes = timedPass + 1;
-                for (auto brain = run.brains.rbegin(); brain != run.brains.rend(); ++brain) {
+                for (size_t b = run.brains.size(); b-- > 0;) {
+                    BrainRun* brain = &run.brains[b];
                     const std::optional<BrainFailure>& failure = result.failures[brain->number - 1];
-                    if (failure) {
-                        if (!timed) {
-                            brain->warmupFailures.push_back(describe(*failure, i, pass));
-                            continue;
-                        }
-                        brain->failures.push_back(describe(*failure, i, timedPass));
+                    if (!timed) {
+                        // Reported once, with the summary: a warm-up call is never counted.
+                        if (failure) brain->warmupFailures.push_back(describe(*failure, i, pass));
+                        continue;
                     }
-                    if (!timed) continue;
                     Sample sample{static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(timedPass), 0, -1};
-                    if (failure) sample.failure = static_cast<std::int32_t>(brain->failures.size() - 1);
-                    else sample.milliseconds = result.times[brain->number - 1];
-                    brain->samples.push_back(sample);
-                    if (failure && !options.quiet) {
-                        progress.Clear();
-                        std::cerr << "tarvik-bench: " << failure->Where() << ": " << failure->Error() << " (sentence " << i + 1
-                                  << ": \"" << run.sentences[i] << "\")\n" << failure->Context();
+                    if (failure) {
+                        sample.failure = static_cast<std::int32_t>(brain->failures.size());
+                        brain->failures.push_back(describe(*failure, i, timedPass));
+                        reports.Tell(*failure, i, run.sentences[i]);
+                    } else {
+                        sample.milliseconds = result.times[brain->number - 1];
+                        answered[b] += sample.milliseconds;
                     }
+                    brain->samples.push_back(sample);
                 }
                 if (timed) ++done;
-                progress.Show(timed ? "timing pass " + std::to_string(timedPass + 1) + ", line " + std::to_string(i + 1) + "/" +
-                                          std::to_string(lines)
-                                    : "warm-up pass " + std::to_string(pass + 1) + ", line " + std::to_string(i + 1) + "/" +
-                                          std::to_string(lines));
+                if (progress.Due())
+                    progress.Show((timed ? "timing pass " + std::to_string(timedPass + 1) : "warm-up pass " + std::to_string(pass + 1)) +
+                              ", line " + std::to_string(i + 1) + "/" + std::to_string(lines));
             }
         }
     } catch (const Failure& failure) {
         // A record that stops taking lines (a full disk) ends the batch: what it already holds is whole.
-        recordFailure = failure.Description;
+        stopped = failure.Description;
     }
     progress.Clear();
     // With --min-time the number of passes is open.
-    auto doneText = [&] {
-        return std::to_string(done) + (options.minTime > 0 ? "" : " of " + std::to_string(lines * options.repeat)) + " sentences";
-    };
-    if (!recordFailure.empty()) {
-        run.info.stoppedBy = recordFailure;
-        std::cerr << "tarvik-bench: " << recordFailure << "; stopped after " << doneText() << "\n";
+    std::string doneText = std::to_string(done) + (options.minTime > 0 ? "" : " of " + std::to_string(lines * options.repeat)) +
+                           " sentences";
+    if (!stopped.empty()) {
+        run.info.stoppedBy = stopped;
+        std::cerr << "tarvik-bench: " << stopped << "; stopped after " << doneText << "\n";
     } else if (int signal = StopSignal()) {
         run.info.stoppedBy = signal == SIGINT ? "SIGINT" : "SIGTERM";
-        std::cerr << "tarvik-bench: stopped by " << run.info.stoppedBy << " after " << doneText() << "\n";
+        std::cerr << "tarvik-bench: stopped by " << run.info.stoppedBy << " after " << doneText << "\n";
     }
-    printSummary(options, run);
-    if (!recordFailure.empty()) return kStartFailed;
+
+    BatchStatistics statistics = Analyse(run);
+    std::vector<std::string> warnings = Warnings(run, statistics);
+    std::string json;
+    if (options.json || !options.exportJson.empty()) json = MeasurementJson(run, statistics, warnings).dump() + "\n";
+    std::cout << (options.json ? json : TerminalSummary(run, statistics, warnings)) << std::flush;
+    bool exported = true;
+    auto write = [&](const std::string& path, auto text) {
+        if (path.empty()) return;
+        try {
+            WriteExport(path, text());
+        } catch (const std::runtime_error& problem) {
+            std::cerr << "tarvik-bench: " << problem.what() << "\n";
+            exported = false;
+        }
+    };
+    write(options.exportJson, [&] { return json; });
+    write(options.exportCsv, [&] { return CallsCsv(run); });
+    write(options.exportMarkdown, [&] { return MarkdownSummary(run, statistics, warnings); });
+
+    if (!stopped.empty() || !exported) return kStartFailed;
     if (int signal = StopSignal()) return 128 + signal;
     for (const BrainRun& brain : run.brains) {
         if (!brain.failures.empty()) return kCallsFailed;
