@@ -194,8 +194,8 @@ BrainStatistics brainStatistics(const BrainRun& brain, const SentenceTimes& time
 
     if (!residuals.empty()) {
         TimeSummary spread = Summarise(residuals);
-        // A floor of 1% on the quartiles' distance: a clock tick apart is not an outlier.
-        double range = std::max(spread.upperQuartile - spread.lowerQuartile, 0.01);
+        // Quartiles at least 5% apart: the jitter of a sub-microsecond call is not an outlier.
+        double range = std::max(spread.upperQuartile - spread.lowerQuartile, 0.05);
         double low = spread.lowerQuartile - 3 * range, high = spread.upperQuartile + 3 * range;
         s.classified = residuals.size();
         s.outliers = static_cast<size_t>(

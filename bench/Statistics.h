@@ -64,8 +64,8 @@ struct SentenceMedian {
 };
 
 // Outliers are calls far from their own sentence's median: beyond Tukey's outer fences (3 times the
-// interquartile range past the quartiles) of all log(time / sentence median) of sentences with at
-// least kOutlierRepeats answers.
+// interquartile range past the quartiles, the range taken as at least 0.05) of all
+// log(time / sentence median) of sentences with at least kOutlierRepeats answers.
 inline constexpr size_t kOutlierRepeats = 3;
 
 struct BrainStatistics {

@@ -107,7 +107,7 @@ nlohmann::ordered_json MeasurementJson(const Measurement& run, const BatchStatis
           {"figure", "median over sentences of each sentence's median"},
           {"interval", "95% percentile bootstrap of the repeats within each sentence, " +
                            std::to_string(kBootstrapResamples) + " resamples, seed " + std::to_string(kBootstrapSeed)},
-          {"outliers", "beyond Tukey's outer fences (3 IQR) of log(time / sentence median), sentences with " +
+          {"outliers", "beyond Tukey's outer fences (3 IQR, IQR at least 0.05) of log(time / sentence median), sentences with " +
                            std::to_string(kOutlierRepeats) + " answers or more"}}},
         {"fastest", statistics.fastest < 0 ? Json(nullptr) : Json(run.brains[static_cast<size_t>(statistics.fastest)].number)},
         {"sentences", run.sentences},
