@@ -45,6 +45,7 @@ enum : int {
     eOutsideClass = 1048,
     eExpectedPropertyKind = 1049,
     eExpectedProperty = 1050,
+    ePropertyArgumentCount = 1051,
     eMultipleDefaults = 1052,
     eInitTermArguments = 1053,
     eLetSetWithoutArgument = 1054,
@@ -210,6 +211,7 @@ private:
     StmtPtr declaration();
     StmtPtr procedure(Visibility visibility, bool isDefault, Pos p);
     StmtPtr classStatement();
+    bool accessorArgumentsFit(const Procedure& p) const;
     void closeBlock(Tok closer, int error);
 
     Lexer lex_;
@@ -238,6 +240,7 @@ private:
     int doDepth_ = 0;
     std::vector<std::u16string> forVars_;  // the control variables of the For loops around
     bool classHasDefault_ = false;
+    const Block* classMembers_ = nullptr;  // the members of the class being read, so far
     int inlineThen_ = 0;  // single-line If "Then" parts being read
     Token lastParen_;  // the "(" of the last argument list, for "f (a), b"
 };
@@ -905,6 +908,7 @@ StmtPtr Parser::procedure(Visibility visibility, bool isDefault, Pos p) {
         lex_.fail(eInitTermArguments, nameToken);
     if ((s->procKind == ProcKind::PropertyLet || s->procKind == ProcKind::PropertySet) && s->params.empty())
         lex_.fail(eLetSetWithoutArgument, nameToken);
+    if (inClass_ && !accessorArgumentsFit(*s)) lex_.fail(ePropertyArgumentCount, nameToken);
     // The body may start on the header's line without a colon: "Sub S() x = 1 End Sub".
     if (is(Tok::Reserved)) fail(eExpectedEndOfStatement);
     inProcedure_ = true;
@@ -924,6 +928,22 @@ StmtPtr Parser::procedure(Visibility visibility, bool isDefault, Pos p) {
     return s;
 }
 
+// Property Let and Set take the value after Property Get's arguments: too few is an error.
+bool Parser::accessorArgumentsFit(const Procedure& p) const {
+    if (p.procKind == ProcKind::Sub || p.procKind == ProcKind::Function) return true;
+    for (const StmtPtr& m : *classMembers_) {
+        if (m->kind != StmtKind::Procedure) continue;
+        auto& other = static_cast<const Procedure&>(*m);
+        if (!equalsIgnoreCase(other.name, p.name)) continue;
+        bool pGet = p.procKind == ProcKind::PropertyGet, otherGet = other.procKind == ProcKind::PropertyGet;
+        if (pGet == otherGet || other.procKind == ProcKind::Sub || other.procKind == ProcKind::Function) continue;
+        const Procedure& get = pGet ? p : other;
+        const Procedure& put = pGet ? other : p;
+        if (put.params.size() <= get.params.size()) return false;
+    }
+    return true;
+}
+
 // Class members: fields, constants and procedures only.
 StmtPtr Parser::classStatement() {
     if (inClass_ || inProcedure_) fail(eExpectedStatement);
@@ -933,6 +953,7 @@ StmtPtr Parser::classStatement() {
     if (!atStatementEnd()) fail(eExpectedEndOfStatement);
     inClass_ = true;
     classHasDefault_ = false;
+    classMembers_ = &s->members;
     int outerDepth = depth_;
     depth_ = 0;
     for (;;) {

@@ -21,6 +21,10 @@ Try "Class C" & vbLf & "Private Sub class_terminate(x) : End Sub" & vbLf & "End 
 Try "Class D" & vbLf & "Property Let P() : End Property" & vbLf & "End Class"
 Try "Class E" & vbLf & "Property Set P : End Property" & vbLf & "End Class"
 Try "Class F" & vbLf & "Sub Class_Initialize() : End Sub" & vbLf & "Property Let P(v) : End Property" & vbLf & "End Class"
+' Property Let and Set take one argument more than Property Get of the same name.
+Try "Class G" & vbLf & "Property Get P(i) : End Property" & vbLf & "Property Let P(v) : End Property" & vbLf & "End Class"
+Try "Class H" & vbLf & "Property Set P(v) : End Property" & vbLf & "Property Get P(i) : End Property" & vbLf & "End Class"
+Try "Class I" & vbLf & "Property Get P(i) : End Property" & vbLf & "Property Let P(i, v) : End Property" & vbLf & "End Class"
 ' VBA's Case Is and Case ... To are not VBScript; a comment cannot follow a line continuation.
 Try "Select Case 1" & vbLf & "Case Is > 3" & vbLf & "End Select"
 Try "Select Case 1" & vbLf & "Case 1 To 5" & vbLf & "End Select"
