@@ -38,34 +38,85 @@ public:
     size_t Below(size_t n) { return static_cast<size_t>((static_cast<unsigned __int128>(engine_()) * n) >> 64); }
     // In (0, 1].
     double Unit() { return (static_cast<double>(engine_() >> 11) + 1) * 0x1p-53; }
-    double Normal() { return std::sqrt(-2 * std::log(Unit())) * std::cos(2 * M_PI * Unit()); }
+    // Box-Muller, both of each pair used.
+    double Normal() {
+        if (spare_) {
+            spare_ = false;
+            return second_;
+        }
+        double radius = std::sqrt(-2 * std::log(Unit())), angle = 2 * M_PI * Unit();
+        second_ = radius * std::sin(angle);
+        spare_ = true;
+        return radius * std::cos(angle);
+    }
 
 private:
     std::mt19937_64 engine_;
+    double second_ = 0;
+    bool spare_ = false;
 };
 
 // Up to this many repeats a resample is drawn call by call.
 constexpr size_t kDrawnRepeats = 64;
 
-// The median of one resample of a sentence's sorted times. Past kDrawnRepeats it is drawn without
-// drawing the resample: the k-th smallest of n uniform draws is Beta(k, n + 1 - k), here its normal
-// approximation, and the next smallest lies a Beta(1, n - k) share of the rest above it; the sorted
-// times at those quantiles are the resample's middle values. Work per sentence stays constant however
-// many repeats --min-time gathered.
-double resampledMedian(const std::vector<double>& sorted, Random& random, std::vector<double>& scratch) {
+// A sentence's times sorted, with what drawing its resamples' medians needs.
+struct SortedSentence {
+    const std::vector<double>* times;
+    double center = 0, spread = 0;  // of the k-th smallest of n uniform draws, k the lower middle
+
+    explicit SortedSentence(const std::vector<double>& sorted) : times(&sorted) {
+        double n = static_cast<double>(sorted.size()), k = static_cast<double>((sorted.size() + 1) / 2);
+        center = k / (n + 1);
+        spread = std::sqrt(k * (n + 1 - k) / ((n + 1) * (n + 1) * (n + 2)));
+    }
+};
+
+// The median of one resample of a sentence. Past kDrawnRepeats it is drawn without drawing the
+// resample: the k-th smallest of n uniform draws is Beta(k, n + 1 - k), here its normal
+// approximation, and the next smallest lies a Beta(1, n - k) share of the rest above it (for so
+// many draws, an exponential one); the sorted times at those quantiles are the resample's middle
+// values. Work per sentence stays constant however many repeats --min-time gathered.
+double resampledMedian(const SortedSentence& sentence, Random& random, std::vector<double>& scratch) {
+    const std::vector<double>& sorted = *sentence.times;
     size_t n = sorted.size();
     if (n <= kDrawnRepeats) {
         scratch.resize(n);
         for (double& t : scratch) t = sorted[random.Below(n)];
         return medianInPlace(scratch);
     }
-    double count = static_cast<double>(n), k = static_cast<double>((n + 1) / 2);
-    double spread = std::sqrt(k * (count + 1 - k) / ((count + 1) * (count + 1) * (count + 2)));
-    double low = std::clamp(k / (count + 1) + spread * random.Normal(), 0.0, 1.0);
+    double count = static_cast<double>(n);
+    double low = std::clamp(sentence.center + sentence.spread * random.Normal(), 0.0, 1.0);
     auto at = [&](double quantile) { return sorted[std::min(n - 1, static_cast<size_t>(quantile * count))]; };
     if (n % 2) return at(low);
-    double high = low + (1 - low) * (1 - std::pow(random.Unit(), 1 / (count - k)));
+    double high = low - (1 - low) * std::log(random.Unit()) / (count - static_cast<double>((n + 1) / 2));
     return (at(low) + at(high)) / 2;
+}
+
+// BootstrapMedians of sets whose sentences are sorted already.
+std::vector<std::vector<double>> bootstrapSorted(std::span<const SentenceTimes* const> sets, std::uint64_t seed,
+                                                 int resamples) {
+    std::vector<std::vector<double>> result(sets.size());
+    Random random(seed);
+    std::vector<double> medians, scratch;
+    for (size_t set = 0; set < sets.size(); ++set) {
+        std::vector<SortedSentence> sentences;
+        for (const std::vector<double>& times : *sets[set]) {
+            if (!times.empty()) sentences.emplace_back(times);
+        }
+        result[set].reserve(static_cast<size_t>(resamples));
+        for (int r = 0; r < resamples; ++r) {
+            medians.clear();
+            for (const SortedSentence& sentence : sentences) medians.push_back(resampledMedian(sentence, random, scratch));
+            result[set].push_back(medians.empty() ? 0 : medianInPlace(medians));
+        }
+    }
+    return result;
+}
+
+// The median of a sorted non-empty list.
+double sortedMedian(const std::vector<double>& sorted) {
+    size_t half = sorted.size() / 2;
+    return sorted.size() % 2 ? sorted[half] : (sorted[half - 1] + sorted[half]) / 2;
 }
 
 std::string percent(double fraction) {
@@ -110,24 +161,14 @@ double MedianOfMedians(const SentenceTimes& times) {
 
 std::vector<std::vector<double>> BootstrapMedians(std::span<const SentenceTimes* const> sets, std::uint64_t seed,
                                                   int resamples) {
-    std::vector<std::vector<double>> result(sets.size());
-    Random random(seed);
-    std::vector<double> medians, scratch;
-    for (size_t set = 0; set < sets.size(); ++set) {
-        SentenceTimes sorted;
-        for (const std::vector<double>& times : *sets[set]) {
-            if (times.empty()) continue;
-            sorted.push_back(times);
-            std::sort(sorted.back().begin(), sorted.back().end());
-        }
-        result[set].reserve(static_cast<size_t>(resamples));
-        for (int r = 0; r < resamples; ++r) {
-            medians.clear();
-            for (const std::vector<double>& times : sorted) medians.push_back(resampledMedian(times, random, scratch));
-            result[set].push_back(medians.empty() ? 0 : medianInPlace(medians));
-        }
+    std::vector<SentenceTimes> sorted;
+    for (const SentenceTimes* set : sets) {
+        sorted.push_back(*set);
+        for (std::vector<double>& times : sorted.back()) std::sort(times.begin(), times.end());
     }
-    return result;
+    std::vector<const SentenceTimes*> pointers;
+    for (const SentenceTimes& set : sorted) pointers.push_back(&set);
+    return bootstrapSorted(pointers, seed, resamples);
 }
 
 bool HasRepeats(const SentenceTimes& times) {
@@ -147,7 +188,7 @@ Interval BootstrapMedian(const SentenceTimes& a, std::uint64_t seed) {
 
 Interval BootstrapMedianRatio(const SentenceTimes& a, const SentenceTimes& b, std::uint64_t seed) {
     const SentenceTimes* sets[] = {&a, &b};
-    std::vector<std::vector<double>> resampled = BootstrapMedians(sets, seed);
+    std::vector<std::vector<double>> resampled = bootstrapSorted(sets, seed, kBootstrapResamples);
     std::vector<double> ratios;
     for (size_t i = 0; i < resampled[0].size(); ++i) {
         if (resampled[1][i] > 0) ratios.push_back(resampled[0][i] / resampled[1][i]);
@@ -157,6 +198,7 @@ Interval BootstrapMedianRatio(const SentenceTimes& a, const SentenceTimes& b, st
 
 namespace {
 
+// `times` has each sentence's times sorted.
 BrainStatistics brainStatistics(const BrainRun& brain, const SentenceTimes& times) {
     BrainStatistics s;
     s.brain = brain.number;
@@ -165,19 +207,25 @@ BrainStatistics brainStatistics(const BrainRun& brain, const SentenceTimes& time
     s.calls = s.all.calls;
 
     std::vector<SentenceMedian> medians;
-    std::vector<double> mads, cvs, residuals;
+    std::vector<double> mads, cvs, ratios, deviations;
     for (size_t i = 0; i < times.size(); ++i) {
-        if (times[i].empty()) continue;
-        double median = Median(times[i]);
+        const std::vector<double>& sentence = times[i];
+        if (sentence.empty()) continue;
+        double median = sortedMedian(sentence);
         medians.push_back({i, median});
-        if (times[i].size() < 2 || median <= 0) continue;
-        std::vector<double> deviations;
-        for (double t : times[i]) deviations.push_back(std::fabs(t - median));
-        mads.push_back(Median(std::move(deviations)) / median);
-        TimeSummary spread = Summarise(times[i]);
-        cvs.push_back(spread.deviation / spread.mean);
-        if (times[i].size() < kOutlierRepeats) continue;
-        for (double t : times[i]) residuals.push_back(std::log(std::max(t, 1e-12) / median));
+        if (sentence.size() < 2 || median <= 0) continue;
+        deviations.clear();
+        double sum = 0;
+        for (double t : sentence) {
+            deviations.push_back(std::fabs(t - median));
+            sum += t;
+        }
+        mads.push_back(medianInPlace(deviations) / median);
+        double mean = sum / static_cast<double>(sentence.size()), squares = 0;
+        for (double t : sentence) squares += (t - mean) * (t - mean);
+        cvs.push_back(std::sqrt(squares / static_cast<double>(sentence.size() - 1)) / mean);
+        if (sentence.size() < kOutlierRepeats) continue;
+        for (double t : sentence) ratios.push_back(t / median);
     }
     std::vector<double> values;
     for (const SentenceMedian& m : medians) values.push_back(m.milliseconds);
@@ -192,14 +240,16 @@ BrainStatistics brainStatistics(const BrainRun& brain, const SentenceTimes& time
     medians.resize(std::min<size_t>(medians.size(), 5));
     s.slowest = std::move(medians);
 
-    if (!residuals.empty()) {
-        TimeSummary spread = Summarise(residuals);
+    if (!ratios.empty()) {
+        // The fences are on log(time / median); the logarithm keeps the order, so the quartiles are
+        // taken of the ratios and only the fences are converted.
+        TimeSummary spread = Summarise(ratios);
+        double q1 = std::log(std::max(spread.lowerQuartile, 1e-12)), q3 = std::log(std::max(spread.upperQuartile, 1e-12));
         // Quartiles at least 5% apart: the jitter of a sub-microsecond call is not an outlier.
-        double range = std::max(spread.upperQuartile - spread.lowerQuartile, 0.05);
-        double low = spread.lowerQuartile - 3 * range, high = spread.upperQuartile + 3 * range;
-        s.classified = residuals.size();
-        s.outliers = static_cast<size_t>(
-            std::count_if(residuals.begin(), residuals.end(), [&](double r) { return r < low || r > high; }));
+        double range = std::max(q3 - q1, 0.05);
+        double low = std::exp(q1 - 3 * range), high = std::exp(q3 + 3 * range);
+        s.classified = ratios.size();
+        s.outliers = static_cast<size_t>(std::count_if(ratios.begin(), ratios.end(), [&](double r) { return r < low || r > high; }));
     }
 
     if (!brain.samples.empty() && brain.samples.front().Answered()) {
@@ -213,7 +263,7 @@ BrainStatistics brainStatistics(const BrainRun& brain, const SentenceTimes& time
             else others.push_back(t);
         }
         s.firstReferenceIsSentence = !others.empty();
-        s.firstReference = others.empty() ? s.median : Median(std::move(others));
+        s.firstReference = others.empty() ? s.median : sortedMedian(others);
     }
     return s;
 }
@@ -223,7 +273,10 @@ BrainStatistics brainStatistics(const BrainRun& brain, const SentenceTimes& time
 BatchStatistics Analyse(const Measurement& run, std::uint64_t seed) {
     BatchStatistics result;
     std::vector<SentenceTimes> times;
-    for (const BrainRun& brain : run.brains) times.push_back(brain.TimesBySentence(run.sentences.size()));
+    for (const BrainRun& brain : run.brains) {
+        times.push_back(brain.TimesBySentence(run.sentences.size()));
+        for (std::vector<double>& sentence : times.back()) std::sort(sentence.begin(), sentence.end());
+    }
     std::vector<const SentenceTimes*> sets;
     for (size_t b = 0; b < run.brains.size(); ++b) {
         result.brains.push_back(brainStatistics(run.brains[b], times[b]));
@@ -233,7 +286,7 @@ BatchStatistics Analyse(const Measurement& run, std::uint64_t seed) {
             result.fastest = static_cast<int>(b);
     }
     if (result.fastest < 0) return result;
-    std::vector<std::vector<double>> resampled = BootstrapMedians(sets, seed);
+    std::vector<std::vector<double>> resampled = bootstrapSorted(sets, seed, kBootstrapResamples);
     const std::vector<double>& fastest = resampled[static_cast<size_t>(result.fastest)];
     double fastestMedian = result.brains[static_cast<size_t>(result.fastest)].median;
     for (size_t b = 0; b < result.brains.size(); ++b) {
