@@ -1,10 +1,8 @@
 // tarvik-bench: the text-file batch without a window, with statistics per brain.
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <set>
@@ -225,6 +223,30 @@ private:
     std::set<std::string> told_;
 };
 
+// One line's answers: a sample per brain for a timed pass (in the order asked, 3, 2, 1), or the
+// warm-up's failures, which are told once with the summary and never counted.
+void keepLine(Measurement& run, const AllBrainsResult& result, size_t line, int pass, bool timed,
+              std::vector<double>& answered, FailureReports& reports) {
+    for (size_t b = run.brains.size(); b-- > 0;) {
+        BrainRun& brain = run.brains[b];
+        const std::optional<BrainFailure>& failure = result.failures[brain.number - 1];
+        if (!timed) {
+            if (failure) brain.warmupFailures.push_back(describe(*failure, line, pass));
+            continue;
+        }
+        Sample sample{static_cast<std::uint32_t>(line), static_cast<std::uint32_t>(pass), 0, -1};
+        if (failure) {
+            sample.failure = static_cast<std::int32_t>(brain.failures.size());
+            brain.failures.push_back(describe(*failure, line, pass));
+            reports.Tell(*failure, line, run.sentences[line]);
+        } else {
+            sample.milliseconds = result.times[brain.number - 1];
+            answered[b] += sample.milliseconds;
+        }
+        brain.samples.push_back(sample);
+    }
+}
+
 int run(const BenchOptions& options) {
     Measurement run;
     run.info.iniPath = loadSettings(options, run.info.iniChosenBy);
@@ -256,6 +278,7 @@ int run(const BenchOptions& options) {
             if (!options.prepare.empty()) {
                 progress.Clear();
                 std::string problem = RunPrepare(options.prepare);
+                if (StopSignal()) break;  // the signal reached the command too: a stop, not its failure
                 if (!problem.empty()) {
                     stopped = "the --prepare command '" + options.prepare + "' failed before " +
                               (timed ? "timed pass " + std::to_string(timedPass + 1) : "warm-up pass " + std::to_string(pass + 1)) +
@@ -272,25 +295,7 @@ int run(const BenchOptions& options) {
                     throw Failure(DeviceIOError, "cannot write the conversation log " + modGlobals::ResolvePath(modGlobals::LogName));
                 }
                 if (timed && i == 0) run.info.passes = timedPass + 1;
-                for (size_t b = run.brains.size(); b-- > 0;) {
-                    BrainRun* brain = &run.brains[b];
-                    const std::optional<BrainFailure>& failure = result.failures[brain->number - 1];
-                    if (!timed) {
-                        // Reported once, with the summary: a warm-up call is never counted.
-                        if (failure) brain->warmupFailures.push_back(describe(*failure, i, pass));
-                        continue;
-                    }
-                    Sample sample{static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(timedPass), 0, -1};
-                    if (failure) {
-                        sample.failure = static_cast<std::int32_t>(brain->failures.size());
-                        brain->failures.push_back(describe(*failure, i, timedPass));
-                        reports.Tell(*failure, i, run.sentences[i]);
-                    } else {
-                        sample.milliseconds = result.times[brain->number - 1];
-                        answered[b] += sample.milliseconds;
-                    }
-                    brain->samples.push_back(sample);
-                }
+                keepLine(run, result, i, timed ? timedPass : pass, timed, answered, reports);
                 if (timed) ++done;
                 if (progress.Due())
                     progress.Show((timed ? "timing pass " + std::to_string(timedPass + 1) : "warm-up pass " + std::to_string(pass + 1)) +
