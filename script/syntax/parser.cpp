@@ -321,7 +321,9 @@ ExprPtr Parser::primary() {
         case Tok::Dot:
             return target(false);
         default:
-            fail(eExpectedExpression);
+            // An operator where an operand belongs ("d = ^ x") is a Syntax error on Windows; the
+            // end of the line or any other word leaves the expression missing.
+            fail(binaryOp(tok_.kind).level != kNone ? eSyntax : eExpectedExpression);
     }
 }
 
@@ -574,7 +576,7 @@ StmtPtr Parser::constant(Visibility visibility, Pos p) {
     return c;
 }
 
-// A literal, possibly signed or parenthesised: Const a = -1, b = ("x")
+// A literal, possibly signed (any run of signs: -+-10) or parenthesised: Const a = -1, b = ("x")
 ExprPtr Parser::constValue() {
     Pos p = pos();
     if (accept(Tok::LParen)) {
@@ -587,7 +589,7 @@ ExprPtr Parser::constValue() {
         e->op = Op::Neg;
         return e;
     }
-    accept(Tok::Plus);
+    if (accept(Tok::Plus)) return constValue();
     ExprPtr e = literal();
     if (!e) fail(eExpectedLiteral);
     return e;

@@ -29,3 +29,13 @@ Try "Class I" & vbLf & "Property Get P(i) : End Property" & vbLf & "Property Let
 Try "Select Case 1" & vbLf & "Case Is > 3" & vbLf & "End Select"
 Try "Select Case 1" & vbLf & "Case 1 To 5" & vbLf & "End Select"
 Try "x = 1 + _ ' more" & vbLf & "2"
+' A constant is a literal under any run of signs; no operators, no out-of-range number; array
+' bounds in Dim are bare integers.
+Try "Const Z = -+-+-+-10 : If Z <> 10 Then Err.Raise 1"
+Try "Const Y = 2 + 2"
+Try "Const X = .1e310"
+Try "Dim W(+10)"
+' An operator where an operand belongs is a Syntax error; a missing operand at the line's end is
+' Expected expression.
+Try "d = ^*&(bogus"
+Try "x = 1 +"
