@@ -72,20 +72,24 @@ class Match final : public TableObject {
 public:
     Match(ListPtr list, size_t match) : TableObject(kTable), list_(std::move(list)), match_(match) {}
     std::u16string_view typeName() const override { return u"IMatch2"; }
-    void call(int id, Invoke /*kind*/, Value* /*args*/, int /*argc*/, Value& result) override {
+    void call(int id, Invoke /*kind*/, Value* args, int argc, Value& result) override {
         const int32_t* o = list_->at(match_);
         switch (static_cast<Id>(id)) {
             case Value_: result = list_->group(match_, 0); return;
             case FirstIndex: result = Value::lng(o[0]); return;
             case Length: result = Value::lng(o[1] - o[0]); return;
-            case SubMatches_: result = Value::object(new SubMatches(list_, match_)); return;
+            case SubMatches_:
+                // m.SubMatches(i) answers the group without making the collection first.
+                if (argc == 1) result = list_->group(match_, static_cast<int>(indexArg(args[0], list_->groups)) + 1);
+                else result = Value::object(new SubMatches(list_, match_));
+                return;
         }
     }
 
 private:
     enum Id { Value_, FirstIndex, Length, SubMatches_ };
     static constexpr Member kMembers[] = {
-        {u"Value", 0, 0, kReadOnly}, {u"FirstIndex", 0, 0, kReadOnly}, {u"Length", 0, 0, kReadOnly}, {u"SubMatches", 0, 0, kReadOnly}};
+        {u"Value", 0, 0, kReadOnly}, {u"FirstIndex", 0, 0, kReadOnly}, {u"Length", 0, 0, kReadOnly}, {u"SubMatches", 0, 1, kReadOnly}};
     static constexpr MemberTable kTable{kMembers};
     ListPtr list_;
     size_t match_;

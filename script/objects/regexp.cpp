@@ -76,6 +76,7 @@ std::shared_ptr<MatchList> RegExp::findAll(const String& subject) {
     list->subject = subject;
     std::u16string_view s = subject.view();
     for (size_t start = 0; search(s, start); start = nextStart(s)) {
+        if (list->offsets.empty()) list->offsets.reserve(2 * (groups_ + 1) * (global_ ? 4 : 1));  // one allocation for most subjects
         for (int g = 0; g <= groups_; ++g) {
             PCRE2_SIZE a = ovector_[2 * g], b = ovector_[2 * g + 1];
             bool unset = a == PCRE2_UNSET;
@@ -88,33 +89,36 @@ std::shared_ptr<MatchList> RegExp::findAll(const String& subject) {
     return list;
 }
 
-void RegExp::expand(std::u16string_view s, std::u16string_view with, std::u16string& out) const {
+void RegExp::expand(std::u16string_view s, std::u16string_view with, String& out) const {
     auto group = [&](int g) {
         PCRE2_SIZE from = ovector_[2 * g];
         if (from != PCRE2_UNSET) out.append(s.substr(from, ovector_[2 * g + 1] - from));
     };
     auto digit = [&](size_t i) { return i < with.size() && with[i] >= u'0' && with[i] <= u'9' ? with[i] - u'0' : -1; };
-    for (size_t i = 0; i < with.size(); ++i) {
-        if (with[i] != u'$' || i + 1 == with.size()) {
-            out += with[i];
-            continue;
-        }
+    size_t literal = 0;  // with's text from here on is not in out yet
+    for (size_t i = 0; i + 1 < with.size(); ++i) {
+        if (with[i] != u'$') continue;
         char16_t k = with[i + 1];
         int d1 = digit(i + 1), two = d1 >= 0 && digit(i + 2) >= 0 ? d1 * 10 + digit(i + 2) : -1;
-        if (k == u'$') out += u'$';
+        bool twoDigits = two >= 1 && two <= groups_;  // $nn when there are that many groups
+        bool oneDigit = d1 >= 1 && d1 <= groups_;
+        if (k != u'$' && k != u'&' && k != u'`' && k != u'\'' && !twoDigits && !oneDigit) continue;  // stays as written
+        out.append(with.substr(literal, i - literal));
+        if (k == u'$') out.append(u"$");
         else if (k == u'&') group(0);
         else if (k == u'`') out.append(s.substr(0, ovector_[0]));
         else if (k == u'\'') out.append(s.substr(ovector_[1]));
-        else if (two >= 1 && two <= groups_) { group(two); ++i; }  // $nn when there are that many groups
-        else if (d1 >= 1 && d1 <= groups_) group(d1);
-        else { out += u'$'; continue; }  // anything else stays as written
+        else if (twoDigits) { group(two); ++i; }
+        else group(d1);
         ++i;
+        literal = i + 1;
     }
+    out.append(with.substr(literal));
 }
 
 String RegExp::replace(const String& subject, std::u16string_view with) {
     std::u16string_view s = subject.view();
-    std::u16string out;
+    String out;
     size_t copied = 0;  // subject text up to here is in out
     bool any = false;
     for (size_t start = 0; search(s, start); start = nextStart(s)) {
@@ -126,7 +130,7 @@ String RegExp::replace(const String& subject, std::u16string_view with) {
     }
     if (!any) return subject;
     out.append(s.substr(copied));
-    return String(out);
+    return out;
 }
 
 String RegExp::replace(const String& subject, Object* function) {
@@ -135,7 +139,7 @@ String RegExp::replace(const String& subject, Object* function) {
     std::shared_ptr<const MatchList> found = findAll(subject);
     const MatchList& list = *found;
     std::u16string_view s = subject.view();
-    std::u16string out;
+    String out;
     size_t copied = 0;
     std::vector<Value> args;
     for (size_t m = 0; m < list.count(); ++m) {
@@ -152,7 +156,7 @@ String RegExp::replace(const String& subject, Object* function) {
     }
     if (list.count() == 0) return subject;
     out.append(s.substr(copied));
-    return String(out);
+    return out;
 }
 
 void RegExp::call(int id, Invoke kind, Value* args, int /*argc*/, Value& result) {

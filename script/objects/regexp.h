@@ -43,7 +43,7 @@ private:
     // Where the search after the current match starts: an empty match steps one character on.
     size_t nextStart(std::u16string_view subject) const;
     // Appends the replacement for the current match: $1..$99, $&, $`, $' and $$ expanded.
-    void expand(std::u16string_view subject, std::u16string_view with, std::u16string& out) const;
+    void expand(std::u16string_view subject, std::u16string_view with, String& out) const;
 
     String pattern_;
     bool ignoreCase_ = false, global_ = false, multiline_ = false;
