@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <numeric>
 #include <random>
 #include <stdexcept>
@@ -44,7 +45,7 @@ public:
             spare_ = false;
             return second_;
         }
-        double radius = std::sqrt(-2 * std::log(Unit())), angle = 2 * M_PI * Unit();
+        double radius = std::sqrt(-2 * std::log(Unit())), angle = 2 * std::numbers::pi * Unit();
         second_ = radius * std::sin(angle);
         spare_ = true;
         return radius * std::cos(angle);
