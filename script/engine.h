@@ -37,7 +37,8 @@ public:
 
     // Profiling is off (and costs nothing) until started; from then on every call of a procedure
     // and object member is timed, and of built-in functions in code added afterwards (start it
-    // before addCode). profile() is nullptr while off.
+    // before addCode). Started again between calls, it forgets the figures so far (a warm-up's).
+    // profile() is nullptr while off.
     void startProfile();
     const Profile* profile() const;
 

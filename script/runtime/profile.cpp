@@ -23,13 +23,22 @@ Profile::Profile() {
     // One clock for the process, never stopped (as the time-out's watcher).
     static std::once_flag started;
     std::call_once(started, [] {
+        // The count of ticks since it started: a late wake-up makes up the ticks it missed.
         std::thread([] {
-            for (;;) {
-                std::this_thread::sleep_for(kTick);
-                ticks.fetch_add(1, std::memory_order_relaxed);
+            const auto start = Clock::now();
+            for (uint32_t n = 1;; ++n) {
+                std::this_thread::sleep_until(start + n * kTick);
+                n = static_cast<uint32_t>((Clock::now() - start) / kTick);
+                ticks.store(n, std::memory_order_relaxed);
             }
         }).detach();
     });
+}
+
+void Profile::clear() {
+    if (!open_.empty()) return;  // figures of calls still running would not add up
+    for (Node& n : nodes_) n.calls = 0, n.inclusive = 0;
+    for (Line& l : lines_) l.hits = 0, l.samples = 0;
 }
 
 int Profile::line(int function, int number, std::u16string_view text) {
@@ -39,22 +48,18 @@ int Profile::line(int function, int number, std::u16string_view text) {
     return it->second;
 }
 
-void Profile::sample() { credit(stamp()); }
+void Profile::sample() {
+    uint32_t now = ticks.load(std::memory_order_relaxed);
+    if (current_ >= 0) lines_[current_].samples += now - seen_;  // several when a built-in ran long
+    seen_ = now;
+}
 
-void Profile::startSampling(Stamp now) {
+void Profile::startSampling() {
     current_ = -1;
-    stamp_ = now;
     seen_ = ticks.load(std::memory_order_relaxed);
 }
 
-void Profile::credit(Stamp now) {
-    if (current_ >= 0) lines_[current_].time += now - stamp_;
-    stamp_ = now;
-    seen_ = ticks.load(std::memory_order_relaxed);
-}
-
-void Profile::endSampling(Stamp now) {
-    credit(now);
+void Profile::calibrate(Stamp now) {
     if (now > bornStamp_) nsPerTick_ = std::chrono::duration<double, std::nano>(Clock::now() - born_).count() / double(now - bornStamp_);
 }
 
@@ -136,13 +141,22 @@ std::vector<Profile::LineRow> Profile::linesOf(std::u16string_view function) con
     std::vector<LineRow> rows;
     auto id = ids_.find(std::u16string(function));
     if (id == ids_.end()) return rows;
+    uint64_t all = samples();
+    double perSample = all ? std::chrono::duration<double>(total()).count() / double(all) : 0;
     for (const Line& l : lines_)
-        if (l.function == id->second && (l.hits > 0 || l.time > 0))
-            rows.push_back({l.number, l.text, l.hits, time(l.time)});
+        if (l.function == id->second && (l.hits > 0 || l.samples > 0))
+            rows.push_back({l.number, l.text, l.hits, l.samples,
+                            std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(perSample * double(l.samples)))});
     std::stable_sort(rows.begin(), rows.end(), [](const LineRow& a, const LineRow& b) {
         return a.time != b.time ? a.time > b.time : a.hits > b.hits;
     });
     return rows;
+}
+
+uint64_t Profile::samples() const {
+    uint64_t all = 0;
+    for (const Line& l : lines_) all += l.samples;
+    return all;
 }
 
 std::string Profile::lineTable(size_t procedures, size_t rows) const {
@@ -155,7 +169,11 @@ std::string Profile::lineTable(size_t procedures, size_t rows) const {
         std::vector<LineRow> lines = linesOf(r.name);
         if (lines.empty()) continue;
         if (shown++ == 0) {
-            out += "\nbusiest lines (time sampled every 100 us, with the built-ins each line calls)\n";
+            std::snprintf(line, sizeof line,
+                          "\nbusiest lines (runs counted; time from %llu samples of 100 us, with the built-ins each line"
+                          " calls)\n",
+                          static_cast<unsigned long long>(samples()));
+            out += line;
             out += "       line        hits          ms      %  source\n";
         }
         out += "  " + utf16ToUtf8(r.name) + "\n";

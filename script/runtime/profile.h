@@ -4,9 +4,9 @@
 // node per distinct call path with its calls and inclusive time, from which exclusive time, the
 // table per function and folded stacks follow.
 // Per line: code compiled while profiling counts the runs of each statement at its start; time per
-// line is sampled. A clock thread bumps a tick counter every 100 us, and the statement start that
-// sees a new tick gives the time since the last sample to the line that was running, built-ins
-// it called included. No statement reads the clock.
+// line is sampled. A clock thread counts 100 us ticks; the statement start (or the call's end)
+// that sees new ticks gives them to the line that was running, built-ins it called included. A line's time is its share of the samples of the calls' measured time. No statement
+// reads the clock.
 // Calls read the processor's time-stamp counter where there is one (about half the cost of
 // steady_clock on a virtual machine), turned into time at the rate it ran against steady_clock.
 #include <atomic>
@@ -35,6 +35,8 @@ public:
     }
 
     Profile();
+    // Forgets the calls, runs and times so far; what is known of the script stays.
+    void clear();
 
     // The id of the function called name, made on its first use.
     int function(std::u16string_view name);
@@ -61,7 +63,7 @@ public:
         }
         ++nodes_[node].calls;
         Stamp now = stamp();
-        if (parent < 0) startSampling(now);
+        if (parent < 0) startSampling();
         open_.push_back({node, current_, now});
     }
     void leave() {
@@ -69,11 +71,11 @@ public:
         const Open& o = open_.back();
         Stamp now = stamp();
         nodes_[o.node].inclusive += now - o.start;
-        // The callee's last line had the time up to here; the caller's line runs on.
-        if (ticks.load(std::memory_order_relaxed) != seen_) credit(now);
+        // The callee's last line ran up to here; the caller's line runs on.
+        if (ticks.load(std::memory_order_relaxed) != seen_) sample();
         current_ = o.line;
         open_.pop_back();
-        if (open_.empty()) endSampling(now);
+        if (open_.empty()) calibrate(now);
     }
 
     // Times one call, however it ends.
@@ -104,10 +106,12 @@ public:
         int number = 0;
         std::u16string text;
         uint64_t hits = 0;
-        Clock::duration time{};  // sampled
+        uint64_t samples = 0;
+        Clock::duration time{};  // estimated from the samples
     };
     // The lines of a function that ran, most time first (then most hits).
     std::vector<LineRow> linesOf(std::u16string_view function) const;
+    uint64_t samples() const;  // of every line
     // The busiest lines of the first procedures of the table that have lines.
     std::string lineTable(size_t procedures = 5, size_t rows = 5) const;
 
@@ -130,13 +134,11 @@ private:
         int function;
         int number;
         std::u16string text;
-        uint64_t hits = 0;
-        Stamp time = 0;
+        uint64_t hits = 0, samples = 0;
     };
     [[gnu::noinline]] void sample();
-    void startSampling(Stamp now);
-    void credit(Stamp now);
-    void endSampling(Stamp now);  // and measures the counter's rate
+    void startSampling();  // ticks between calls count for nothing
+    void calibrate(Stamp now);  // measures the counter's rate
     Clock::duration time(Stamp counts) const {
         return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double, std::nano>(counts * nsPerTick_));
     }
@@ -179,7 +181,6 @@ private:
     std::unordered_map<uint64_t, int> lineIds_;  // function << 32 | number
     int current_ = -1;      // the line running, -1 before the first statement of a call
     uint32_t seen_ = 0;     // the last tick sampled
-    Stamp stamp_ = 0;       // when the last sample was taken
     Clock::time_point born_ = Clock::now();
     Stamp bornStamp_ = stamp();
     double nsPerTick_ = 1;

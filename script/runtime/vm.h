@@ -96,7 +96,8 @@ public:
     void setTimeout(int ms) { timeoutMs_ = ms; }
     size_t memoryLimit = size_t(1) << 30;
 
-    // Times every call from now on; off until then (see profile.h).
+    // Times every call from now on; off until then (see profile.h). Started again, it forgets the
+    // figures so far.
     void startProfile();
     const Profile* profile() const { return profile_.get(); }
     // The profile's id for a line of p, for code compiled while profiling.

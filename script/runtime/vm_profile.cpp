@@ -27,6 +27,7 @@ std::u16string_view accessorSuffix(ast::ProcKind kind) {
 
 void VM::startProfile() {
     if (!profile_) profile_ = std::make_unique<Profile>();
+    else profile_->clear();
 }
 
 int VM::profileFunction(Proc* p) {

@@ -83,6 +83,8 @@ BenchOptions ParseOptions(int argc, const char* const* argv) {
         else if (arg == "--export-csv") options.exportCsv = nonEmpty(arg, next(), "a file name");
         else if (arg == "--export-markdown") options.exportMarkdown = nonEmpty(arg, next(), "a file name");
         else if (arg == "--prepare") options.prepare = nonEmpty(arg, next(), "a command");
+        else if (arg == "--profile") options.profile = true;
+        else if (arg == "--folded") options.folded = nonEmpty(arg, next(), "a file name");
         else if (arg == "--help" || arg == "-h") options.help = true;
         else if (arg == "--version") options.version = true;
         else throw std::invalid_argument("unknown option '" + std::string(argv[i]) + "'");
@@ -122,6 +124,11 @@ std::string UsageText() {
            "  --export-json FILE      the same JSON to FILE (schema: docs/bench-json.md)\n"
            "  --export-csv FILE       one row per call: sentence, text, repeat, brain, name, ms, result\n"
            "  --export-markdown FILE  the summary tables in Markdown, for a README or an issue\n"
+           "  --profile       after the run, where each brain spent the timed calls' time: calls and\n"
+           "                  inclusive and exclusive time of its procedures, built-ins and object\n"
+           "                  members, and its busiest lines\n"
+           "  --folded FILE   each brain's call paths as folded stacks for a flame graph, brain n's in\n"
+           "                  FILE with n before the extension (out.folded: out.1.folded ...)\n"
            "  --help          this text\n"
            "  --version       the program's version\n"
            "\n"

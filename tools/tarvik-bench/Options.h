@@ -20,6 +20,8 @@ struct BenchOptions {
     bool json = false;
     std::string exportJson, exportCsv, exportMarkdown;  // "" = not written
     std::string prepare;  // shell command before each pass; "" = none
+    bool profile = false;  // the table per brain after the run
+    std::string folded;    // "" = no folded stacks; else one file per brain, its number before the extension
     bool help = false;
     bool version = false;
 };

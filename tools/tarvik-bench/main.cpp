@@ -27,6 +27,7 @@
 #include "tools/tarvik-bench/HostOverhead.h"
 #include "tools/tarvik-bench/Options.h"
 #include "tools/tarvik-bench/Prepare.h"
+#include "tools/tarvik-bench/Profiling.h"
 #include "tools/tarvik-bench/Sha256.h"
 #include "tools/tarvik-bench/Summary.h"
 #include "tools/tarvik-bench/StopSignal.h"
@@ -254,6 +255,8 @@ int run(const BenchOptions& options) {
     run.sentences = readSentences(run.info.inputPath);
 
     BrainEngines engines;
+    BrainProfiles profiles(options.profile, options.folded, engines, options.brains);
+    if (std::string problem = profiles.Start(); !problem.empty()) throw StartFailure{problem};
     loadBrains(engines, options, run);
     bool allBrains = options.brains == std::array<bool, 3>{true, true, true};
     checkOutputs(options, run, allBrains);
@@ -286,6 +289,7 @@ int run(const BenchOptions& options) {
                     break;
                 }
             }
+            if (pass == options.warmup) profiles.TimingStarts();
             for (size_t i = 0; i < lines && !StopSignal(); ++i) {
                 window.text = vbs::utf8ToUtf16(run.sentences[i]);
                 // A stop asked for during the line abandons it: none of its calls counts or is recorded.
@@ -307,6 +311,7 @@ int run(const BenchOptions& options) {
         stopped = failure.Description;
     }
     progress.Clear();
+    profiles.Collect(run);
     // With --min-time the number of passes is open.
     std::string doneText = std::to_string(done) + (options.minTime > 0 ? "" : " of " + std::to_string(lines * options.repeat)) +
                            " sentences";
@@ -323,6 +328,8 @@ int run(const BenchOptions& options) {
     std::string json;
     if (options.json || !options.exportJson.empty()) json = MeasurementJson(run, statistics, warnings).dump() + "\n";
     std::cout << (options.json ? json : TerminalSummary(run, statistics, warnings)) << std::flush;
+    // After JSON, on stderr: standard output stays one document.
+    bool profiled = profiles.Report(run, options.json ? std::cerr : std::cout);
     bool exported = true;
     auto write = [&](const std::string& path, auto text) {
         if (path.empty()) return;
@@ -337,7 +344,7 @@ int run(const BenchOptions& options) {
     write(options.exportCsv, [&] { return CallsCsv(run); });
     write(options.exportMarkdown, [&] { return MarkdownSummary(run, statistics, warnings); });
 
-    if (!stopped.empty() || !exported) return kStartFailed;
+    if (!stopped.empty() || !exported || !profiled) return kStartFailed;
     if (int signal = StopSignal()) return 128 + signal;
     for (const BrainRun& brain : run.brains) {
         if (!brain.failures.empty()) return kCallsFailed;
