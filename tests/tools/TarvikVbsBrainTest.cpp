@@ -3,6 +3,8 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <regex>
 #include <string>
 
@@ -75,6 +77,41 @@ TEST_F(TarvikVbsBrainTest, ABrainWithoutTheFifteenParameterGetResponseIsRefusedB
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.err, folder.path("brain.vbs") + ": GetResponse has 1 parameter, a brain needs 15\n");
     EXPECT_EQ(o.out, "");
+}
+
+TEST_F(TarvikVbsBrainTest, TheTimeOutAndMemoryCapHoldForEachCall) {
+    folder.write("brain.vbs",
+                 "Function GetResponse(s, user, computer, level, dir, a, b, c, d, e, f, g, h, i, j)\n"
+                 "  If s = \"grow\" Then GetResponse = String(3000000, \"x\")\n"
+                 "  If s = \"spin\" Then Do : Loop\n"
+                 "  GetResponse = \"fine <STOP>\"\n"
+                 "End Function\n");
+    Outcome o = ask("--memory-limit 4 --timeout 300", "grow\nspin\nhi\n");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("(2, 22) runtime error 7: Out of memory"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("script timed out after 300 ms"), std::string::npos) << o.err;
+    EXPECT_EQ(o.out.substr(0, 5), "fine\n") << o.out;  // and the next sentence is still asked
+    EXPECT_EQ(ask("--timeout 0", "hi\n").status, 2);
+}
+
+TEST_F(TarvikVbsBrainTest, ThePromptKeepsItsHistoryBetweenSessions) {
+    if (!std::filesystem::exists("/usr/bin/script")) GTEST_SKIP() << "no script(1) to make a terminal";
+    folder.write("brain.vbs", "Function GetResponse(s, user, computer, level, dir, a, b, c, d, e, f, g, h, i, j)\n"
+                              "  GetResponse = s & \" <STOP>\"\nEnd Function\n");
+    auto session = [&](const std::string& typed) {
+        folder.write("typed.txt", typed);
+        std::string command = "XDG_STATE_HOME=" + folder.path("state") + " /usr/bin/script -qec '" + TARVIK_VBS +
+                              " --brain " + folder.path("brain.vbs") + "' /dev/null <" + folder.path("typed.txt") +
+                              " >/dev/null";
+        return WEXITSTATUS(std::system(command.c_str()));
+    };
+    ASSERT_EQ(session("hello\nthere\n"), 0);
+    ASSERT_EQ(session("again\n"), 0);
+    std::string history = folder.read("state/tarvik/brain-history");
+    size_t hello = history.find("hello\n"), there = history.find("there\n"), again = history.find("again\n");
+    ASSERT_NE(again, std::string::npos) << history;
+    EXPECT_LT(hello, there);
+    EXPECT_LT(there, again);
 }
 
 }  // namespace

@@ -24,7 +24,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tarvik-vbs [--timeout MS] [--memory-limit MB] [--profile] [--folded FILE] script.vbs [arguments...]\n"
-    "       tarvik-vbs [--timeout MS] --brain brain.vbs [--user NAME] [--computer NAME] [--level N] [--workdir DIR]\n"
+    "       tarvik-vbs --brain brain.vbs [--user NAME] [--computer NAME] [--level N] [--workdir DIR]\n"
+    "                  [--timeout MS] [--memory-limit MB]\n"
     "Runs a VBScript file with a WScript object, as cscript does. --timeout ends the script after MS\n"
     "milliseconds. --memory-limit caps the script's strings, arrays and Dictionaries at MB megabytes\n"
     "(default 1024, 0 for none): past it the script gets error 7, Out of memory.\n"
@@ -33,7 +34,9 @@ constexpr const char* kUsage =
     "writes each call path's exclusive time in microseconds (folded stacks).\n"
     "A failure prints script.vbs(line, column) runtime error N: description.\n"
     "--brain loads a brain as tarvik-bench does and asks it each line of standard input, printing the\n"
-    "reply and the time of the call (a brain call has 10000 ms unless --timeout says otherwise).\n";
+    "reply and the time of the call (a brain call has 10000 ms and 1024 MB unless --timeout and\n"
+    "--memory-limit say otherwise). On a terminal the prompt keeps its history in\n"
+    "$XDG_STATE_HOME/tarvik/brain-history (~/.local/state/tarvik/brain-history).\n";
 
 int usage() {
     std::fputs(kUsage, stderr);
@@ -75,7 +78,11 @@ int main(int argc, char** argv) {
         else return usage();
     }
     if (first >= argc) return usage();
-    if (std::strcmp(argv[first], "--brain") == 0) return tarvik::tryBrain({argv + first + 1, argv + argc}, timeoutMs);
+    if (std::strcmp(argv[first], "--brain") == 0 && (profile || !folded.empty())) {
+        std::fputs("tarvik-vbs: --profile and --folded are for scripts; tarvik-bench --profile profiles brains\n", stderr);
+        return 2;
+    }
+    if (std::strcmp(argv[first], "--brain") == 0) return tarvik::tryBrain({argv + first + 1, argv + argc}, timeoutMs, memoryMb);
     std::string script = argv[first];
     std::ifstream in(script, std::ios::binary);
     if (!in) {

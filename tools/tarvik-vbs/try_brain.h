@@ -5,8 +5,9 @@
 
 namespace tarvik {
 
-// args: what follows "--brain" (the script, then --user, --computer, --level, --workdir).
-// timeoutMs > 0 replaces the bench's 10 s limit per call. Returns the exit status.
-int tryBrain(const std::vector<std::string>& args, int timeoutMs);
+// args: what follows "--brain" (the script, then --user, --computer, --level, --workdir, --timeout,
+// --memory-limit). timeoutMs > 0 replaces the bench's 10 s limit per call, memoryMb >= 0 its 1 GiB
+// cap of script data (0: none); the options after the script win. Returns the exit status.
+int tryBrain(const std::vector<std::string>& args, int timeoutMs, long long memoryMb);
 
 }  // namespace tarvik
