@@ -62,9 +62,11 @@ bool BrainProfiles::Report(const Measurement& run, std::ostream& out) const {
         const vbs::Profile* p = brains_[brain.number - 1] ? engines_.SC(brain.number).profile() : nullptr;
         if (!p) continue;
         if (table_) {
+            // The host's own share of each measured call is outside the brain's profile.
             char line[160];
-            std::snprintf(line, sizeof line, "%zu timed calls, %.3f ms measured\n", brain.samples.size(),
-                          brain.TimedMilliseconds());
+            std::snprintf(line, sizeof line, "%zu timed calls, %.3f ms measured, %.3f ms of it the host's (%.0f ns a call)\n",
+                          brain.Answered(), brain.TimedMilliseconds(), run.info.hostOverheadMs * double(brain.Answered()),
+                          run.info.hostOverheadMs * 1e6);
             out << "\nBrain " << brain.number << " (" << brain.name << "): " << line << p->table() << p->lineTable();
         }
         if (foldedPath_.empty()) continue;
