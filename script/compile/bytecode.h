@@ -42,7 +42,7 @@ enum class Op : uint8_t {
     CallProc,     // p: Proc, argc
     CallMethod,   // p: Proc of Me's class, argc
     CallBuiltin,  // p: Builtin, argc
-    CallName,     // [place, args...] p: NameSite, argc; a: implicit local or -1; flags 1: Option Explicit
+    CallName,     // [place, args...] p: NameSite, argc; a: implicit local or -1; flags: CallNameFlags
     Index,        // [container, args...] -> element or default member
     RefIndex,     // [ref, args...] -> reference to the element
     StoreIndex,   // [ref, args..., value]
@@ -68,6 +68,10 @@ enum class Op : uint8_t {
 };
 
 constexpr int kJumpIfTrue = 8;
+
+// CallName: compiled under Option Explicit; an argument passed ByRef, where an array element
+// becomes a reference to it (and one pin is counted either way, for Unpin).
+enum CallNameFlags : uint8_t { kExplicitNames = 1, kByRefArgument = 2 };
 
 struct Instr {
     Op op;

@@ -713,6 +713,12 @@ private:
                     ++pins;
                     continue;
                 }
+                if (r.kind == Kind::Dynamic && special(foldName(a.object->name)) == Special::None) {
+                    // an array element, or a call: known when it runs
+                    nameCall(*a.object, a.args, kByRefArgument);
+                    ++pins;
+                    continue;
+                }
             }
             expr(a);
         }
@@ -807,14 +813,7 @@ private:
                 accessor(r.member->get, args, nullptr);
                 break;
             case Kind::Builtin: builtinCall(r.builtin, args); break;
-            case Kind::Dynamic: {
-                constant(Value());  // the result's place
-                int pins = callArgs(nullptr, args);
-                emit(vbs::Op::CallName, -n, implicitLocal(callee.name), n, explicit_ ? 1 : 0,
-                     nameSite(callee.name));
-                unpin(pins);
-                break;
-            }
+            case Kind::Dynamic: nameCall(callee, args, 0); break;
             default:
                 // A variable is indexed through a reference: no copy of the array is taken.
                 if (isVariable(r.kind)) ref(r, callee);
@@ -823,6 +822,17 @@ private:
                 emit(vbs::Op::Index, -n, 0, n);
                 break;
         }
+    }
+
+    // callee(args) for a name resolved when it runs. flags: kByRefArgument when it is an argument
+    // passed ByRef.
+    void nameCall(const Expr& callee, const std::vector<ExprPtr>& args, uint8_t flags) {
+        int n = static_cast<int>(args.size());
+        constant(Value());  // the result's place
+        int pins = callArgs(nullptr, args);
+        emit(vbs::Op::CallName, -n, implicitLocal(callee.name), n, flags | (explicit_ ? kExplicitNames : 0),
+             nameSite(callee.name));
+        unpin(pins);
     }
 
     // A property of Me called by name inside its class: straight to the accessor (private ones

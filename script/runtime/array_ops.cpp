@@ -29,13 +29,17 @@ size_t elementCount(const std::vector<int32_t>& upper) {
 
 }  // namespace
 
-Value makeArray(const int32_t* upper, int dims, bool fixed) {
+Value makeArray(const int32_t* upper, int dims) {
     auto* a = new ArrayRep;
     Value v = Value::array(a);
     a->upper.assign(upper, upper + dims);
     a->data.resize(dims ? elementCount(a->upper) : 0);
-    if (fixed) a->locks = kFixedArray;
     return v;
+}
+
+void dimArray(Value& variable, const int32_t* upper, int dims) {
+    variable = makeArray(upper, dims);
+    if (dims) variable.arr->fixedIn = &variable;
 }
 
 Value& element(ArrayRep* a, const Value* subscripts, int n) {
@@ -58,7 +62,7 @@ ArrayRep* ownArray(Value& v) {
     copy->elemVarType = a->elemVarType;
     copy->upper = a->upper;
     copy->data = a->data;
-    copy->locks = a->locks & kFixedArray;
+    if (a->fixedIn == &v) copy->fixedIn = &v;
     v = Value::array(copy);
     return copy;
 }
@@ -68,9 +72,9 @@ void redim(Value& target, const Value* bounds, int n, bool preserve) {
     if (n < 1 || n > ArrayRep::kMaxDims) raise(errSubscript);
     std::vector<int32_t> upper(n);
     for (int i = 0; i < n; ++i) upper[i] = subscript(bounds[i]);
-    if (t.isArray() && t.arr->locks) raise(errArrayLocked);
+    if (t.isArray() && (t.arr->locks || isFixedIn(t))) raise(errArrayLocked);
     if (!preserve || !t.isArray() || t.arr->dims() == 0) {
-        t = makeArray(upper.data(), n, false);
+        t = makeArray(upper.data(), n);
         return;
     }
     ArrayRep* a = ownArray(t);
@@ -85,12 +89,12 @@ void erase(Value& target) {
     Value& t = target.deref();
     if (!t.isArray()) raise(errTypeMismatch);
     if (pinCount(t.arr)) raise(errArrayLocked);
-    if (t.arr->locks & kFixedArray) {
+    if (isFixedIn(t)) {
         ArrayRep* a = ownArray(t);
         for (auto& e : a->data) e = Value();
         return;
     }
-    t = makeArray(nullptr, 0, false);
+    t = makeArray(nullptr, 0);
 }
 
 void storeElement(Value& container, Value* args, int n, Value v, bool isSet) {

@@ -7,13 +7,17 @@
 
 namespace vbs {
 
-// Marks an array declared with bounds (Dim a(3)): ReDim refuses it, Erase only empties it.
-constexpr uint32_t kFixedArray = 0x80000000u;
-
-inline uint32_t pinCount(const ArrayRep* a) { return a->locks & ~kFixedArray; }
+inline uint32_t pinCount(const ArrayRep* a) { return a->locks; }
 
 // A new array of Empty elements with the given upper bounds.
-Value makeArray(const int32_t* upper, int dims, bool fixed);
+Value makeArray(const int32_t* upper, int dims);
+// Dim: a new array in the variable, fixed in size there when declared with bounds (Dim a(3)).
+void dimArray(Value& variable, const int32_t* upper, int dims);
+// The variable holds the array it declared with bounds: ReDim and assignment refuse it, Erase
+// only empties it. Copies of it elsewhere are dynamic, as on Windows.
+inline bool isFixedIn(const Value& variable) {
+    return variable.isArray() && variable.arr->fixedIn == &variable;
+}
 // The element at the subscripts (9 when out of range or the wrong number of them).
 Value& element(ArrayRep* a, const Value* subscripts, int n);
 // The array in v, copied first when something else shares it.

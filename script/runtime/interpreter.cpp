@@ -105,9 +105,16 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
 
     auto global = [this](int i) -> Value& { return globals[static_cast<size_t>(i)]; };
     auto pushRef = [&](Value& v) INLINE { *sp++ = Value::reference(v.type == Type::Ref ? v.ref : &v); };
-    auto store = [](Value& dst, Value* src, bool set) {
+    auto store = [this](Value& dst, Value* src, bool set) {
         if (!set && src->type == Type::Object) letValue(*src);
-        moveInto(dst.deref(), src);
+        Value* d = &dst;
+        if (dst.type == Type::Ref) [[unlikely]] {
+            d = dst.ref;
+            if (!pins_.empty() && !src->isString()) textElement(d, *src, set);
+        }
+        // A variable holding the array it declared with bounds takes no other value.
+        if (d->counted() && isFixedIn(*d)) [[unlikely]] raise(errTypeMismatch);
+        moveInto(*d, src);
     };
     // A name compiled without a declaration: now a global (the instruction is rewritten to reach
     // it directly), the procedure's implicit local, or nothing yet (nullptr).
@@ -424,8 +431,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         Value* c = sp - I->argc - 1;
                         int32_t upper[ArrayRep::kMaxDims];
                         for (int i = 0; i < I->argc; ++i) upper[i] = toLong(c[1 + i]);
-                        Value a = makeArray(upper, I->argc, I->argc > 0);
-                        c->deref() = std::move(a);
+                        dimArray(c->deref(), upper, I->argc);
                         while (sp > c) *--sp = Value();
                     }
                     NEXT;

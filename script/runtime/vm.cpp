@@ -323,19 +323,31 @@ bool VM::lateValue(NameSite& site, Value& result) {
 
 // A call of a name unknown when the code was compiled: a procedure or a global variable defined
 // since, or else the procedure's own undeclared variable. The arguments are at sp_.
-void VM::callName(NameSite& site, int argc, Value& result, bool explicitNames, Value* implicitLocal) {
+void VM::callName(NameSite& site, int argc, Value& result, uint8_t flags, Value* implicitLocal) {
     if (!site.proc) {
         auto it = procs.find(site.key);
         if (it != procs.end()) site.proc = it->second;
     }
     if (site.proc) {
         call(site.proc, argc, nullptr, nullptr, result);
+        if (flags & kByRefArgument) pins_.push_back(nullptr);
         return;
     }
     auto g = globalIndex.find(site.key);
-    if (g != globalIndex.end()) index(globals[g->second], sp_, argc, result);
-    else if (implicitLocal) index(*implicitLocal, sp_, argc, result);
-    else raiseNamed(explicitNames ? errVariableUndefined : errTypeMismatch, site.name);
+    Value* var = g != globalIndex.end() ? &globals[g->second] : implicitLocal;
+    if (!var) raiseNamed(flags & kExplicitNames ? errVariableUndefined : errTypeMismatch, site.name);
+    Value& t = var->deref();
+    if ((flags & kByRefArgument) && t.isArray()) {
+        ArrayRep* a = ownArray(t);
+        Value& e = element(a, sp_, argc);
+        ++a->refs;
+        ++a->locks;
+        pins_.push_back(a);
+        result = Value::reference(&e);
+        return;
+    }
+    index(*var, sp_, argc, result);
+    if (flags & kByRefArgument) pins_.push_back(nullptr);
 }
 
 Value VM::newObject(ClassInfo* cls) {
@@ -343,7 +355,7 @@ Value VM::newObject(ClassInfo* cls) {
     Value v = Value::object(o);
     for (size_t i = 0; i < cls->fields.size(); ++i) {
         const auto& f = cls->fields[i];
-        if (f.isArray) o->fields[i] = makeArray(f.bounds.data(), static_cast<int>(f.bounds.size()), !f.bounds.empty());
+        if (f.isArray) dimArray(o->fields[i], f.bounds.data(), static_cast<int>(f.bounds.size()));
     }
     if (cls->init) {
         Value r;
@@ -373,10 +385,21 @@ void VM::throwPending() {
     std::rethrow_exception(std::exchange(pending_, nullptr));
 }
 
+void VM::textElement(const Value* target, Value& v, bool isSet) {
+    for (ArrayRep* a : pins_) {
+        if (!a || a->elemVarType != vtString || a->data.empty()) continue;
+        if (target < a->data.data() || target >= a->data.data() + a->data.size()) continue;
+        if (isSet) raise(errTypeMismatch);
+        v = Value(toString(v));
+        return;
+    }
+}
+
 void VM::unpin(size_t mark) {
     while (pins_.size() > mark) {
         ArrayRep* a = pins_.back();
         pins_.pop_back();
+        if (!a) continue;  // a ByRef argument that was no array element after all
         --a->locks;
         Value release = Value::array(a);
         --a->refs;  // the pin's own reference goes with `release`

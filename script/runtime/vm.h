@@ -113,10 +113,13 @@ private:
     void scriptMember(ScriptObject* o, int id, Invoke kind, Value* args, int argc, Value& result);
     void index(Value& container, Value* args, int argc, Value& result);
     bool lateValue(NameSite& site, Value& result);
-    void callName(NameSite& site, int argc, Value& result, bool explicitNames, Value* implicitLocal);
+    void callName(NameSite& site, int argc, Value& result, uint8_t flags, Value* implicitLocal);
     Value evalText(std::u16string_view text, int mode, Proc* p, ScriptObject* me, Value* locals,
                    Value* outer);
     void unpin(size_t mark);
+    // v, about to be stored through a ByRef parameter, as text when the parameter is an element of
+    // a String array (Split's, Filter's).
+    void textElement(const Value* target, Value& v, bool isSet);
     int profileFunction(Proc* p);
     void profileEnter(Proc* p);
     void profiledBuiltin(const Builtin& b, Value* args, int argc, Value& result);

@@ -90,6 +90,7 @@ inline void clearRange(Value* from, Value* to) {
         } else if (t == Type::Object) {
             if (from->obj) from->obj->release();
         } else if (t == Type::Array) {
+            if (from->arr->fixedIn == from) from->arr->fixedIn = nullptr;
             Value owner;  // the last reference deletes through Value's own path
             owner.type = Type::Array;
             owner.arr = from->arr;

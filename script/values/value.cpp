@@ -111,6 +111,7 @@ void Value::releaseSlow() noexcept {
             }
             return;
         case Type::Array:
+            if (arr->fixedIn == this) arr->fixedIn = nullptr;  // a copy left elsewhere is dynamic
             if (arr->refs == 1) return freeLast({type, arr});
             --arr->refs;
             return;

@@ -119,7 +119,8 @@ private:
 struct ArrayRep {
     uint32_t refs = 0;
     uint16_t elemVarType = vtVariant;  // Split and Filter answer String arrays (VarType 8200)
-    uint32_t locks = 0;                // pins (For Each, a ByRef element) and the fixed-size bit: see array_ops.h
+    uint32_t locks = 0;                // pins: For Each, an element passed ByRef
+    const Value* fixedIn = nullptr;    // the variable that declared it with bounds: see array_ops.h
     std::vector<int32_t> upper;        // upper bound per dimension; -1 for an empty dynamic array
     std::vector<Value, CountedAllocator<Value>> data;
 
