@@ -61,6 +61,9 @@ constexpr Member kMembers[] = {
 };
 constexpr MemberTable kTable(kMembers);
 
+// GetSpecialFolder's Windows and System folders, as a Linux system has them: the programs a
+// script would look for in System32 live in /usr/bin, and /usr holds it as Windows holds System32.
+constexpr const char* kSpecialFolders[] = {"/usr", "/usr/bin"};
 constexpr int kTemporaryFolder = 2;
 
 enum class Kind { Missing, File, Folder };
@@ -352,10 +355,12 @@ void FileSystem::call(int id, Invoke /*kind*/, Value* args, int argc, Value& res
             if (kindOf(pathArg(args[0])) != Kind::File) raise(errFileNotFound);
             result = Value(String());  // no version resource in files here
             return;
-        case GetSpecialFolder:
-            if (toLong(args[0]) != kTemporaryFolder) raise(errInvalidCall);
-            result = makeFolder(temporaryFolder());
+        case GetSpecialFolder: {
+            int32_t which = toLong(args[0]);
+            if (which < 0 || which > kTemporaryFolder) raise(errInvalidCall);
+            result = makeFolder(which == kTemporaryFolder ? temporaryFolder() : kSpecialFolders[which]);
             return;
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 #include "script/values/errors.h"
 #include "script/objects/members.h"
 #include "script/objects/paths.h"
+#include "script/objects/shortcut.h"
 #include "script/values/text.h"
 
 extern char** environ;
@@ -20,6 +21,7 @@ namespace {
 // The HRESULTs WSH reports, as Err.Number shows them.
 constexpr int32_t kNotFound = -2147024894;      // ERROR_FILE_NOT_FOUND
 constexpr int32_t kAccessDenied = -2147024891;  // E_ACCESSDENIED
+constexpr int32_t kException = -2147352567;     // DISP_E_EXCEPTION
 
 [[noreturn]] void wshError(int32_t number, std::u16string description, std::u16string_view source) {
     ScriptError e;
@@ -155,11 +157,13 @@ public:
     std::u16string_view typeName() const override { return u"IWshShell3"; }
 
 private:
-    enum Id { None, ExpandEnvironmentStrings, Environment_, CurrentDirectory, SpecialFolders_, RegRead, RegWrite, RegDelete, Run, Exec, Popup };
+    enum Id { None, ExpandEnvironmentStrings, Environment_, CurrentDirectory, SpecialFolders_, RegRead, RegWrite, RegDelete, Run, Exec, Popup,
+              AppActivate, SendKeys, CreateShortcut };
     static constexpr Member kMembers[] = {
         {}, {u"ExpandEnvironmentStrings", 1, 1}, {u"Environment", 0, 1, kReadOnly}, {u"CurrentDirectory", 0, 0, kReadWrite},
         {u"SpecialFolders", 0, 0, kReadOnly}, {u"RegRead", 1, 1}, {u"RegWrite", 2, 3}, {u"RegDelete", 1, 1},
-        {u"Run", 1, 3}, {u"Exec", 1, 1}, {u"Popup", 1, 4},
+        {u"Run", 1, 3}, {u"Exec", 1, 1}, {u"Popup", 1, 4}, {u"AppActivate", 1, 2}, {u"SendKeys", 1, 2},
+        {u"CreateShortcut", 1, 1},
     };
     static constexpr MemberTable kTable{kMembers};
 
@@ -209,6 +213,18 @@ private:
                 String title = hasArg(args, argc, 2) ? toString(args[2]) : String(u"Windows Script Host");
                 int32_t type = hasArg(args, argc, 3) ? toLong(args[3]) : 0;
                 result = Value::lng(host_ ? host_->msgBox(text.view(), type, title.view()) : 1);
+                return;
+            }
+            // A script has no windows of other programs to reach here: none is found to activate,
+            // and keys sent go nowhere rather than into whatever the user is typing in.
+            case AppActivate: result = Value::boolean(false); return;
+            case SendKeys: comText(args[0]); return;
+            case CreateShortcut: {
+                String path = toString(args[0]);
+                bool url = equalsIgnoreCase(extensionPart(path.view()), u"url");
+                if (!url && !equalsIgnoreCase(extensionPart(path.view()), u"lnk"))
+                    wshError(kException, u"The shortcut pathname must end with .lnk or .url.", u"WshShell.CreateShortcut");
+                result = newShortcut(matchCase(absolutePath(path.view())), url);
                 return;
             }
         }

@@ -113,6 +113,7 @@ struct Weights {
     std::u16string_view s;
     size_t i = 0;
     char16_t tail = 0;
+    bool expanded = false;  // met a ligature: "ß" weighs as "ss"
 
     bool next(uint32_t& weight, uint32_t& accent) {
         accent = 0;
@@ -128,6 +129,7 @@ struct Weights {
             weight = 0x20000u + static_cast<unsigned char>(kBaseLetters[l - 0xC0]);
             tail = ligatureTail(l);
             if (!tail) accent = l;
+            expanded = expanded || tail;
             return true;
         }
         weight = 0x30000u + l;
@@ -159,7 +161,9 @@ int collateText(std::u16string_view a, std::u16string_view b) {
     if (accents) return accents;
     size_t ha = ignorables(a), hb = ignorables(b);
     if (ha != hb) return ha < hb ? -1 : 1;  // "coop" before "co-op"
-    return compareText(a, b);
+    // What is left is case, which text mode ignores, a ligature against its letters ("ß" is
+    // "ss", as Windows has it), or where the hyphens stand.
+    return x.expanded || y.expanded ? 0 : compareText(a, b);
 }
 
 bool equalsIgnoreCase(std::u16string_view a, std::u16string_view b) {

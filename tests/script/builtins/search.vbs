@@ -19,6 +19,8 @@ WScript.Echo "InStrRev compare: " & InStrRev("ABCabc", "B", -1, vbTextCompare) &
 WScript.Echo "StrComp: " & StrComp("a", "B") & " " & StrComp("a", "B", 1) & " " & StrComp("ABC", "abc", 1) & " " & StrComp("abc", "abcd") & " " & TypeName(StrComp("a", Null)) & " " & TypeName(StrComp("a", "b"))
 ' Text order is Windows' linguistic one: an accent counts less than the letter, symbols sort before digits, a hyphen least.
 WScript.Echo "StrComp order: " & StrComp(ChrW(228), "b", 1) & " " & StrComp(ChrW(196), ChrW(228), 1) & " " & StrComp("~", "0", 1) & " " & StrComp("9", "a", 1) & " " & StrComp("co-op", "coop", 1) & " " & StrComp("r" & ChrW(233) & "sum" & ChrW(233), "resume", 1) & " " & StrComp("a_b", "a1b", 1) & " " & StrComp("{", "a", 0)
+' A ligature weighs as its letters: "ß" is "ss" and "æ" is "ae" in text order, not in binary.
+WScript.Echo "StrComp ligatures: " & StrComp("Stra" & ChrW(223) & "e", "STRASSE", 1) & " " & StrComp(ChrW(230), "AE", 1) & " " & StrComp(ChrW(223), "st", 1) & " " & StrComp(ChrW(223), "ss", 0)
 WScript.Echo "Replace: " & Replace("aXbXc", "X", "-") & " " & Replace("aXbXc", "x", "-") & " " & Replace("aXbXc", "x", "-", 1, -1, vbTextCompare)
 WScript.Echo "Replace start: " & Replace("aXbXc", "X", "-", 3) & " [" & Replace("abc", "b", "x", 10) & "]"
 WScript.Echo "Replace count: " & Replace("aXbXc", "X", "-", 1, 1) & " " & Replace("aXbXc", "X", "-", 1, 0)

@@ -27,5 +27,8 @@ Err.Clear
 t = fso.GetSpecialFolder(9)
 WScript.Echo "special folder 9: " & Err.Number
 Err.Clear
+' The Windows and System folders are /usr and /usr/bin, the system's own programs' home.
+WScript.Echo "special folders: " & fso.GetSpecialFolder(0).Path & " " & fso.GetSpecialFolder(1).Path & " " & fso.GetSpecialFolder(1).ParentFolder.Path & " " & Err.Number
+Err.Clear
 Set t = CreateObject("Scripting.NoSuchThing")
 WScript.Echo "unknown class: " & Err.Number

@@ -33,6 +33,33 @@ Err.Clear
 Set x = sh.Exec("cmd /c dir")
 WScript.Echo "Exec: " & Err.Number
 Err.Clear
+' No other program's window is here to activate or type into: AppActivate finds none, and the
+' keys SendKeys sends go nowhere.
+WScript.Echo "AppActivate: " & sh.AppActivate("Notepad") & " " & Err.Number
+sh.SendKeys "hello~"
+WScript.Echo "SendKeys: " & Err.Number
+' A shortcut is saved as text and read back; only .lnk and .url are shortcuts.
+Dim link, again
+Set link = sh.CreateShortcut(fso.GetSpecialFolder(2).Path & "	arvik-" & fso.GetBaseName(fso.GetTempName) & ".lnk")
+WScript.Echo TypeName(link) & " " & link.WindowStyle & " [" & link.TargetPath & "] [" & link.IconLocation & "] " & fso.FileExists(link.FullName)
+link.TargetPath = "C:\Tools\brain.exe"
+link.Arguments = "/quiet ""my file"""
+link.WindowStyle = 7
+link.Save
+Set again = sh.CreateShortcut(link.FullName)
+WScript.Echo again.TargetPath & " | " & again.Arguments & " | " & again.WindowStyle & " " & fso.FileExists(link.FullName)
+fso.DeleteFile link.FullName
+Set link = sh.CreateShortcut(fso.GetSpecialFolder(2).Path & "	arvik-" & fso.GetBaseName(fso.GetTempName) & ".URL")
+link.TargetPath = "http://example.com/"
+link.Save
+WScript.Echo TypeName(link) & " " & sh.CreateShortcut(link.FullName).TargetPath
+fso.DeleteFile link.FullName
+link.Arguments = "x"
+WScript.Echo "URL shortcut Arguments: " & Err.Number
+Err.Clear
+Set link = sh.CreateShortcut("brain.txt")
+WScript.Echo "CreateShortcut brain.txt: " & Err.Number & " " & Err.Description
+Err.Clear
 On Error GoTo 0
 WScript.Echo "Popup answered " & sh.Popup("Shown like Echo", 0, "Title", 64)
 
