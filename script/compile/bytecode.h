@@ -37,7 +37,7 @@ enum class Op : uint8_t {
     Eq, Ne, Lt, Gt, Le, Ge,             // flags: ops::CompareFlags
     Is,
     Jump, JumpFalse, JumpTrue,          // a: target
-    JumpCompare,  // [lhs, rhs] a: target; argc: Eq..Ge as 0..5, | kJumpIfTrue; flags: CompareFlags
+    JumpCompare,  // [lhs, rhs] a: target; argc: compareJumpMask; flags: CompareFlags
     JumpCompareConst,  // the same with [lhs] and consts[b] on the right
     CallProc,     // p: Proc, argc
     CallMethod,   // p: Proc of Me's class, argc
@@ -67,7 +67,12 @@ enum class Op : uint8_t {
     Return,       // the last: the dispatch table is sized by it
 };
 
-constexpr int kJumpIfTrue = 8;
+// JumpCompare's argc: bit c + 1 is set where the comparison's answer c (-1, 0, 1, or 2 for Null)
+// takes the jump, so the test is a shift and no branch on the kind. kind: Eq..Ge as 0..5.
+constexpr uint16_t compareJumpMask(int kind, bool jumpIfTrue) {
+    constexpr uint16_t holds[] = {0b0010, 0b0101, 0b0001, 0b0100, 0b0011, 0b0110};  // Null never holds
+    return jumpIfTrue ? holds[kind] : holds[kind] ^ 0b1111;
+}
 
 // CallName: compiled under Option Explicit; an argument passed ByRef, where an array element
 // becomes a reference to it (and one pin is counted either way, for Unpin).

@@ -1085,7 +1085,7 @@ private:
         if (c.kind == ExprKind::Binary && c.op >= ast::Op::Eq && c.op <= ast::Op::Ge && !tryFold(c, folded)) {
             expr(*c.object);
             expr(*c.rhs);
-            int kind = (static_cast<int>(c.op) - static_cast<int>(ast::Op::Eq)) | (jumpIf ? kJumpIfTrue : 0);
+            int kind = compareJumpMask(static_cast<int>(c.op) - static_cast<int>(ast::Op::Eq), jumpIf);
             auto flags = static_cast<uint8_t>(compareFlags(c));
             if (lastIsConstant()) {
                 int k = p_->code.back().a;
@@ -1275,6 +1275,7 @@ private:
 
     void compileProc(const Procedure& d, Proc* proc) {
         p_ = proc;
+        label_ = 0;
         p_->explicitNames = explicit_;
         cls_ = proc->cls;
         inProc_ = true;

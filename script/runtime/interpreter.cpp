@@ -63,12 +63,13 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
         outer = scope;
         sp_ = frameTop;
     };
-    // Calls callee with its argc arguments at args; its value will go to ret.
+    // Calls callee with its argc arguments at args; its value will go to ret. The native stack
+    // stays as it is, so only the value stack and the depth need checks; the callee's other
+    // locals lie above the stack top, and are Empty already.
     auto enter = [&](Proc* callee, Value* args, int argc, ScriptObject* self, Value* ret) INLINE {
         Value* top = args + callee->nlocals + callee->maxStack;
-        char probe;
         if (argc != callee->nparams) raise(errWrongArgCount);
-        if (top >= stackEnd_ || depth_ >= kMaxDepth || &probe < stackFloor_) raise(errOutOfStack);
+        if (top >= stackEnd_ || depth_ >= kMaxDepth) raise(errOutOfStack);
         if (top > stackHigh_) stackHigh_ = top;
         if (deadline_.tripped()) checkClock();
         if (callee->anyByVal)
@@ -78,7 +79,6 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     args[i].type = Type::Empty;
                     copyInto(&args[i], *target);
                 }
-        clearRange(args + argc, args + callee->nlocals);
         if (profile_) [[unlikely]] profileEnter(callee);
         frames_[frameCount_++] = {p, ip, locals, ret, me, outer, pinMark, resumeNext};
         ++depth_;
@@ -260,7 +260,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     NEXT;
                     case Op::Neg: L_Neg: {
                         Value& a = sp[-1];
-                        if (a.type == Type::Integer && a.i16 != INT16_MIN) a.i16 = -a.i16;
+                        if (a.type == Type::Integer && a.i32 != INT16_MIN) a.i32 = -a.i32;
                         else if (a.type == Type::Long && a.i32 != INT32_MIN) a.i32 = -a.i32;
                         else if (a.type == Type::Double) a.f64 = -a.f64;
                         else a = ops::neg(a);
@@ -307,19 +307,19 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     NEXT;
 
                     case Op::JumpCompare: L_JumpCompare: {
-                        bool t = compareHolds(I->argc, compareValues(sp[-2], sp[-1], I->flags));
-                        clearRange(sp - 2, sp);
+                        bool t = compareJumps(I->argc, compareValues(sp[-2], sp[-1], I->flags));
                         sp -= 2;
-                        if (t == ((I->argc & kJumpIfTrue) != 0)) {
+                        clearPair(sp);
+                        if (t) {
                             if (I->a < ip - code && deadline_.tripped()) checkClock();
                             ip = code + I->a;
                         }
                     }
                     NEXT;
                     case Op::JumpCompareConst: L_JumpCompareConst: {
-                        bool t = compareHolds(I->argc, compareValues(sp[-1], consts[I->b], I->flags));
+                        bool t = compareJumps(I->argc, compareValues(sp[-1], consts[I->b], I->flags));
                         dropTop(sp);
-                        if (t == ((I->argc & kJumpIfTrue) != 0)) {
+                        if (t) {
                             if (I->a < ip - code && deadline_.tripped()) checkClock();
                             ip = code + I->a;
                         }

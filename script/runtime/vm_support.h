@@ -104,7 +104,10 @@ inline void dropTop(Value*& sp) {
 }
 
 inline bool isInt(const Value& v) { return v.type == Type::Integer || v.type == Type::Long; }
-inline int32_t intOf(const Value& v) { return v.type == Type::Integer ? v.i16 : v.i32; }
+inline int32_t intOf(const Value& v) { return v.i32; }  // Integer too: it is kept sign-extended
+inline bool bothInteger(const Value& a, const Value& b) {
+    return a.type == Type::Integer && b.type == Type::Integer;
+}
 inline bool isFast(const Value& v) {
     return v.type == Type::Integer || v.type == Type::Long || v.type == Type::Double;
 }
@@ -116,7 +119,7 @@ inline double dblOf(const Value& v) {
 [[gnu::always_inline]] inline void setInt(Value& v, int64_t r, bool bothInteger) {
     if (bothInteger && r >= INT16_MIN && r <= INT16_MAX) {
         v.type = Type::Integer;
-        v.i16 = static_cast<int16_t>(r);
+        v.i32 = static_cast<int32_t>(r);
     } else if (r >= INT32_MIN && r <= INT32_MAX) {
         v.type = Type::Long;
         v.i32 = static_cast<int32_t>(r);
@@ -135,32 +138,29 @@ inline void setDouble(Value& v, double d) {
 
 // a = a op b for + - * and &, Integer, Long and Double inline.
 [[gnu::always_inline]] inline void addInto(Value& a, const Value& b) {
-    if (a.type == Type::Integer && b.type == Type::Integer) setInt(a, int32_t(a.i16) + b.i16, true);
-    else if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) + intOf(b), false);
+    if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) + intOf(b), bothInteger(a, b));
     else if (isFast(a) && isFast(b)) setDouble(a, dblOf(a) + dblOf(b));
     else a = ops::add(a, b);
 }
 [[gnu::always_inline]] inline void subInto(Value& a, const Value& b) {
-    if (a.type == Type::Integer && b.type == Type::Integer) setInt(a, int32_t(a.i16) - b.i16, true);
-    else if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) - intOf(b), false);
+    if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) - intOf(b), bothInteger(a, b));
     else if (isFast(a) && isFast(b)) setDouble(a, dblOf(a) - dblOf(b));
     else a = ops::sub(a, b);
 }
 [[gnu::always_inline]] inline void mulInto(Value& a, const Value& b) {
-    if (a.type == Type::Integer && b.type == Type::Integer) setInt(a, int32_t(a.i16) * b.i16, true);
-    else if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) * intOf(b), false);
+    if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) * intOf(b), bothInteger(a, b));
     else if (isFast(a) && isFast(b)) setDouble(a, dblOf(a) * dblOf(b));
     else a = ops::mul(a, b);
 }
 // \ and Mod: both truncate toward zero; -1 goes the slow way (the most negative Long overflows).
 [[gnu::always_inline]] inline void idivInto(Value& a, const Value& b) {
     if (isInt(a) && isInt(b) && intOf(b) != 0 && intOf(b) != -1)
-        setInt(a, intOf(a) / intOf(b), a.type == Type::Integer && b.type == Type::Integer);
+        setInt(a, intOf(a) / intOf(b), bothInteger(a, b));
     else a = ops::idiv(a, b);
 }
 [[gnu::always_inline]] inline void modInto(Value& a, const Value& b) {
     if (isInt(a) && isInt(b) && intOf(b) != 0 && intOf(b) != -1)
-        setInt(a, intOf(a) % intOf(b), a.type == Type::Integer && b.type == Type::Integer);
+        setInt(a, intOf(a) % intOf(b), bothInteger(a, b));
     else a = ops::mod(a, b);
 }
 // And, Or, Xor: Booleans stay Boolean, Integer and Long combine bitwise, the rest go to ops.
@@ -171,7 +171,7 @@ template <Logic L>
     if (a.type == Type::Boolean && b.type == Type::Boolean) {
         a.b = apply(a.b, b.b) != 0;
     } else if (isInt(a) && isInt(b)) {
-        setInt(a, apply(intOf(a), intOf(b)), a.type == Type::Integer && b.type == Type::Integer);
+        setInt(a, apply(intOf(a), intOf(b)), bothInteger(a, b));
     } else {
         a = L == Logic::And ? ops::bitAnd(a, b) : L == Logic::Or ? ops::bitOr(a, b) : ops::bitXor(a, b);
     }
@@ -212,16 +212,13 @@ inline bool truthy(const Value& v) {
     return static_cast<int>(ops::compare(a, b, flags));
 }
 
-// Whether comparison kind (Eq..Ge as 0..5 in the low bits) holds for compareValues' answer.
-inline bool compareHolds(int kind, int c) {
-    switch (kind & 7) {
-        case 0: return c == 0;
-        case 1: return c != 0 && c != 2;
-        case 2: return c < 0;
-        case 3: return c > 0 && c != 2;
-        case 4: return c <= 0;
-        default: return c >= 0 && c != 2;
-    }
+// Whether a compareJumpMask jumps for compareValues' answer c.
+inline bool compareJumps(unsigned mask, int c) { return (mask >> (c + 1)) & 1; }
+
+// Empties two adjacent slots; numbers, the usual operands, need no release.
+[[gnu::always_inline]] inline void clearPair(Value* v) {
+    if (isFast(v[0]) && isFast(v[1])) v[0].type = v[1].type = Type::Empty;
+    else clearRange(v, v + 2);
 }
 
 template <class Pred>

@@ -34,7 +34,7 @@ public:
         bool b;
         uint8_t u8;
         int16_t i16;
-        int32_t i32;   // Long, and Error's code
+        int32_t i32;   // Long, Error's code, and Integer sign-extended: both read with no branch
         float f32;
         double f64;    // Double, and Date (OLE Automation days since 30 Dec 1899)
         int64_t cy;    // Currency, scaled by 10000
@@ -62,7 +62,7 @@ public:
     static Value null() { Value v; v.type = Type::Null; return v; }
     static Value boolean(bool x) { Value v; v.type = Type::Boolean; v.b = x; return v; }
     static Value byte(uint8_t x) { Value v; v.type = Type::Byte; v.u8 = x; return v; }
-    static Value integer(int16_t x) { Value v; v.type = Type::Integer; v.i16 = x; return v; }
+    static Value integer(int16_t x) { Value v; v.type = Type::Integer; v.i32 = x; return v; }
     static Value lng(int32_t x) { Value v; v.type = Type::Long; v.i32 = x; return v; }
     static Value single(float x) { Value v; v.type = Type::Single; v.f32 = x; return v; }
     static Value dbl(double x) { Value v; v.type = Type::Double; v.f64 = x; return v; }
