@@ -3,16 +3,18 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <sstream>
 
 namespace tarvik {
 
-std::filesystem::path BaselinePath(const std::filesystem::path& iniPath, const std::string& name) {
+std::string BaselineNameProblem(const std::string& name) {
     bool plain = !name.empty() && name[0] != '.';
     for (unsigned char c : name) plain = plain && c != '/' && c != '\\' && c >= 0x20 && c != 0x7F;
-    if (!plain) {
-        throw BaselineProblem("a baseline name is a plain file name (no '/' or '\\', not starting with '.'), not '" + name + "'");
-    }
+    return plain ? "" : "a baseline name is a plain file name (no '/' or '\\', not starting with '.'), not '" + name + "'";
+}
+
+std::filesystem::path BaselinePath(const std::filesystem::path& iniPath, const std::string& name) {
+    std::string problem = BaselineNameProblem(name);
+    if (!problem.empty()) throw BaselineProblem(problem);
     return std::filesystem::absolute(iniPath).parent_path() / "baselines" / (name + ".json");
 }
 
@@ -36,17 +38,6 @@ void SaveBaseline(const std::filesystem::path& path, const std::string& json) {
         std::filesystem::remove(partial, error);
         throw BaselineProblem("cannot write the baseline " + path.string() + ": " + error.message());
     }
-}
-
-std::string ReadBaseline(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw BaselineProblem(std::filesystem::exists(path) ? "cannot read the baseline " + path.string()
-                                                            : "baseline not found: " + path.string() + " (save one with --save-baseline)");
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 }  // namespace tarvik

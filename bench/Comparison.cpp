@@ -6,24 +6,14 @@
 #include <cstdio>
 #include <random>
 
+#include "bench/DurationText.h"
+
 namespace tarvik {
 
 namespace {
 
-constexpr int kResamples = 1000;
 constexpr size_t kLeastForInterval = 3;
-constexpr std::uint64_t kSeed = 0x7a2c15e0b3d94f61;
-
-// Reorders `values`. Mean of the middle two for an even count.
-double median(std::vector<double>& values) {
-    auto middle = values.begin() + static_cast<long>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    double upper = *middle;
-    if (values.size() % 2) return upper;
-    return (upper + *std::max_element(values.begin(), middle)) / 2;
-}
-
-double medianOf(std::vector<double> values) { return median(values); }
+constexpr size_t kResampledTimes = 20'000'000, kLeastResamples = 200;
 
 // Draws below n the same way on every machine (std::uniform_int_distribution is library-defined).
 class Draw {
@@ -31,152 +21,207 @@ public:
     size_t Below(size_t n) { return static_cast<size_t>((static_cast<unsigned __int128>(engine_()) * n) >> 64); }
 
 private:
-    std::mt19937_64 engine_{kSeed};
+    std::mt19937_64 engine_{kBootstrapSeed};
 };
 
-// The medians of a resampling of each sentence's times.
-void resampledMedians(const std::vector<const std::vector<double>*>& sentences, Draw& draw, std::vector<double>& scratch,
-                      std::vector<double>& medians) {
-    medians.clear();
-    for (const std::vector<double>* times : sentences) {
-        if (times->size() == 1) {
-            medians.push_back(times->front());
-            continue;
-        }
-        scratch.clear();
-        for (size_t k = 0; k < times->size(); ++k) scratch.push_back((*times)[draw.Below(times->size())]);
-        medians.push_back(median(scratch));
-    }
-}
-
-Verdict judge(double estimate, double low, double high) {
-    if (low <= 0 && high >= 0) return Verdict::NoChange;
-    if (std::max(std::abs(low), std::abs(high)) < kNoiseThreshold) return Verdict::NoChange;
+Verdict judge(double estimate, Interval interval) {
+    if (interval.low <= 0 && interval.high >= 0) return Verdict::NoChange;
+    if (std::max(std::abs(interval.low), std::abs(interval.high)) < kNoiseThreshold) return Verdict::NoChange;
     return estimate < 0 ? Verdict::Improved : Verdict::Regressed;
 }
 
-// The 2.5th and 97.5th percentiles of the resampled changes give the interval.
-void finish(Change& change, std::vector<double>& changes) {
-    std::sort(changes.begin(), changes.end());
-    auto at = [&](double fraction) { return changes[static_cast<size_t>(fraction * static_cast<double>(changes.size() - 1) + 0.5)]; };
-    change.low = std::min(at(0.025), change.estimate);
-    change.high = std::max(at(0.975), change.estimate);
-    change.verdict = judge(change.estimate, change.low, change.high);
+// The interval widened to hold the estimate: an even count's median can fall outside its resamples.
+void judged(Change& change, Interval ratio) {
+    change.low = std::min(ratio.low - 1, change.estimate);
+    change.high = std::max(ratio.high - 1, change.estimate);
+    change.verdict = judge(change.estimate, {change.low, change.high});
 }
 
-// One sentence's times against its baseline times, each side resampled on its own.
-Change sentenceChange(const std::vector<double>& before, const std::vector<double>& after) {
-    Change change;
-    change.before = medianOf(before);
-    change.after = medianOf(after);
-    change.estimate = change.after / change.before - 1;
-    if (before.size() < kLeastForInterval || after.size() < kLeastForInterval) return change;
-    Draw draw;
-    std::vector<double> scratch, changes;
-    auto resampled = [&](const std::vector<double>& times) {
-        scratch.clear();
-        for (size_t k = 0; k < times.size(); ++k) scratch.push_back(times[draw.Below(times.size())]);
-        return median(scratch);
-    };
-    for (int r = 0; r < kResamples; ++r) {
-        double b = resampled(before);
-        changes.push_back(resampled(after) / b - 1);
+size_t timesIn(const SentenceTimes& times) {
+    size_t count = 0;
+    for (const std::vector<double>& t : times) count += t.size();
+    return count;
+}
+
+// Sentence for sentence: the median of the ratios of the sentences both runs answered.
+void pairedChange(const SentenceTimes& before, const SentenceTimes& after, Change& change) {
+    std::vector<const std::vector<double>*> pairs[2];
+    for (size_t i = 0; i < std::min(before.size(), after.size()); ++i) {
+        if (before[i].empty() || after[i].empty() || Median(before[i]) <= 0) continue;
+        pairs[0].push_back(&before[i]);
+        pairs[1].push_back(&after[i]);
     }
-    finish(change, changes);
+    if (pairs[0].empty()) return;
+    size_t count = pairs[0].size();
+    std::vector<double> medians[2], ratios;
+    for (int side = 0; side < 2; ++side) {
+        for (const std::vector<double>* times : pairs[side]) medians[side].push_back(Median(*times));
+    }
+    for (size_t i = 0; i < count; ++i) ratios.push_back(medians[1][i] / medians[0][i]);
+    change.estimate = Median(ratios) - 1;
+    size_t least = SIZE_MAX;
+    for (int side = 0; side < 2; ++side) {
+        size_t times = 0;
+        for (const std::vector<double>* t : pairs[side]) times += t->size();
+        least = std::min(least, times);
+    }
+    if (least < kLeastForInterval) return;
+    Draw draw;
+    std::vector<double> resampledRatios, scratch, drawnRatios;
+    auto resampledMedian = [&](const std::vector<double>& times) {
+        if (times.size() == 1) return times.front();
+        scratch.resize(times.size());
+        for (double& t : scratch) t = times[draw.Below(times.size())];
+        return Median(scratch);
+    };
+    bool repeats = false;
+    for (const std::vector<double>* t : pairs[0]) repeats = repeats || t->size() > 1;
+    for (const std::vector<double>* t : pairs[1]) repeats = repeats || t->size() > 1;
+    // Large batches get fewer resamples: their intervals are narrow, and the summary should not wait.
+    int resamples = static_cast<int>(std::clamp<size_t>(kResampledTimes / (timesIn(before) + timesIn(after) + 1),
+                                                        kLeastResamples, kBootstrapResamples));
+    for (int r = 0; r < resamples; ++r) {
+        if (repeats) {
+            ratios.clear();
+            for (size_t i = 0; i < count; ++i) {
+                double b = resampledMedian(*pairs[0][i]);
+                ratios.push_back(b > 0 ? resampledMedian(*pairs[1][i]) / b : 1);
+            }
+        }
+        drawnRatios.resize(count);
+        for (double& ratio : drawnRatios) ratio = ratios[draw.Below(count)];
+        resampledRatios.push_back(Median(drawnRatios));
+    }
+    judged(change, PercentileInterval(std::move(resampledRatios)));
+}
+
+// The brains' (or one sentence's) medians, the repeats resampled on each side.
+Change unpairedChange(const SentenceTimes& before, const SentenceTimes& after) {
+    Change change;
+    change.before = MedianOfMedians(before);
+    change.after = MedianOfMedians(after);
+    if (!(change.before > 0)) return change;  // below the clock's resolution: no ratio
+    change.estimate = change.after / change.before - 1;
+    if (timesIn(before) >= kLeastForInterval && timesIn(after) >= kLeastForInterval && HasRepeats(before) && HasRepeats(after)) {
+        judged(change, BootstrapMedianRatio(after, before));
+    }
     return change;
+}
+
+std::string percent(double fraction) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%+.1f%%", 100 * fraction);
+    return text;
+}
+
+std::string shortened(const std::string& sentence, size_t characters) {
+    size_t count = 0;
+    for (size_t i = 0; i < sentence.size(); ++i) {
+        if ((static_cast<unsigned char>(sentence[i]) & 0xC0) != 0x80 && count++ == characters) return sentence.substr(0, i) + "...";
+    }
+    return sentence;
 }
 
 }  // namespace
 
 BrainComparison Compare(const SentenceTimes& before, const SentenceTimes& after, bool sameInput, size_t sentences) {
     BrainComparison result;
-    // Paired runs use only the sentences both answered; a sentence is the unit that is resampled.
-    std::vector<const std::vector<double>*> used[2];
-    size_t samples[2] = {0, 0};
-    const SentenceTimes* runs[2] = {&before, &after};
-    for (int side = 0; side < 2; ++side) {
-        for (size_t i = 0; i < runs[side]->size(); ++i) {
-            const std::vector<double>& times = (*runs[side])[i];
-            const SentenceTimes& other = *runs[1 - side];
-            if (times.empty() || (sameInput && (i >= other.size() || other[i].empty()))) continue;
-            used[side].push_back(&times);
-            samples[side] += times.size();
-        }
+    if (!sameInput) {
+        result.median = unpairedChange(before, after);
+        return result;
     }
-    if (used[0].empty() || used[1].empty()) return result;
-    std::vector<double> medians[2];
-    for (int side = 0; side < 2; ++side) {
-        for (const std::vector<double>* times : used[side]) medians[side].push_back(medianOf(*times));
-    }
-    Change& change = result.median;
-    change.before = medianOf(medians[0]);
-    change.after = medianOf(medians[1]);
-    if (!(change.before > 0)) return result;  // below the clock's resolution: no ratio
-    // Paired, the change is the median of the sentences' own changes: each ratio cancels its sentence's
-    // cost, so the interval reflects noise, not how much the sentences differ from one another.
-    std::vector<double> ratios;
-    auto changeOf = [&](std::vector<double>& b, std::vector<double>& a, const std::vector<size_t>* pairs) {
-        if (!pairs) return median(a) / median(b) - 1;
-        ratios.clear();
-        for (size_t i : *pairs) ratios.push_back(a[i] / b[i]);
-        return median(ratios) - 1;
-    };
-    std::vector<size_t> all(medians[0].size());
-    for (size_t i = 0; i < all.size(); ++i) all[i] = i;
-    {
-        std::vector<double> b = medians[0], a = medians[1];
-        change.estimate = changeOf(b, a, sameInput ? &all : nullptr);
-    }
-    if (samples[0] >= kLeastForInterval && samples[1] >= kLeastForInterval) {
-        Draw draw;
-        std::vector<double> scratch, resampled[2], picked[2], changes;
-        std::vector<size_t> drawn;
-        for (int r = 0; r < kResamples; ++r) {
-            for (int side = 0; side < 2; ++side) resampledMedians(used[side], draw, scratch, resampled[side]);
-            if (sameInput) {
-                drawn.clear();
-                for (size_t k = 0; k < all.size(); ++k) drawn.push_back(draw.Below(all.size()));
-                changes.push_back(changeOf(resampled[0], resampled[1], &drawn));
-                continue;
-            }
-            for (int side = 0; side < 2; ++side) {
-                picked[side].clear();
-                for (size_t k = 0; k < resampled[side].size(); ++k) {
-                    picked[side].push_back(resampled[side][draw.Below(resampled[side].size())]);
-                }
-            }
-            changes.push_back(changeOf(picked[0], picked[1], nullptr));
-        }
-        finish(change, changes);
-    }
-    if (!sameInput) return result;
+    result.median.before = MedianOfMedians(before);
+    result.median.after = MedianOfMedians(after);
+    pairedChange(before, after, result.median);
     for (size_t i = 0; i < std::min(before.size(), after.size()); ++i) {
         if (before[i].empty() || after[i].empty()) continue;
         SentenceChange moved{i, {}};
-        moved.change.before = medianOf(before[i]);
-        moved.change.after = medianOf(after[i]);
+        moved.change.before = Median(before[i]);
+        moved.change.after = Median(after[i]);
         if (moved.change.before > 0 && moved.change.after > 0) result.mostChanged.push_back(moved);
     }
     auto size = [](const SentenceChange& s) { return std::abs(std::log(s.change.after / s.change.before)); };
-    std::sort(result.mostChanged.begin(), result.mostChanged.end(),
-              [&](const SentenceChange& a, const SentenceChange& b) { return size(a) > size(b); });
+    std::stable_sort(result.mostChanged.begin(), result.mostChanged.end(),
+                     [&](const SentenceChange& a, const SentenceChange& b) { return size(a) > size(b); });
     if (result.mostChanged.size() > sentences) result.mostChanged.resize(sentences);
-    for (SentenceChange& moved : result.mostChanged) moved.change = sentenceChange(before[moved.sentence], after[moved.sentence]);
+    for (SentenceChange& moved : result.mostChanged) moved.change = unpairedChange({before[moved.sentence]}, {after[moved.sentence]});
     return result;
 }
 
-std::string ChangeText(const Change& change) {
-    char text[128];
-    if (change.verdict == Verdict::Unknown) {
-        std::snprintf(text, sizeof text, "change: %+.1f%% (too few times for an interval)", 100 * change.estimate);
-        return text;
+BaselineComparison CompareWithBaseline(const Measurement& run, const Measurement& baseline, const std::string& name,
+                                       const std::string& path) {
+    BaselineComparison result{name, path, baseline.info, run.sentences == baseline.sentences, {}};
+    for (const BrainRun& brain : run.brains) {
+        auto old = std::find_if(baseline.brains.begin(), baseline.brains.end(),
+                                [&](const BrainRun& b) { return b.number == brain.number; });
+        if (old == baseline.brains.end() || !old->Answered() || !brain.Answered()) {
+            result.brains.emplace_back();
+            continue;
+        }
+        result.brains.push_back(Compare(old->TimesBySentence(baseline.sentences.size()),
+                                        brain.TimesBySentence(run.sentences.size()), result.sameInput));
     }
-    const char* verdict = change.verdict == Verdict::Improved    ? "improved"
-                          : change.verdict == Verdict::Regressed ? "regressed"
-                                                                 : "no change beyond noise";
-    std::snprintf(text, sizeof text, "change: %+.1f%% [%+.1f%%, %+.1f%%] %s", 100 * change.estimate, 100 * change.low,
-                  100 * change.high, verdict);
-    return text;
+    return result;
+}
+
+std::string ChangeFigures(const Change& change) {
+    std::string figures = percent(change.estimate);
+    if (change.verdict != Verdict::Unknown) figures += " [" + percent(change.low) + ", " + percent(change.high) + "]";
+    return figures;
+}
+
+std::string VerdictText(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::Improved: return "improved";
+    case Verdict::Regressed: return "regressed";
+    case Verdict::NoChange: return "no change beyond noise";
+    case Verdict::Unknown: break;
+    }
+    return "too few times for an interval";
+}
+
+std::string ChangeText(const Change& change) {
+    if (change.verdict == Verdict::Unknown) return "change: " + ChangeFigures(change) + " (" + VerdictText(change.verdict) + ")";
+    return "change: " + ChangeFigures(change) + " " + VerdictText(change.verdict);
+}
+
+std::string ComparisonText(const Measurement& run, const BaselineComparison& comparison) {
+    std::string out = "Compared with baseline '" + comparison.name + "' (" + comparison.path + ", " +
+                      comparison.baseline.startedAt + "):\n";
+    size_t width = 0;
+    for (const BrainRun& brain : run.brains) width = std::max(width, brain.name.size());
+    for (size_t b = 0; b < run.brains.size(); ++b) {
+        const BrainRun& brain = run.brains[b];
+        out += "  " + brain.name + std::string(width - brain.name.size() + 2, ' ');
+        if (!comparison.brains[b]) {
+            out += brain.Answered() ? "not in the baseline, or no answers there\n" : "no answers\n";
+            continue;
+        }
+        const BrainComparison& c = *comparison.brains[b];
+        out += DurationText(c.median.before) + " -> " + DurationText(c.median.after) + "  " + ChangeText(c.median) + "\n";
+        for (size_t k = 0; k < std::min<size_t>(c.mostChanged.size(), 3); ++k) {
+            const SentenceChange& s = c.mostChanged[k];
+            out += "    sentence " + std::to_string(s.sentence + 1) + " \"" + shortened(run.sentences[s.sentence], 40) +
+                   "\": " + DurationText(s.change.before) + " -> " + DurationText(s.change.after) + "  " +
+                   ChangeText(s.change) + "\n";
+        }
+    }
+    if (!comparison.sameInput) {
+        out += "  The input differs from the baseline's: each brain's median is compared over different sentences.\n";
+    }
+    return out;
+}
+
+std::vector<std::string> RegressionsBeyond(const Measurement& run, const BaselineComparison& comparison, double percent) {
+    std::vector<std::string> regressions;
+    for (size_t b = 0; b < run.brains.size(); ++b) {
+        const std::optional<BrainComparison>& c = comparison.brains[b];
+        if (!c || c->median.verdict != Verdict::Regressed || 100 * c->median.estimate <= percent) continue;
+        char text[64];
+        std::snprintf(text, sizeof text, " regressed by %.1f%%, more than %g%%", 100 * c->median.estimate, percent);
+        regressions.push_back("Brain " + std::to_string(run.brains[b].number) + " (" + run.brains[b].name + ")" + text);
+    }
+    return regressions;
 }
 
 }  // namespace tarvik

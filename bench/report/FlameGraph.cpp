@@ -45,7 +45,7 @@ std::string fitted(const std::string& name, double width) {
 
 }  // namespace
 
-std::string FlameGraphSvg(std::string_view folded) {
+std::string FlameGraphSvg(std::string_view folded, const std::string& unit) {
     Frame root;
     while (!folded.empty()) {
         size_t end = folded.find('\n');
@@ -89,7 +89,8 @@ std::string FlameGraphSvg(std::string_view folded) {
             double y = height - kPad - kRow * (level + 1);
             char share[16];
             std::snprintf(share, sizeof share, "%.1f%%", 100.0 * static_cast<double>(frame.count) / static_cast<double>(root.count));
-            out += "<g><title>" + Escape(name) + ": " + std::to_string(frame.count) + " (" + share + ")</title><rect x=\"" +
+            out += "<g><title>" + Escape(name) + ": " + std::to_string(frame.count) + " " + Escape(unit) + " (" + share +
+                   ")</title><rect x=\"" +
                    Coordinate(x) + "\" y=\"" + Coordinate(y) + "\" width=\"" + Coordinate(std::max(width - 0.5, 0.25)) +
                    "\" height=\"" + Coordinate(kRow - 1) + "\" fill=\"" + (level == 0 ? std::string("#c8c8c8") : colourOf(name)) +
                    "\"/>";

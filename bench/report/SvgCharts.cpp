@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "bench/DurationText.h"
 #include "bench/report/Markup.h"
 
 namespace tarvik {
@@ -96,7 +97,7 @@ std::string line(double x1, double y1, double x2, double y2, const std::string& 
 std::string axes(const Axis& x, const Axis& y, bool xIsTime, bool yIsTime, const std::string& xTitle,
                  const std::string& yTitle) {
     std::string out;
-    auto label = [](double value, bool isTime) { return isTime ? DurationLabel(value) : significant(value, 6); };
+    auto label = [](double value, bool isTime) { return value == 0 ? std::string("0") : isTime ? DurationText(value) : significant(value, 6); };
     for (double t : y.Ticks()) {
         double py = yOf(y, t);
         out += line(kLeft, py, kLeft + kPlotWidth, py, "stroke=\"#e3e3e3\"");
@@ -122,16 +123,7 @@ std::string emptyChart(const std::string& label) {
 
 }  // namespace
 
-std::string DurationLabel(double milliseconds) {
-    double magnitude = std::abs(milliseconds);
-    if (magnitude == 0) return "0";
-    if (magnitude < 0.001) return significant(milliseconds * 1e6, 3) + " ns";
-    if (magnitude < 1) return significant(milliseconds * 1e3, 3) + " \xC2\xB5s";
-    if (magnitude < 1000) return significant(milliseconds, 3) + " ms";
-    return significant(milliseconds / 1000, 3) + " s";
-}
-
-std::string HistogramSvg(const std::vector<double>& milliseconds, const std::string& colour) {
+std::string HistogramSvg(const std::vector<double>& milliseconds, const std::string& colour, double median) {
     const std::string label = "Histogram of call times";
     if (milliseconds.empty()) return emptyChart(label);
     auto [lowest, highest] = std::minmax_element(milliseconds.begin(), milliseconds.end());
@@ -153,16 +145,13 @@ std::string HistogramSvg(const std::vector<double>& milliseconds, const std::str
         double left = xOf(x, from), right = xOf(x, to), top = yOf(y, static_cast<double>(counts[b]));
         out += "<rect x=\"" + Coordinate(left + 0.5) + "\" y=\"" + Coordinate(top) + "\" width=\"" +
                Coordinate(std::max(right - left - 1, 0.5)) + "\" height=\"" + Coordinate(kTop + kPlotHeight - top) +
-               "\" fill=\"" + Escape(colour) + "\"><title>" + Escape(DurationLabel(from)) + " to " +
-               Escape(DurationLabel(to)) + ": " + std::to_string(counts[b]) + " calls</title></rect>\n";
+               "\" fill=\"" + Escape(colour) + "\"><title>" + Escape(DurationText(from)) + " to " +
+               Escape(DurationText(to)) + ": " + std::to_string(counts[b]) + " calls</title></rect>\n";
     }
-    std::vector<double> sorted = milliseconds;
-    std::sort(sorted.begin(), sorted.end());
-    double median = (sorted[(sorted.size() - 1) / 2] + sorted[sorted.size() / 2]) / 2;
-    double px = xOf(x, median);
+    double px = std::clamp(xOf(x, median), kLeft, kLeft + kPlotWidth);
     out += line(px, kTop, px, kTop + kPlotHeight, "stroke=\"#222\" stroke-dasharray=\"4 3\"");
     bool roomRight = px < kLeft + kPlotWidth * 0.75;
-    out += text(px + (roomRight ? 4 : -4), kTop + 10, roomRight ? "start" : "end", "median " + DurationLabel(median));
+    out += text(px + (roomRight ? 4 : -4), kTop + 10, roomRight ? "start" : "end", "median " + DurationText(median));
     return out + "</svg>\n";
 }
 
@@ -204,7 +193,7 @@ std::string SentenceLinesSvg(const std::vector<ChartSeries>& series) {
             if (markers) {
                 out += "<circle cx=\"" + Coordinate(px) + "\" cy=\"" + Coordinate(py) + "\" r=\"2.5\" fill=\"" + colour +
                        "\"><title>" + Escape(s.name) + ", sentence " + std::to_string(i + 1) + ": " +
-                       Escape(DurationLabel(v)) + "</title></circle>\n";
+                       Escape(DurationText(v)) + "</title></circle>\n";
             }
         }
         flush();

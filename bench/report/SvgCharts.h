@@ -11,12 +11,9 @@ struct ChartSeries {
     std::vector<double> values;  // milliseconds; NaN where there is no value (a failed sentence)
 };
 
-// A duration in the unit that keeps it short: "420 ns", "12.5 µs", "3 ms", "1.25 s".
-std::string DurationLabel(double milliseconds);
-
-// Call times (milliseconds, any order) counted in bins, with the median marked. The time axis turns
+// Call times (milliseconds, any order) counted in bins, with `median` marked. The time axis turns
 // logarithmic when the times span more than a decade, so a few slow calls do not squash the rest.
-std::string HistogramSvg(const std::vector<double>& milliseconds, const std::string& colour);
+std::string HistogramSvg(const std::vector<double>& milliseconds, const std::string& colour, double median);
 
 // One line per series across the input: x is the sentence number, y the time, logarithmic when the
 // values span more than a decade.

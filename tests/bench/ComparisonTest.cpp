@@ -5,6 +5,8 @@
 #include <cmath>
 #include <random>
 
+#include "tests/bench/ConstructedRun.h"
+
 namespace tarvik {
 namespace {
 
@@ -63,6 +65,30 @@ TEST(Comparison, TooFewTimesGiveNoVerdict) {
     EXPECT_EQ(ChangeText(result.median), "change: +50.0% (too few times for an interval)");
     Change judged{1, 0.969, -0.031, -0.040, -0.022, Verdict::Improved};
     EXPECT_EQ(ChangeText(judged), "change: -3.1% [-4.0%, -2.2%] improved");
+}
+
+TEST(Comparison, RunsAreMatchedBrainByBrainAndASlowerOneFailsTheGuard) {
+    std::vector<std::string> sentences{"a", "b", "c", "d", "e", "f"};
+    Measurement baseline = testing::ConstructedRun(sentences, {"One", "Two"});
+    Measurement run = testing::ConstructedRun(sentences, {"One", "Two", "Three"}, 1.5);
+    BaselineComparison c = CompareWithBaseline(run, baseline, "main", "/x/baselines/main.json");
+    ASSERT_EQ(c.brains.size(), 3u);
+    EXPECT_TRUE(c.sameInput);
+    EXPECT_FALSE(c.brains[2]) << "the baseline has no brain 3";
+    EXPECT_EQ(c.brains[1]->median.verdict, Verdict::Regressed);
+    EXPECT_NEAR(c.brains[1]->median.estimate, 0.5, 0.02);
+    EXPECT_EQ(RegressionsBeyond(run, c, 20),
+              (std::vector<std::string>{"Brain 1 (One) regressed by 50.0%, more than 20%", "Brain 2 (Two) regressed by 50.0%, more than 20%"}));
+    EXPECT_TRUE(RegressionsBeyond(run, c, 60).empty());
+    std::string text = ComparisonText(run, c);
+    EXPECT_NE(text.find("Compared with baseline 'main' (/x/baselines/main.json, 2026-12-09T08:00:00Z):"), std::string::npos) << text;
+    EXPECT_NE(text.find("Three  not in the baseline"), std::string::npos) << text;
+
+    run.sentences.back() = "changed";
+    c = CompareWithBaseline(run, baseline, "main", "");
+    EXPECT_FALSE(c.sameInput);
+    EXPECT_TRUE(c.brains[0]->mostChanged.empty());
+    EXPECT_NE(ComparisonText(run, c).find("The input differs"), std::string::npos);
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include "tools/tarvik-bench/Options.h"
 
 #include <charconv>
+#include <cmath>
 #include <string_view>
+
+#include "bench/Baseline.h"
 
 namespace tarvik {
 
@@ -30,6 +33,21 @@ double seconds(std::string_view option, std::string_view text) {
 std::string nonEmpty(std::string_view option, std::string_view text, const char* what) {
     if (text.empty()) throw std::invalid_argument(std::string(option) + " needs " + what);
     return std::string(text);
+}
+
+std::string baselineName(std::string_view option, std::string_view text) {
+    std::string problem = BaselineNameProblem(std::string(text));
+    if (!problem.empty()) throw std::invalid_argument(std::string(option) + ": " + problem);
+    return std::string(text);
+}
+
+double percent(std::string_view option, std::string_view text) {
+    double value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !(value >= 0) || !std::isfinite(value)) {
+        throw std::invalid_argument(std::string(option) + " needs a number of per cent, 0 or more, not '" + std::string(text) + "'");
+    }
+    return value;
 }
 
 std::array<bool, 3> brainList(std::string_view text) {
@@ -85,11 +103,16 @@ BenchOptions ParseOptions(int argc, const char* const* argv) {
         else if (arg == "--prepare") options.prepare = nonEmpty(arg, next(), "a command");
         else if (arg == "--profile") options.profile = true;
         else if (arg == "--folded") options.folded = nonEmpty(arg, next(), "a file name");
+        else if (arg == "--report") options.report = nonEmpty(arg, next(), "a file name");
+        else if (arg == "--save-baseline") options.saveBaseline = baselineName(arg, next());
+        else if (arg == "--baseline") options.baseline = baselineName(arg, next());
+        else if (arg == "--fail-if-slower") options.failIfSlower = percent(arg, next());
         else if (arg == "--help" || arg == "-h") options.help = true;
         else if (arg == "--version") options.version = true;
         else throw std::invalid_argument("unknown option '" + std::string(argv[i]) + "'");
     }
-    const std::string* exports[] = {&options.exportJson, &options.exportCsv, &options.exportMarkdown};
+    if (options.failIfSlower && options.baseline.empty()) throw std::invalid_argument("--fail-if-slower needs --baseline NAME");
+    const std::string* exports[] = {&options.exportJson, &options.exportCsv, &options.exportMarkdown, &options.report};
     for (const std::string* a : exports) {
         for (const std::string* b : exports) {
             if (a < b && !a->empty() && *a == *b) throw std::invalid_argument("two exports name the same file '" + *a + "'");
@@ -129,14 +152,22 @@ std::string UsageText() {
            "                  members, and its busiest lines\n"
            "  --folded FILE   each brain's call paths as folded stacks for a flame graph, brain n's in\n"
            "                  FILE with n before the extension (out.folded: out.1.folded ...)\n"
+           "  --report FILE   one self-contained HTML page: per brain a histogram of its call times, its\n"
+           "                  slowest sentences and failures, the time per sentence of every brain, the\n"
+           "                  comparison with --baseline, and how the run was made\n"
+           "  --save-baseline NAME    keep this run as baseline NAME (baselines/NAME.json beside the settings)\n"
+           "  --baseline NAME         compare each brain with baseline NAME: the change of its median with a\n"
+           "                  95% interval, improved, regressed or no change beyond noise, and the\n"
+           "                  sentences that changed most\n"
+           "  --fail-if-slower PCT    exit with 4 when a brain regressed by more than PCT per cent\n"
            "  --help          this text\n"
            "  --version       the program's version\n"
            "\n"
            "Exit status: 0 all calls answered, 1 the run could not start (settings, an input without\n"
            "sentences, a brain script missing or not compiling, a record or export that cannot be written,\n"
            "a --prepare command that failed) or a record stopped taking lines, 2 bad options, 3 some calls\n"
-           "failed, 130 or 143 stopped by SIGINT or SIGTERM (the line in progress is dropped; every line\n"
-           "before it is recorded whole and summed up).\n";
+           "failed, 4 a brain regressed by more than --fail-if-slower, 130 or 143 stopped by SIGINT or\n"
+           "SIGTERM (the line in progress is dropped; every line before it is recorded whole and summed up).\n";
 }
 
 }  // namespace tarvik

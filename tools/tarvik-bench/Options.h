@@ -22,6 +22,9 @@ struct BenchOptions {
     std::string prepare;  // shell command before each pass; "" = none
     bool profile = false;  // the table per brain after the run
     std::string folded;    // "" = no folded stacks; else one file per brain, its number before the extension
+    std::string report;   // HTML file; "" = none
+    std::string saveBaseline, baseline;  // baseline names; "" = none
+    std::optional<double> failIfSlower;  // per cent a brain may regress; needs a baseline
     bool help = false;
     bool version = false;
 };

@@ -7,10 +7,13 @@
 #include <iostream>
 #include <set>
 
+#include "bench/Baseline.h"
 #include "bench/BrainEngines.h"
+#include "bench/Comparison.h"
 #include "bench/Measurement.h"
 #include "bench/Queries.h"
 #include "bench/Statistics.h"
+#include "bench/report/HtmlReport.h"
 #include "records/RecordFiles.h"
 #include "records/TextFileBatch.h"
 #include "settings/SettingsProblem.h"
@@ -36,7 +39,7 @@ namespace {
 
 using namespace tarvik;
 
-constexpr int kStartFailed = 1, kBadOptions = 2, kCallsFailed = 3;
+constexpr int kStartFailed = 1, kBadOptions = 2, kCallsFailed = 3, kSlower = 4;
 
 struct StartFailure {
     std::string message;
@@ -180,10 +183,20 @@ void checkOutputs(const BenchOptions& options, Measurement& run, bool allBrains)
         if (modGlobals::CreateCSV == vbTrue) run.info.resultTable = modGlobals::ResolvePath(modGlobals::CSVName);
         if (modGlobals::CreateLog == vbTrue) run.info.conversationLog = modGlobals::ResolvePath(modGlobals::LogName);
     }
-    for (const std::string* path : {&options.exportJson, &options.exportCsv, &options.exportMarkdown}) {
+    for (const std::string* path : {&options.exportJson, &options.exportCsv, &options.exportMarkdown, &options.report}) {
         if (path->empty()) continue;
         std::string problem = ExportProblem(*path);
         if (!problem.empty()) throw StartFailure{"cannot export: " + problem};
+    }
+}
+
+// Read before anything runs: a baseline that is missing or broken stops the start, not the end.
+Measurement readBaseline(const std::string& path) {
+    if (!std::filesystem::exists(path)) throw StartFailure{"baseline not found: " + path + " (save one with --save-baseline)"};
+    try {
+        return ReadMeasurementJson(path);
+    } catch (const std::runtime_error& problem) {
+        throw StartFailure{std::string("baseline ") + problem.what()};
     }
 }
 
@@ -260,6 +273,9 @@ int run(const BenchOptions& options) {
     loadBrains(engines, options, run);
     bool allBrains = options.brains == std::array<bool, 3>{true, true, true};
     checkOutputs(options, run, allBrains);
+    std::string baselinePath = options.baseline.empty() ? "" : BaselinePath(run.info.iniPath, options.baseline).string();
+    std::optional<Measurement> baseline;
+    if (!baselinePath.empty()) baseline = readBaseline(baselinePath);
     describeRun(run, options);
     if (!options.json) std::cout << StartText(run) << std::flush;
     if (allBrains) StartRecords();
@@ -330,6 +346,11 @@ int run(const BenchOptions& options) {
     std::cout << (options.json ? json : TerminalSummary(run, statistics, warnings)) << std::flush;
     // After JSON, on stderr: standard output stays one document.
     bool profiled = profiles.Report(run, options.json ? std::cerr : std::cout);
+    std::optional<BaselineComparison> comparison;
+    if (baseline) {
+        comparison = CompareWithBaseline(run, *baseline, options.baseline, baselinePath);
+        (options.json ? std::cerr : std::cout) << "\n" << ComparisonText(run, *comparison) << std::flush;
+    }
     bool exported = true;
     auto write = [&](const std::string& path, auto text) {
         if (path.empty()) return;
@@ -343,13 +364,29 @@ int run(const BenchOptions& options) {
     write(options.exportJson, [&] { return json; });
     write(options.exportCsv, [&] { return CallsCsv(run); });
     write(options.exportMarkdown, [&] { return MarkdownSummary(run, statistics, warnings); });
+    write(options.report, [&] { return HtmlReport(run, statistics, warnings, comparison ? &*comparison : nullptr); });
+    if (!options.saveBaseline.empty()) {
+        // A stopped run is not the brain's time: it would make every later run look slower or faster.
+        try {
+            if (!run.info.stoppedBy.empty()) throw BaselineProblem("the run was stopped");
+            std::filesystem::path path = BaselinePath(run.info.iniPath, options.saveBaseline);
+            SaveBaseline(path, json.empty() ? MeasurementJson(run, statistics, warnings).dump() + "\n" : json);
+            if (!options.quiet) std::cerr << "tarvik-bench: saved baseline '" << options.saveBaseline << "' as " << path.string() << "\n";
+        } catch (const BaselineProblem& problem) {
+            std::cerr << "tarvik-bench: baseline '" << options.saveBaseline << "' not saved: " << problem.what() << "\n";
+            exported = false;
+        }
+    }
+    std::vector<std::string> slower;
+    if (comparison && options.failIfSlower) slower = RegressionsBeyond(run, *comparison, *options.failIfSlower);
+    for (const std::string& regression : slower) std::cerr << "tarvik-bench: " << regression << " (--fail-if-slower)\n";
 
     if (!stopped.empty() || !exported || !profiled) return kStartFailed;
     if (int signal = StopSignal()) return 128 + signal;
     for (const BrainRun& brain : run.brains) {
         if (!brain.failures.empty()) return kCallsFailed;
     }
-    return 0;
+    return slower.empty() ? 0 : kSlower;
 }
 
 }  // namespace

@@ -1,0 +1,106 @@
+// tarvik-bench's baselines and report, driven as a brain author's CI would: save, change a brain,
+// compare, and let the exit status decide.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "tests/support/TempFolder.h"
+
+namespace {
+
+using tarvik::testing::TempFolder;
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+class BenchBaselineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder.write("Tarvik.ini", "[Tarvik]\r\nInputFile=input.txt\r\n[Brains]\r\nBrain1Name=One\r\nBrain1Script=one.vbs\r\n"
+                                   "Brain2Name=Two\r\nBrain2Script=two.vbs\r\nBrain3Name=Three\r\nBrain3Script=three.vbs\r\n");
+        for (const char* name : {"one.vbs", "two.vbs", "three.vbs"}) brain(name, 200);
+        folder.write("input.txt", "hello\r\nhow are you\r\n<b>bold</b> & 'quoted'\r\nbye\r\nagain\r\nand again\r\n");
+    }
+    // A brain whose every call counts to `loops`.
+    void brain(const std::string& name, int loops) {
+        folder.write(name, "Function GetResponse(Sentence, UserName, ComputerName, LearningLevel, WorkingDir, "
+                           "A1, A2, A3, A4, A5, A6, A7, A8, A9, A10)\nFor i = 1 To " + std::to_string(loops) +
+                           "\n  x = x + i\nNext\nGetResponse = \"ok <STOP>\"\nEnd Function\n");
+    }
+    Outcome run(const std::string& arguments) {
+        std::string command = std::string(TARVIK_BENCH) + " --ini " + folder.path("Tarvik.ini") + " --quiet " + arguments +
+                              " 2>" + folder.path("stderr.txt");
+        Outcome outcome;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        char buffer[4096];
+        size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) outcome.out.append(buffer, got);
+        outcome.status = WEXITSTATUS(::pclose(pipe));
+        outcome.err = folder.read("stderr.txt");
+        return outcome;
+    }
+
+    TempFolder folder;
+};
+
+std::string lineWith(const std::string& text, const std::string& part) {
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (line.find(part) != std::string::npos) return line;
+    }
+    return "";
+}
+
+TEST_F(BenchBaselineTest, ASlowerBrainRegressesAndFailsTheRunBeyondItsAllowance) {
+    Outcome saved = run("--repeat 3 --save-baseline main");
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_NE(folder.read("baselines/main.json").find("\"samples\""), std::string::npos);
+
+    brain("two.vbs", 4000);
+    Outcome slower = run("--repeat 3 --baseline main --fail-if-slower 50 --report " + folder.path("report.html"));
+    EXPECT_EQ(slower.status, 4) << slower.out << slower.err;
+    EXPECT_NE(slower.out.find("Compared with baseline 'main' (" + folder.path("baselines/main.json")), std::string::npos) << slower.out;
+    EXPECT_NE(lineWith(slower.out.substr(slower.out.find("Compared with")), "  Two").find("regressed"), std::string::npos) << slower.out;
+    EXPECT_NE(slower.err.find("Brain 2 (Two) regressed by"), std::string::npos) << slower.err;
+    std::string report = folder.read("report.html");
+    EXPECT_NE(report.find("Against baseline"), std::string::npos);
+    EXPECT_NE(report.find("&lt;b&gt;bold&lt;/b&gt; &amp; &#39;quoted&#39;"), std::string::npos);
+
+    Outcome allowed = run("--repeat 3 --baseline main --fail-if-slower 100000");
+    EXPECT_EQ(allowed.status, 0) << "a regression within the allowance passes: " << allowed.err;
+}
+
+TEST_F(BenchBaselineTest, BadBaselinesAndReportsStopTheRunNamingTheFile) {
+    Outcome missing = run("--baseline nothere");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("baseline not found: " + folder.path("baselines/nothere.json")), std::string::npos) << missing.err;
+    EXPECT_EQ(missing.out, "") << "nothing is timed";
+
+    std::filesystem::create_directory(folder.path("baselines"));
+    folder.write("baselines/broken.json", "{\"schema\": ");
+    Outcome broken = run("--baseline broken");
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_NE(broken.err.find(folder.path("baselines/broken.json")), std::string::npos) << broken.err;
+
+    Outcome report = run("--report " + folder.path("no/such/folder/report.html"));
+    EXPECT_EQ(report.status, 1);
+    EXPECT_NE(report.err.find(folder.path("no/such/folder/report.html")), std::string::npos) << report.err;
+
+    std::pair<std::string, std::string> badOptions[] = {{"--save-baseline ../up", "--save-baseline"},
+                                                        {"--baseline a/b", "--baseline"},
+                                                        {"--fail-if-slower 5", "--fail-if-slower needs --baseline"},
+                                                        {"--baseline x --fail-if-slower much", "--fail-if-slower"}};
+    for (const auto& [arguments, named] : badOptions) {
+        Outcome o = run(arguments);
+        EXPECT_EQ(o.status, 2) << arguments << ": " << o.err;
+        EXPECT_NE(o.err.find(named), std::string::npos) << arguments << ": " << o.err;
+    }
+}
+
+}  // namespace
