@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <future>
 #include <mutex>
 #include <thread>
 
@@ -24,14 +25,20 @@ Profile::Profile() {
     static std::once_flag started;
     std::call_once(started, [] {
         // The count of ticks since it started: a late wake-up makes up the ticks it missed.
-        std::thread([] {
+        // Waited for: on a busy machine a new thread may first run milliseconds later, and a short
+        // script would get no samples at all.
+        std::promise<void> running;
+        std::future<void> ran = running.get_future();
+        std::thread([&running] {
             const auto start = Clock::now();
+            running.set_value();
             for (uint32_t n = 1;; ++n) {
                 std::this_thread::sleep_until(start + n * kTick);
                 n = static_cast<uint32_t>((Clock::now() - start) / kTick);
                 ticks.store(n, std::memory_order_relaxed);
             }
         }).detach();
+        ran.wait();
     });
 }
 
