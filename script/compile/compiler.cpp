@@ -657,8 +657,9 @@ private:
         if (member.object) {
             expr(*member.object);
         } else {
-            if (withSlots_.empty()) compileError(1024, member.pos);
-            emit(vbs::Op::LoadLocal, 1, withSlots_.back());
+            // ".x" outside any With fails only when it runs, as on Windows.
+            if (withSlots_.empty()) emit(vbs::Op::Raise, 1, errUnqualifiedReference);
+            else emit(vbs::Op::LoadLocal, 1, withSlots_.back());
         }
     }
 

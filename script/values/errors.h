@@ -35,6 +35,7 @@ enum ErrorNumber : int {
     errDuplicateKey = 457,
     errVariableUndefined = 500,
     errIllegalAssignment = 501,
+    errUnqualifiedReference = 505,
     errRegexSyntax = 5017,
     errKeyNotFound = 32811,
     errTimedOut = -2147467260,  // E_ABORT: the host stopped the script

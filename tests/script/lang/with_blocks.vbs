@@ -25,3 +25,9 @@ With d
   End With
   WScript.Echo .Item("k")
 End With
+' A .member outside any With compiles (VBScript has no compilation error for it); it fails with
+' 505 when it runs.
+If made = 0 Then .X = 1
+On Error Resume Next
+.Y = 2
+WScript.Echo "outside With:", Err.Number, Err.Description
