@@ -122,6 +122,25 @@ std::string shortened(const std::string& sentence, size_t characters) {
     return sentence;
 }
 
+std::vector<std::string> differences(const RunInfo& now, const RunInfo& then) {
+    std::vector<std::string> notes;
+    auto differ = [&](const char* what, const std::string& a, const std::string& b) {
+        if (a != b) notes.push_back(std::string("the baseline ran ") + what + " " + (b.empty() ? "(unknown)" : b) + ", this run " + a);
+    };
+    differ("on", now.host, then.host);
+    differ("on the CPU", now.cpu, then.cpu);
+    differ("in a build of type", now.buildType, then.buildType);
+    differ("with version", now.version, then.version);
+    differ("with passes", std::to_string(now.warmup) + " warm-up + " + std::to_string(now.passes) + " timed",
+           std::to_string(then.warmup) + " warm-up + " + std::to_string(then.passes) + " timed");
+    // The empty brain does the same work in both runs: when it moved, the machine did.
+    if (now.hostOverheadMs > 0 && then.hostOverheadMs > 0 && std::abs(now.hostOverheadMs / then.hostOverheadMs - 1) > 0.2) {
+        notes.push_back("the host's own time per call went from " + DurationText(then.hostOverheadMs) + " to " +
+                        DurationText(now.hostOverheadMs) + ": the machine itself ran at another speed, and every brain's change shares it");
+    }
+    return notes;
+}
+
 }  // namespace
 
 BrainComparison Compare(const SentenceTimes& before, const SentenceTimes& after, bool sameInput, size_t sentences) {
@@ -150,7 +169,8 @@ BrainComparison Compare(const SentenceTimes& before, const SentenceTimes& after,
 
 BaselineComparison CompareWithBaseline(const Measurement& run, const Measurement& baseline, const std::string& name,
                                        const std::string& path) {
-    BaselineComparison result{name, path, baseline.info, run.sentences == baseline.sentences, {}};
+    BaselineComparison result{name, path, baseline.info, run.sentences == baseline.sentences,
+                              differences(run.info, baseline.info), {}};
     for (const BrainRun& brain : run.brains) {
         auto old = std::find_if(baseline.brains.begin(), baseline.brains.end(),
                                 [&](const BrainRun& b) { return b.number == brain.number; });
@@ -209,6 +229,7 @@ std::string ComparisonText(const Measurement& run, const BaselineComparison& com
     if (!comparison.sameInput) {
         out += "  The input differs from the baseline's: each brain's median is compared over different sentences.\n";
     }
+    for (const std::string& note : comparison.notes) out += "  note: " + note + "\n";
     return out;
 }
 

@@ -45,6 +45,8 @@ struct BaselineComparison {
     std::string name, path;  // as the user gave it; the file
     RunInfo baseline;        // when, where and how the baseline ran
     bool sameInput = false;  // the same sentences in the same order
+    // How the runs were made differently (another machine, build, pass count, a busier host), in words.
+    std::vector<std::string> notes;
     std::vector<std::optional<BrainComparison>> brains;  // as Measurement::brains; none: not in the baseline
 };
 

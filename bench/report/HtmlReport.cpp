@@ -30,7 +30,7 @@ td.s { max-width: 560px; overflow-wrap: anywhere; }
 .swatch { display: inline-block; width: 11px; height: 11px; border-radius: 2px; margin-right: 6px; vertical-align: -1px; }
 .warnings { background: #fff8c5; border: 1px solid #d4a72c; border-radius: 6px; padding: 8px 12px 8px 30px; }
 .figures span { margin-right: 14px; white-space: nowrap; }
-td.brain { white-space: nowrap; }
+td.brain, td.verdict { white-space: nowrap; }
 .improved { color: #1a7f37; font-weight: 600; }
 .regressed { color: #cf222e; font-weight: 600; }
 pre { background: #f6f8fa; padding: 6px 10px; border-radius: 4px; overflow-x: auto; font-size: 12px; margin: 4px 0 10px; }
@@ -76,7 +76,7 @@ std::string verdictClass(Verdict verdict) {
 
 // Two cells: the change with its interval, and the verdict.
 std::string changeCells(const Change& change) {
-    return cell(ChangeFigures(change), "n") + "<td class=\"" + verdictClass(change.verdict) + "\">" +
+    return cell(ChangeFigures(change), "n") + "<td class=\"verdict " + verdictClass(change.verdict) + "\">" +
            Escape(VerdictText(change.verdict)) + "</td>";
 }
 
@@ -94,7 +94,7 @@ std::string sentenceCell(const std::string& sentence) {
 std::string summaryTable(const Measurement& run, const BatchStatistics& statistics, const BaselineComparison* baseline) {
     std::string out = "<table><tr><th>Brain</th><th>Calls</th><th>Failed</th><th>Median [95%]</th><th>vs fastest</th>"
                       "<th>Noise (MAD)</th><th>Outliers</th>";
-    if (baseline) out += "<th>Change [95%]</th><th>Against baseline</th>";
+    if (baseline) out += "<th>Change [95%]</th><th>Verdict</th>";
     out += "</tr>\n";
     for (size_t b = 0; b < run.brains.size(); ++b) {
         const BrainRun& brain = run.brains[b];
@@ -229,6 +229,9 @@ std::string HtmlReport(const Measurement& run, const BatchStatistics& statistics
         out += "</ul>\n";
     }
     out += "<h2>Summary</h2>\n" + summaryTable(run, statistics, baseline);
+    if (baseline) {
+        for (const std::string& note : baseline->notes) out += "<p class=\"lead\">Note: " + Escape(note) + ".</p>\n";
+    }
     out += "<h2>Time per sentence</h2>\n";
     std::vector<ChartSeries> series;
     for (const BrainRun& brain : run.brains) {

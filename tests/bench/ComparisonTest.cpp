@@ -83,6 +83,13 @@ TEST(Comparison, RunsAreMatchedBrainByBrainAndASlowerOneFailsTheGuard) {
     std::string text = ComparisonText(run, c);
     EXPECT_NE(text.find("Compared with baseline 'main' (/x/baselines/main.json, 2026-12-09T08:00:00Z):"), std::string::npos) << text;
     EXPECT_NE(text.find("Three  not in the baseline"), std::string::npos) << text;
+    EXPECT_TRUE(c.notes.empty()) << c.notes.front();
+
+    run.info.host = "otherbox";
+    run.info.hostOverheadMs = 2 * (baseline.info.hostOverheadMs = 0.0001);
+    c = CompareWithBaseline(run, baseline, "main", "");
+    EXPECT_EQ(c.notes.size(), 2u);
+    EXPECT_NE(ComparisonText(run, c).find("note: the baseline ran on testbox, this run otherbox"), std::string::npos);
 
     run.sentences.back() = "changed";
     c = CompareWithBaseline(run, baseline, "main", "");

@@ -39,7 +39,7 @@ TEST(HtmlReport, HoldsEverySectionOnePageWithNothingFetchedAndUserTextEscaped) {
     EXPECT_EQ(html.find("<img"), std::string::npos);
     EXPECT_EQ(html.find("x = 1 / 0 <--"), std::string::npos) << "the failure's context is escaped too";
     EXPECT_EQ(std::regex_search(html, std::regex(R"((src|href)="(https?:)?//|<link|url\()")), false) << "nothing is fetched";
-    EXPECT_NE(html.find("<td class=\"improved\">improved</td>"), std::string::npos) << "half the baseline's time is an improvement";
+    EXPECT_NE(html.find("<td class=\"verdict improved\">improved</td>"), std::string::npos) << "half the baseline's time is an improvement";
     EXPECT_EQ(html.find("<h3>Profile</h3>", html.find("Brain 2:")), std::string::npos) << "no stacks, no flame graph";
     // The slowest sentence of brain 1 (the last) heads its table.
     size_t slowest = html.find("<h3>Slowest sentences</h3>");
