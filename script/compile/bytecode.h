@@ -24,13 +24,19 @@ enum class Op : uint8_t {
     // Variables: Load pushes a copy, Store pops (flags 1: Set, no default-property read), Ref pushes
     // a reference for a ByRef argument or an element/ReDim target.
     LoadLocal, StoreLocal, RefLocal,
+    LoadLocal2,                         // LoadLocal a, then LoadLocal b
     LoadGlobal, StoreGlobal, RefGlobal, // p: the global's Value (its slot never moves), a: its index
     LoadField, StoreField, RefField,    // fields of Me
     LoadOuter, StoreOuter, RefOuter,    // locals of the procedure that ran Execute/Eval
     LoadName, StoreName, RefName,       // p: NameSite; a: implicit local slot or -1
     LoadMe,
+    // A load and a store in one: to = from (flags 1: Set). a: from, b: to.
+    MoveLocal, MoveFieldToLocal, MoveLocalToField,
     Add, Sub, Mul, Div, IntDiv, Mod, Pow, Concat, Neg, Not, And, Or, Xor, Eqv, Imp,
-    AddConst, SubConst, MulConst, IntDivConst, ModConst, ConcatConst,  // the right operand is consts[a]
+    // The right operand is consts[a]; the Local forms (in the same order) push locals[b] op consts[a].
+    AddConst, SubConst, MulConst, IntDivConst, ModConst, ConcatConst, AndConst, OrConst, XorConst,
+    LocalAddConst, LocalSubConst, LocalMulConst, LocalIntDivConst, LocalModConst, LocalConcatConst,
+    LocalAndConst, LocalOrConst, LocalXorConst,
     AddLocalConst,                      // locals[a] = locals[a] + consts[b]
     Append,                             // [ref, (value,) texts...] -> []: s = s & a & b in place;
                                         // flags 1: the value read before the texts
@@ -64,6 +70,7 @@ enum class Op : uint8_t {
     Raise,        // a: error number
     CallBuiltinTimed,  // CallBuiltin in code compiled while profiling
     Line,         // a statement starts, in code compiled while profiling; a: its line in the profile
+    StoreReturn,  // StoreLocal of the return value, then Return
     Return,       // the last: the dispatch table is sized by it
 };
 

@@ -478,20 +478,63 @@ private:
         return pc() - 1;
     }
 
-    // x = x + constant on a local becomes one instruction.
+    // The last instruction, when the next may merge with it (no jump lands between them).
+    Instr* mergeable() { return pc() > label_ ? &p_->code.back() : nullptr; }
+
+    // Two loads of locals in a row are one instruction.
+    void loadLocal(int slot) {
+        if (Instr* last = mergeable(); last && last->op == vbs::Op::LoadLocal) {
+            last->op = vbs::Op::LoadLocal2;
+            last->b = slot;
+            depth_ += 1;
+            p_->maxStack = std::max(p_->maxStack, depth_ + 1);
+            return;
+        }
+        emit(vbs::Op::LoadLocal, 1, slot);
+    }
+
+    // x = x + constant, and a store of a variable just read, are one instruction.
     void storeLocal(int slot, uint8_t set) {
-        auto& code = p_->code;
-        size_t n = code.size();
-        if (!set && n >= 2 && pc() - 2 > label_ && code[n - 1].op == vbs::Op::AddConst &&
-            code[n - 2].op == vbs::Op::LoadLocal && code[n - 2].a == slot) {
-            int k = code[n - 1].a;
-            code.resize(n - 2);
+        Instr* last = mergeable();
+        if (last && !set && last->op == vbs::Op::LocalAddConst && last->b == slot) {
+            int k = last->a;
+            last->op = vbs::Op::AddLocalConst;
+            last->a = slot;
+            last->b = k;
             depth_ -= 1;
-            int at = emit(vbs::Op::AddLocalConst, 0, slot);
-            p_->code[at].b = k;
+            return;
+        }
+        if (last && (last->op == vbs::Op::LoadLocal || last->op == vbs::Op::LoadField)) {
+            last->op = last->op == vbs::Op::LoadLocal ? vbs::Op::MoveLocal : vbs::Op::MoveFieldToLocal;
+            last->b = slot;
+            last->flags = set;
+            depth_ -= 1;
             return;
         }
         emit(vbs::Op::StoreLocal, -1, slot, 0, set);
+    }
+
+    void storeField(int field, uint8_t set) {
+        if (Instr* last = mergeable(); last && last->op == vbs::Op::LoadLocal) {
+            last->op = vbs::Op::MoveLocalToField;
+            last->b = field;
+            last->flags = set;
+            depth_ -= 1;
+            return;
+        }
+        emit(vbs::Op::StoreField, -1, field, 0, set);
+    }
+
+    // Once the procedure is whole: a jump to a Return returns at once, and so does a store of the
+    // return value right before one.
+    void finish() {
+        auto& code = p_->code;
+        auto returns = [&](size_t at) { return code[at].op == vbs::Op::Return; };
+        for (auto& i : code)
+            if (i.op == vbs::Op::Jump && returns(static_cast<size_t>(i.a))) i.op = vbs::Op::Return;
+        for (size_t at = 0; at + 1 < code.size(); ++at)
+            if (code[at].op == vbs::Op::StoreLocal && code[at].a == p_->retSlot && returns(at + 1))
+                code[at].op = vbs::Op::StoreReturn;
     }
 
     // The current position as a jump target.
@@ -514,8 +557,17 @@ private:
             case ast::Op::IntDiv: return vbs::Op::IntDivConst;
             case ast::Op::Mod: return vbs::Op::ModConst;
             case ast::Op::Concat: return vbs::Op::ConcatConst;
+            case ast::Op::And: return vbs::Op::AndConst;
+            case ast::Op::Or: return vbs::Op::OrConst;
+            case ast::Op::Xor: return vbs::Op::XorConst;
             default: return vbs::Op::Pop;  // none
         }
+    }
+
+    // AddConst -> LocalAddConst and so on: the two runs are in the same order.
+    static vbs::Op localForm(vbs::Op withConst) {
+        return static_cast<vbs::Op>(static_cast<int>(withConst) - static_cast<int>(vbs::Op::AddConst) +
+                                    static_cast<int>(vbs::Op::LocalAddConst));
     }
 
     int hidden() { return p_->nlocals++; }
@@ -572,7 +624,7 @@ private:
     void load(Resolved r, const Expr& e) {
         createVariable(r, e.name);
         switch (r.kind) {
-            case Kind::Local: emit(vbs::Op::LoadLocal, 1, r.slot); break;
+            case Kind::Local: loadLocal(r.slot); break;
             case Kind::Outer: emit(vbs::Op::LoadOuter, 1, r.slot); break;
             case Kind::Field: emit(vbs::Op::LoadField, 1, r.slot); break;
             case Kind::Global: emit(vbs::Op::LoadGlobal, 1, r.slot, 0, 0, r.var); break;
@@ -621,7 +673,7 @@ private:
         switch (e.kind) {
             case ExprKind::Literal: constant(e.literal); break;
             case ExprKind::Name:
-                if (isOwnName(e.name)) emit(vbs::Op::LoadLocal, 1, p_->retSlot);
+                if (isOwnName(e.name)) loadLocal(p_->retSlot);
                 else load(resolve(e.name), e);
                 break;
             case ExprKind::Member:
@@ -677,6 +729,16 @@ private:
         if (vbs::Op k = withConstant(e.op); k != vbs::Op::Pop && lastIsConstant()) {
             int c = p_->code.back().a;
             p_->code.pop_back();
+            // A local on the left: read by the operation itself (from the second of two loads).
+            Instr* last = mergeable();
+            if (last && (last->op == vbs::Op::LoadLocal || last->op == vbs::Op::LoadLocal2)) {
+                int slot = last->op == vbs::Op::LoadLocal ? last->a : static_cast<int>(last->b);
+                if (last->op == vbs::Op::LoadLocal) p_->code.pop_back();
+                else last->op = vbs::Op::LoadLocal;
+                int at = emit(localForm(k), -1, c);
+                p_->code[at].b = slot;
+                return;
+            }
             emit(k, -1, c);
             return;
         }
@@ -997,7 +1059,7 @@ private:
             switch (r.kind) {
                 case Kind::Local: storeLocal(r.slot, set); break;
                 case Kind::Outer: emit(vbs::Op::StoreOuter, -1, r.slot, 0, set); break;
-                case Kind::Field: emit(vbs::Op::StoreField, -1, r.slot, 0, set); break;
+                case Kind::Field: storeField(r.slot, set); break;
                 case Kind::Global: emit(vbs::Op::StoreGlobal, -1, r.slot, 0, set, r.var); break;
                 case Kind::Dynamic:
                     emit(vbs::Op::StoreName, -1, implicitLocal(t.name), 0, set, variableSite(t.name));
@@ -1294,6 +1356,7 @@ private:
         for (int e : procExits_) patch(e);
         procExits_.clear();
         emit(vbs::Op::Return, 0);
+        finish();
         if (proc->executeSlot >= 0) proc->implicitNames = implicitSlots_;
     }
 };

@@ -144,18 +144,21 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
     // Threaded dispatch: each instruction jumps straight to the next one's code. NEXT stands
     // outside every block with locals: a computed goto skips their destructors.
     static const void* const kLabels[] = {
-        &&L_PushConst, &&L_PushMissing, &&L_Pop, &&L_LoadLocal, &&L_StoreLocal, &&L_RefLocal,
+        &&L_PushConst, &&L_PushMissing, &&L_Pop, &&L_LoadLocal, &&L_StoreLocal, &&L_RefLocal, &&L_LoadLocal2,
         &&L_LoadGlobal, &&L_StoreGlobal, &&L_RefGlobal, &&L_LoadField, &&L_StoreField, &&L_RefField,
         &&L_LoadOuter, &&L_StoreOuter, &&L_RefOuter, &&L_LoadName, &&L_StoreName, &&L_RefName,
-        &&L_LoadMe, &&L_Add, &&L_Sub, &&L_Mul, &&L_Div, &&L_IntDiv, &&L_Mod, &&L_Pow, &&L_Concat,
+        &&L_LoadMe, &&L_MoveLocal, &&L_MoveFieldToLocal, &&L_MoveLocalToField, &&L_Add, &&L_Sub, &&L_Mul, &&L_Div, &&L_IntDiv, &&L_Mod, &&L_Pow, &&L_Concat,
         &&L_Neg, &&L_Not, &&L_And, &&L_Or, &&L_Xor, &&L_Eqv, &&L_Imp, &&L_AddConst, &&L_SubConst,
-        &&L_MulConst, &&L_IntDivConst, &&L_ModConst, &&L_ConcatConst, &&L_AddLocalConst, &&L_Append,
+        &&L_MulConst, &&L_IntDivConst, &&L_ModConst, &&L_ConcatConst, &&L_AndConst, &&L_OrConst,
+        &&L_XorConst, &&L_LocalAddConst, &&L_LocalSubConst, &&L_LocalMulConst, &&L_LocalIntDivConst,
+        &&L_LocalModConst, &&L_LocalConcatConst, &&L_LocalAndConst, &&L_LocalOrConst, &&L_LocalXorConst,
+        &&L_AddLocalConst, &&L_Append,
         &&L_Eq, &&L_Ne, &&L_Lt, &&L_Gt, &&L_Le, &&L_Ge, &&L_Is, &&L_Jump, &&L_JumpFalse, &&L_JumpTrue,
         &&L_JumpCompare, &&L_JumpCompareConst, &&L_CallProc, &&L_CallMethod, &&L_CallBuiltin,
         &&L_CallName, &&L_Index, &&L_RefIndex, &&L_StoreIndex, &&L_Member, &&L_New, &&L_CheckObject,
         &&L_DimArray, &&L_ReDim, &&L_Erase, &&L_ForInit, &&L_ForNext, &&L_ForEachInit,
         &&L_ForEachNext, &&L_ClearLocal, &&L_OnError, &&L_Unpin, &&L_Eval, &&L_GetRef, &&L_Raise,
-        &&L_CallBuiltinTimed, &&L_Line, &&L_Return
+        &&L_CallBuiltinTimed, &&L_Line, &&L_StoreReturn, &&L_Return
     };
     static_assert(std::size(kLabels) == static_cast<size_t>(Op::Return) + 1, "one label per instruction");
 #define NEXT                                        \
@@ -177,6 +180,11 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     case Op::LoadLocal: L_LoadLocal: copyInto(sp++, locals[I->a].deref()); NEXT;
                     case Op::StoreLocal: L_StoreLocal: store(locals[I->a], --sp, I->flags); NEXT;
                     case Op::RefLocal: L_RefLocal: pushRef(locals[I->a]); NEXT;
+                    case Op::LoadLocal2: L_LoadLocal2:
+                        copyInto(sp, locals[I->a].deref());
+                        copyInto(sp + 1, locals[I->b].deref());
+                        sp += 2;
+                        NEXT;
                     case Op::LoadGlobal: L_LoadGlobal: copyInto(sp++, *static_cast<Value*>(I->p)); NEXT;
                     case Op::StoreGlobal: L_StoreGlobal: store(*static_cast<Value*>(I->p), --sp, I->flags); NEXT;
                     case Op::RefGlobal: L_RefGlobal: pushRef(*static_cast<Value*>(I->p)); NEXT;
@@ -214,6 +222,19 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     }
                     NEXT;
                     case Op::LoadMe: L_LoadMe: *sp++ = Value::object(me); NEXT;
+                    // The value passes through the free slot at sp, as a Load and a Store would.
+                    case Op::MoveLocal: L_MoveLocal:
+                        copyInto(sp, locals[I->a].deref());
+                        store(locals[I->b], sp, I->flags);
+                        NEXT;
+                    case Op::MoveFieldToLocal: L_MoveFieldToLocal:
+                        copyInto(sp, me->fields[I->a]);
+                        store(locals[I->b], sp, I->flags);
+                        NEXT;
+                    case Op::MoveLocalToField: L_MoveLocalToField:
+                        copyInto(sp, locals[I->a].deref());
+                        store(me->fields[I->b], sp, I->flags);
+                        NEXT;
 
                     case Op::Add: L_Add: addInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
                     case Op::Sub: L_Sub: subInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
@@ -244,6 +265,25 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     case Op::Pow: L_Pow: binaryOp(sp, ops::pow); NEXT;
                     case Op::Concat: L_Concat: concatInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
                     case Op::ConcatConst: L_ConcatConst: concatInto(sp[-1], consts[I->a]); NEXT;
+                    case Op::AndConst: L_AndConst: logicInto<Logic::And>(sp[-1], consts[I->a]); NEXT;
+                    case Op::OrConst: L_OrConst: logicInto<Logic::Or>(sp[-1], consts[I->a]); NEXT;
+                    case Op::XorConst: L_XorConst: logicInto<Logic::Xor>(sp[-1], consts[I->a]); NEXT;
+#define LOCAL_CONST(name, apply)                     \
+    case Op::Local##name##Const:                     \
+    L_Local##name##Const:                            \
+        copyInto(sp++, locals[I->b].deref());        \
+        apply(sp[-1], consts[I->a]);                 \
+        NEXT;
+                    LOCAL_CONST(Add, addInto)
+                    LOCAL_CONST(Sub, subInto)
+                    LOCAL_CONST(Mul, mulInto)
+                    LOCAL_CONST(IntDiv, idivInto)
+                    LOCAL_CONST(Mod, modInto)
+                    LOCAL_CONST(Concat, concatInto)
+                    LOCAL_CONST(And, logicInto<Logic::And>)
+                    LOCAL_CONST(Or, logicInto<Logic::Or>)
+                    LOCAL_CONST(Xor, logicInto<Logic::Xor>)
+#undef LOCAL_CONST
                     case Op::Append: L_Append: {
                         Value* parts = sp - I->argc;
                         Value* base = parts - 1 - I->flags;
@@ -530,6 +570,9 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     NEXT;
                     case Op::Line: L_Line: profile_->hit(I->a);
                     NEXT;
+                    case Op::StoreReturn: L_StoreReturn:
+                        store(locals[I->a], --sp, I->flags);
+                        [[fallthrough]];
                     case Op::Return: L_Return: {
                         if (frameCount_ == entryDepth) goto done;
                         Value result;
