@@ -11,12 +11,16 @@ namespace vbs::builtin {
 
 namespace {
 
-Value makeArray(std::vector<Value> items, uint16_t elemVarType) {
+using Items = decltype(ArrayRep::data);
+
+// The items become the array's storage as they are, without a copy.
+Value makeArray(Items items, uint16_t elemVarType) {
     auto* rep = new ArrayRep;
+    Value array = Value::array(rep);
     rep->elemVarType = elemVarType;
     rep->upper.push_back(static_cast<int32_t>(items.size()) - 1);
-    rep->data.assign(std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
-    return Value::array(rep);
+    rep->data = std::move(items);
+    return array;
 }
 
 // Anything else, Null too, is a Type mismatch.
@@ -34,7 +38,7 @@ const ArrayRep& listArg(const Value& v) {
 
 }  // namespace
 
-VBS_BUILTIN(Array) { result = makeArray(std::vector<Value>(args, args + argc), vtVariant); }
+VBS_BUILTIN(Array) { result = makeArray(Items(args, args + argc), vtVariant); }
 
 // Split(expression[, delimiter[, count[, compare]]]) answers a String array (VarType 8200).
 VBS_BUILTIN(Split) {
@@ -43,8 +47,9 @@ VBS_BUILTIN(Split) {
     int32_t count = longArg(args, argc, 2, -1);
     if (count < -1) raise(errInvalidCall);
     bool text = textCompareArg(args, argc, 3);
-    std::vector<Value> parts;
+    Items parts;
     if (!s.empty() && count != 0) {
+        parts.reserve(8);  // a sentence's words in one allocation
         std::u16string_view v = s.view();
         size_t from = 0;
         while (!delim.empty() && (count < 0 || parts.size() + 1 < static_cast<size_t>(count))) {
@@ -80,7 +85,7 @@ VBS_BUILTIN(Filter) {
     String what = toString(args[1]);
     bool include = given(args, argc, 2) ? toBool(args[2]) : true;
     bool text = textCompareArg(args, argc, 3);
-    std::vector<Value> kept;
+    Items kept;
     for (const Value& e : list.data) {
         pollDeadline();
         String s = toString(e);

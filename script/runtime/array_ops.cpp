@@ -1,5 +1,7 @@
 #include "script/runtime/array_ops.h"
 
+#include <span>
+
 #include "script/values/convert.h"
 #include "script/values/errors.h"
 #include "script/values/object.h"
@@ -17,9 +19,9 @@ int32_t subscript(const Value& v) {
     return toLong(x);
 }
 
-size_t elementCount(const std::vector<int32_t>& upper) {
+size_t elementCount(const int32_t* upper, int dims) {
     uint64_t n = 1;
-    for (int32_t u : upper) {
+    for (int32_t u : std::span(upper, dims)) {
         if (u < -1) raise(errSubscript);
         n *= static_cast<uint64_t>(u) + 1;
         if (n > kMaxElements) raise(errOutOfMemory);
@@ -33,7 +35,7 @@ Value makeArray(const int32_t* upper, int dims) {
     auto* a = new ArrayRep;
     Value v = Value::array(a);
     a->upper.assign(upper, upper + dims);
-    a->data.resize(dims ? elementCount(a->upper) : 0);
+    a->data.resize(dims ? elementCount(upper, dims) : 0);
     return v;
 }
 
@@ -70,19 +72,21 @@ ArrayRep* ownArray(Value& v) {
 void redim(Value& target, const Value* bounds, int n, bool preserve) {
     Value& t = target.deref();
     if (n < 1 || n > ArrayRep::kMaxDims) raise(errSubscript);
-    std::vector<int32_t> upper(n);
+    int32_t upper[ArrayRep::kMaxDims];
     for (int i = 0; i < n; ++i) upper[i] = subscript(bounds[i]);
     if (t.isArray() && (t.arr->locks || isFixedIn(t))) raise(errArrayLocked);
     if (!preserve || !t.isArray() || t.arr->dims() == 0) {
-        t = makeArray(upper.data(), n);
+        t = makeArray(upper, n);
         return;
     }
+    // ReDim Preserve, often one element at a time: the storage grows geometrically (resize) and
+    // the bounds are rewritten in place.
     ArrayRep* a = ownArray(t);
     if (a->dims() != static_cast<size_t>(n)) raise(errSubscript);
     for (int i = 0; i + 1 < n; ++i)
         if (a->upper[i] != upper[i]) raise(errSubscript);
-    a->data.resize(elementCount(upper), a->elemVarType == vtString ? Value(String()) : Value());
-    a->upper = std::move(upper);
+    a->data.resize(elementCount(upper, n), a->elemVarType == vtString ? Value(String()) : Value());
+    a->upper[n - 1] = upper[n - 1];
 }
 
 void erase(Value& target) {
