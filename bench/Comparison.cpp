@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <random>
 
@@ -59,13 +58,15 @@ void pairedChange(const SentenceTimes& before, const SentenceTimes& after, Chang
     }
     for (size_t i = 0; i < count; ++i) ratios.push_back(medians[1][i] / medians[0][i]);
     change.estimate = Median(ratios) - 1;
-    size_t least = SIZE_MAX;
+    size_t times[2] = {0, 0};
+    bool repeats = false;
     for (int side = 0; side < 2; ++side) {
-        size_t times = 0;
-        for (const std::vector<double>* t : pairs[side]) times += t->size();
-        least = std::min(least, times);
+        for (const std::vector<double>* t : pairs[side]) {
+            times[side] += t->size();
+            repeats = repeats || t->size() > 1;
+        }
     }
-    if (least < kLeastForInterval) return;
+    if (std::min(times[0], times[1]) < kLeastForInterval) return;
     Draw draw;
     std::vector<double> resampledRatios, scratch, drawnRatios;
     auto resampledMedian = [&](const std::vector<double>& times) {
@@ -74,12 +75,9 @@ void pairedChange(const SentenceTimes& before, const SentenceTimes& after, Chang
         for (double& t : scratch) t = times[draw.Below(times.size())];
         return Median(scratch);
     };
-    bool repeats = false;
-    for (const std::vector<double>* t : pairs[0]) repeats = repeats || t->size() > 1;
-    for (const std::vector<double>* t : pairs[1]) repeats = repeats || t->size() > 1;
     // Large batches get fewer resamples: their intervals are narrow, and the summary should not wait.
-    int resamples = static_cast<int>(std::clamp<size_t>(kResampledTimes / (timesIn(before) + timesIn(after) + 1),
-                                                        kLeastResamples, kBootstrapResamples));
+    int resamples = static_cast<int>(std::clamp<size_t>(kResampledTimes / (times[0] + times[1]), kLeastResamples,
+                                                        kBootstrapResamples));
     for (int r = 0; r < resamples; ++r) {
         if (repeats) {
             ratios.clear();
