@@ -24,13 +24,13 @@ protected:
     void SetUp() override {
         folder.write("Tarvik.ini", "[Tarvik]\r\nInputFile=input.txt\r\n[Brains]\r\nBrain1Name=One\r\nBrain1Script=one.vbs\r\n"
                                    "Brain2Name=Two\r\nBrain2Script=two.vbs\r\nBrain3Name=Three\r\nBrain3Script=three.vbs\r\n");
-        for (const char* name : {"one.vbs", "two.vbs", "three.vbs"}) brain(name, 200);
+        for (const char* name : {"one.vbs", "two.vbs", "three.vbs"}) brain(name, 20);
         folder.write("input.txt", "hello\r\nhow are you\r\n<b>bold</b> & 'quoted'\r\nbye\r\nagain\r\nand again\r\n");
     }
-    // A brain whose every call counts to `loops`.
+    // A brain whose calls count to `loops` a character: the longest sentence is the slowest.
     void brain(const std::string& name, int loops) {
         folder.write(name, "Function GetResponse(Sentence, UserName, ComputerName, LearningLevel, WorkingDir, "
-                           "A1, A2, A3, A4, A5, A6, A7, A8, A9, A10)\nFor i = 1 To " + std::to_string(loops) +
+                           "A1, A2, A3, A4, A5, A6, A7, A8, A9, A10)\nFor i = 1 To Len(Sentence) * " + std::to_string(loops) +
                            "\n  x = x + i\nNext\nGetResponse = \"ok <STOP>\"\nEnd Function\n");
     }
     Outcome run(const std::string& arguments) {
@@ -62,7 +62,7 @@ TEST_F(BenchBaselineTest, ASlowerBrainRegressesAndFailsTheRunBeyondItsAllowance)
     ASSERT_EQ(saved.status, 0) << saved.err;
     EXPECT_NE(folder.read("baselines/main.json").find("\"samples\""), std::string::npos);
 
-    brain("two.vbs", 4000);
+    brain("two.vbs", 400);
     Outcome slower = run("--repeat 3 --baseline main --fail-if-slower 50 --report " + folder.path("report.html"));
     EXPECT_EQ(slower.status, 4) << slower.out << slower.err;
     EXPECT_NE(slower.out.find("Compared with baseline 'main' (" + folder.path("baselines/main.json")), std::string::npos) << slower.out;
@@ -70,7 +70,7 @@ TEST_F(BenchBaselineTest, ASlowerBrainRegressesAndFailsTheRunBeyondItsAllowance)
     EXPECT_NE(slower.err.find("Brain 2 (Two) regressed by"), std::string::npos) << slower.err;
     std::string report = folder.read("report.html");
     EXPECT_NE(report.find("Against baseline"), std::string::npos);
-    EXPECT_NE(report.find("&lt;b&gt;bold&lt;/b&gt; &amp; &#39;quoted&#39;"), std::string::npos);
+    EXPECT_NE(report.find("&lt;b&gt;bold&lt;/b&gt; &amp; &#39;quoted&#39;"), std::string::npos) << "the slowest sentence, escaped";
 
     Outcome allowed = run("--repeat 3 --baseline main --fail-if-slower 100000");
     EXPECT_EQ(allowed.status, 0) << "a regression within the allowance passes: " << allowed.err;
