@@ -112,10 +112,14 @@ std::string percent(double fraction) {
     return text;
 }
 
-std::string shortened(const std::string& sentence, size_t characters) {
+size_t characters(const std::string& text) {
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+std::string shortened(const std::string& sentence, size_t limit) {
     size_t count = 0;
     for (size_t i = 0; i < sentence.size(); ++i) {
-        if ((static_cast<unsigned char>(sentence[i]) & 0xC0) != 0x80 && count++ == characters) return sentence.substr(0, i) + "...";
+        if ((static_cast<unsigned char>(sentence[i]) & 0xC0) != 0x80 && count++ == limit) return sentence.substr(0, i) + "...";
     }
     return sentence;
 }
@@ -207,10 +211,10 @@ std::string ComparisonText(const Measurement& run, const BaselineComparison& com
     std::string out = "Compared with baseline '" + comparison.name + "' (" + comparison.path + ", " +
                       comparison.baseline.startedAt + "):\n";
     size_t width = 0;
-    for (const BrainRun& brain : run.brains) width = std::max(width, brain.name.size());
+    for (const BrainRun& brain : run.brains) width = std::max(width, characters(brain.name));
     for (size_t b = 0; b < run.brains.size(); ++b) {
         const BrainRun& brain = run.brains[b];
-        out += "  " + brain.name + std::string(width - brain.name.size() + 2, ' ');
+        out += "  " + brain.name + std::string(width - characters(brain.name) + 2, ' ');
         if (!comparison.brains[b]) {
             out += brain.Answered() ? "not in the baseline, or no answers there\n" : "no answers\n";
             continue;

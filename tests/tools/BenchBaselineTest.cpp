@@ -63,7 +63,7 @@ TEST_F(BenchBaselineTest, ASlowerBrainRegressesAndFailsTheRunBeyondItsAllowance)
     EXPECT_NE(folder.read("baselines/main.json").find("\"samples\""), std::string::npos);
 
     brain("two.vbs", 400);
-    Outcome slower = run("--repeat 3 --baseline main --fail-if-slower 50 --report " + folder.path("report.html"));
+    Outcome slower = run("--repeat 3 --baseline main --fail-if-slower 50 --profile --report " + folder.path("report.html"));
     EXPECT_EQ(slower.status, 4) << slower.out << slower.err;
     EXPECT_NE(slower.out.find("Compared with baseline 'main' (" + folder.path("baselines/main.json")), std::string::npos) << slower.out;
     EXPECT_NE(lineWith(slower.out.substr(slower.out.find("Compared with")), "  Two").find("regressed"), std::string::npos) << slower.out;
@@ -71,6 +71,7 @@ TEST_F(BenchBaselineTest, ASlowerBrainRegressesAndFailsTheRunBeyondItsAllowance)
     std::string report = folder.read("report.html");
     EXPECT_NE(report.find("Against baseline"), std::string::npos);
     EXPECT_NE(report.find("&lt;b&gt;bold&lt;/b&gt; &amp; &#39;quoted&#39;"), std::string::npos) << "the slowest sentence, escaped";
+    EXPECT_NE(report.find("<title>GetResponse: "), std::string::npos) << "--profile adds a flame graph";
 
     Outcome allowed = run("--repeat 3 --baseline main --fail-if-slower 100000");
     EXPECT_EQ(allowed.status, 0) << "a regression within the allowance passes: " << allowed.err;
