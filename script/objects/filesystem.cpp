@@ -61,9 +61,6 @@ constexpr Member kMembers[] = {
 };
 constexpr MemberTable kTable(kMembers);
 
-// GetSpecialFolder's Windows and System folders, as a Linux system has them: the programs a
-// script would look for in System32 live in /usr/bin, and /usr holds it as Windows holds System32.
-constexpr const char* kSpecialFolders[] = {"/usr", "/usr/bin"};
 constexpr int kTemporaryFolder = 2;
 
 enum class Kind { Missing, File, Folder };
@@ -194,11 +191,6 @@ String tempName() {
     char16_t name[] = u"radXXXXX.tmp";
     for (int i = 3; i < 8; ++i) name[i] = kHex[random() & 15];
     return String(name);
-}
-
-std::string temporaryFolder() {
-    const char* tmp = std::getenv("TMPDIR");
-    return absolutePath(utf8ToUtf16(tmp && *tmp ? tmp : "/tmp"));
 }
 
 }  // namespace
@@ -358,7 +350,7 @@ void FileSystem::call(int id, Invoke /*kind*/, Value* args, int argc, Value& res
         case GetSpecialFolder: {
             int32_t which = toLong(args[0]);
             if (which < 0 || which > kTemporaryFolder) raise(errInvalidCall);
-            result = makeFolder(which == kTemporaryFolder ? temporaryFolder() : kSpecialFolders[which]);
+            result = makeFolder(which == kTemporaryFolder ? temporaryFolder() : which ? kSystemFolder : kWindowsFolder);
             return;
         }
     }

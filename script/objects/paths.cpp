@@ -1,6 +1,7 @@
 #include "script/objects/paths.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -182,6 +183,11 @@ std::string childPath(const std::string& folder, const std::string& name) {
 }
 
 String scriptPath(const std::string& native) { return String::fromUtf8(native); }
+
+std::string temporaryFolder() {
+    const char* tmp = std::getenv("TMPDIR");
+    return absolutePath(utf8ToUtf16(tmp && *tmp ? tmp : "/tmp"));
+}
 
 void raiseFileError(int err, bool folder) {
     switch (err) {

@@ -37,6 +37,12 @@ std::string childPath(const std::string& folder, const std::string& name);
 // The script's view of a POSIX path.
 String scriptPath(const std::string& native);
 
+// The folders Windows scripts name, as this system has them: %TEMP% is $TMPDIR or /tmp; the Windows
+// folder is /usr, which holds the system's programs in /usr/bin as Windows holds them in System32.
+std::string temporaryFolder();
+inline constexpr const char* kWindowsFolder = "/usr";
+inline constexpr const char* kSystemFolder = "/usr/bin";
+
 // Raises the Windows error for errno `err`: missing files are 53 (or 76 when `folder` or the
 // parent is missing), access problems 70, existing targets 58.
 [[noreturn]] void raiseFileError(int err, bool folder = false);

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <pwd.h>
+#include <syslog.h>
 #include <unistd.h>
 #include <vector>
 
@@ -43,6 +44,53 @@ const char* findVariable(std::u16string_view name, std::string* foundName = null
     return nullptr;
 }
 
+std::string homeFolder() {
+    if (const char* home = std::getenv("HOME"); home && *home) return home;
+    const passwd* pw = ::getpwuid(::getuid());
+    return pw && pw->pw_dir ? pw->pw_dir : "/";
+}
+
+// ComputerName as Windows keeps it: the host name without its domain, in capitals.
+String computerName() {
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0) return String(u"LOCALHOST");
+    std::u16string text = utf8ToUtf16(std::string_view(name).substr(0, std::string_view(name).find('.')));
+    for (char16_t& c : text) c = toUpper(c);
+    return String(text);
+}
+
+String userName() {
+    if (const char* user = std::getenv("USER"); user && *user) return String::fromUtf8(user);
+    const passwd* pw = ::getpwuid(::getuid());
+    return String::fromUtf8(pw && pw->pw_name ? pw->pw_name : "");
+}
+
+// What the standard Windows variables say where this environment does not set them, so that
+// "%TEMP%\log.txt" or "%USERPROFILE%" name real places here; "" for any other name.
+String windowsDefault(std::u16string_view name) {
+    auto is = [&](std::u16string_view n) { return equalsIgnoreCase(name, n); };
+    if (is(u"TEMP") || is(u"TMP")) return scriptPath(temporaryFolder());
+    if (is(u"USERNAME")) return userName();
+    if (is(u"COMPUTERNAME") || is(u"USERDOMAIN")) return computerName();
+    if (is(u"USERPROFILE") || is(u"HOMEPATH")) return scriptPath(homeFolder());
+    if (is(u"APPDATA")) return scriptPath(homeFolder() + "/.config");
+    if (is(u"LOCALAPPDATA")) return scriptPath(homeFolder() + "/.local/share");
+    if (is(u"HOMEDRIVE") || is(u"SystemDrive")) return String(u"C:");  // "C:" is the one file system
+    if (is(u"windir") || is(u"SystemRoot")) return scriptPath(kWindowsFolder);
+    if (is(u"OS")) return String(u"Windows_NT");
+    return String();
+}
+
+// A variable's value, or its Windows default; false when it has neither.
+bool variable(std::u16string_view name, String& value) {
+    if (const char* v = findVariable(name)) {
+        value = String::fromUtf8(v);
+        return true;
+    }
+    value = windowsDefault(name);
+    return !value.empty();
+}
+
 // %NAME% becomes the variable's value; an unknown one stays as written.
 String expand(std::u16string_view text) {
     std::u16string out;
@@ -52,8 +100,8 @@ String expand(std::u16string_view text) {
         size_t close = open == std::u16string_view::npos ? open : text.find(u'%', open + 1);
         if (close == std::u16string_view::npos) break;
         out.append(text.substr(pos, open - pos));
-        const char* value = close > open + 1 ? findVariable(text.substr(open + 1, close - open - 1)) : nullptr;
-        if (value) out += utf8ToUtf16(value);
+        String value;
+        if (close > open + 1 && variable(text.substr(open + 1, close - open - 1), value)) out += value.view();
         else out.append(text.substr(open, close - open + 1));
         pos = close + 1;
     }
@@ -98,7 +146,9 @@ private:
                     if (target.empty() || target.find('=') != std::string::npos) raise(errInvalidCall);
                     ::setenv(target.c_str(), utf16ToUtf8(toString(args[1]).view()).c_str(), 1);
                 } else {
-                    result = value ? Value(String::fromUtf8(value)) : Value(String());
+                    String text;
+                    variable(name.view(), text);
+                    result = Value(text);
                 }
                 return;
             }
@@ -119,12 +169,6 @@ private:
         }
     }
 };
-
-std::string homeFolder() {
-    if (const char* home = std::getenv("HOME"); home && *home) return home;
-    const passwd* pw = ::getpwuid(::getuid());
-    return pw && pw->pw_dir ? pw->pw_dir : "/";
-}
 
 // SpecialFolders(name): the folders a Linux desktop has; "" for the rest, as Windows answers
 // an unknown name.
@@ -158,12 +202,12 @@ public:
 
 private:
     enum Id { None, ExpandEnvironmentStrings, Environment_, CurrentDirectory, SpecialFolders_, RegRead, RegWrite, RegDelete, Run, Exec, Popup,
-              AppActivate, SendKeys, CreateShortcut };
+              AppActivate, SendKeys, CreateShortcut, LogEvent };
     static constexpr Member kMembers[] = {
         {}, {u"ExpandEnvironmentStrings", 1, 1}, {u"Environment", 0, 1, kReadOnly}, {u"CurrentDirectory", 0, 0, kReadWrite},
         {u"SpecialFolders", 0, 0, kReadOnly}, {u"RegRead", 1, 1}, {u"RegWrite", 2, 3}, {u"RegDelete", 1, 1},
         {u"Run", 1, 3}, {u"Exec", 1, 1}, {u"Popup", 1, 4}, {u"AppActivate", 1, 2}, {u"SendKeys", 1, 2},
-        {u"CreateShortcut", 1, 1},
+        {u"CreateShortcut", 1, 1}, {u"LogEvent", 2, 3},
     };
     static constexpr MemberTable kTable{kMembers};
 
@@ -219,6 +263,14 @@ private:
             // and keys sent go nowhere rather than into whatever the user is typing in.
             case AppActivate: result = Value::boolean(false); return;
             case SendKeys: comText(args[0]); return;
+            case LogEvent: {
+                // The system log is this system's event log; the type's levels map one to one.
+                int32_t type = toLong(args[0]);
+                int level = type == 1 || type == 16 ? LOG_ERR : type == 2 ? LOG_WARNING : type == 4 ? LOG_INFO : LOG_NOTICE;
+                ::syslog(LOG_USER | level, "%s", toString(args[1]).toUtf8().c_str());
+                result = Value::boolean(true);
+                return;
+            }
             case CreateShortcut: {
                 String path = toString(args[0]);
                 bool url = equalsIgnoreCase(extensionPart(path.view()), u"url");
@@ -231,21 +283,6 @@ private:
     }
     Host* host_;
 };
-
-// ComputerName as Windows keeps it: the host name without its domain, in capitals.
-String computerName() {
-    char name[256] = {};
-    if (::gethostname(name, sizeof name - 1) != 0) return String(u"LOCALHOST");
-    std::u16string text = utf8ToUtf16(std::string_view(name).substr(0, std::string_view(name).find('.')));
-    for (char16_t& c : text) c = toUpper(c);
-    return String(text);
-}
-
-String userName() {
-    if (const char* user = std::getenv("USER"); user && *user) return String::fromUtf8(user);
-    const passwd* pw = ::getpwuid(::getuid());
-    return String::fromUtf8(pw && pw->pw_name ? pw->pw_name : "");
-}
 
 class Network final : public TableObject {
 public:

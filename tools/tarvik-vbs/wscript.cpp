@@ -107,7 +107,7 @@ private:
 enum {
     kName, kEcho, kQuit, kArguments, kScriptName, kScriptFullName, kStdIn, kStdOut, kStdErr, kSleep,
     kVersion, kBuildVersion, kFullName, kPath, kInteractive, kTimeout, kCreateObject, kGetObject,
-    kApplication,
+    kApplication, kConnectObject, kDisconnectObject,
 };
 constexpr Member kMembers[] = {
     {u"Name", 0, 0, kReadOnly}, {u"Echo", 0, 127}, {u"Quit", 0, 1}, {u"Arguments", 0, 0, kReadOnly},
@@ -116,6 +116,7 @@ constexpr Member kMembers[] = {
     {u"Version", 0, 0, kReadOnly}, {u"BuildVersion", 0, 0, kReadOnly}, {u"FullName", 0, 0, kReadOnly},
     {u"Path", 0, 0, kReadOnly}, {u"Interactive", 0, 0, kReadWrite}, {u"Timeout", 0, 0, kReadWrite},
     {u"CreateObject", 1, 2}, {u"GetObject", 1, 3}, {u"Application", 0, 0, kReadOnly},
+    {u"ConnectObject", 2, 2}, {u"DisconnectObject", 1, 1},
 };
 constexpr MemberTable kTable{kMembers};
 
@@ -180,6 +181,11 @@ void WScript::call(int id, Invoke kind, Value* args, int argc, Value& result) {
             result = getObject(toString(args[0]).view(), hasArg(args, argc, 1) ? toString(args[1]).view() : u"");
             return;
         case kApplication: result = Value::object(this); return;
+        // No object here raises events, so there is nothing to connect a script's handlers to.
+        case kConnectObject:
+        case kDisconnectObject:
+            if (!args[0].isObject()) raise(errObjectRequired);
+            return;
     }
 }
 

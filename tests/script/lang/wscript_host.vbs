@@ -25,6 +25,9 @@ a = args(5) : WScript.Echo "past the end:", Err.Number : Err.Clear
 a = args.Unnamed(2) : WScript.Echo "past the unnamed:", Err.Number : Err.Clear
 a = args.Unnamed.Named : WScript.Echo "unnamed has no Named:", Err.Number : Err.Clear
 WScript.Echo "Echo of an array:" : WScript.Echo Array(1) : WScript.Echo Err.Number : Err.Clear
+' No object here raises events: connecting handlers does nothing, and needs an object.
+WScript.ConnectObject fso, "fso_" : WScript.DisconnectObject fso : WScript.Echo "events:", Err.Number
+WScript.DisconnectObject 5 : WScript.Echo "events of a number:", Err.Number : Err.Clear
 On Error GoTo 0
 
 ' Echo's lines are not the stream's: StdOut counts only what went through it.

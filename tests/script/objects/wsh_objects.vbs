@@ -65,6 +65,16 @@ WScript.Echo "Popup answered " & sh.Popup("Shown like Echo", 0, "Title", 64)
 
 Set net = CreateObject("WScript.Network")
 WScript.Echo (Len(net.UserName) > 0) & " " & (net.ComputerName = UCase(net.ComputerName)) & " " & (net.UserDomain = net.ComputerName)
+' The standard Windows variables this environment lacks name this system's places and names.
+On Error Resume Next
+env.Remove "TEMP"
+env.Remove "OS"
+On Error GoTo 0
+WScript.Echo (sh.ExpandEnvironmentStrings("%TEMP%") = fso.GetSpecialFolder(2).Path) & " " & (env("USERNAME") = net.UserName) & " " & _
+    (sh.ExpandEnvironmentStrings("%ComputerName%") = net.ComputerName) & " " & sh.ExpandEnvironmentStrings("%OS% %windir% %HOMEDRIVE%")
+env("OS") = "Set here"
+WScript.Echo sh.ExpandEnvironmentStrings("%OS%")
+WScript.Echo "LogEvent: " & sh.LogEvent(4, "tarvik test: an information event")
 
 ' Guid: a new GUID per object, 38 characters and two NULs, upper-case hex.
 Set tl = CreateObject("Scriptlet.TypeLib")
