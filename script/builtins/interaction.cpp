@@ -10,17 +10,6 @@ namespace {
 
 constexpr std::u16string_view kDefaultTitle = u"VBScript";
 
-// The button a dialog without a user answers with: the default one of the set (vbOK = 1,
-// vbCancel, vbAbort, vbRetry, vbIgnore, vbYes, vbNo = 7).
-int defaultButton(int32_t buttons) {
-    static constexpr int kSets[6][3] = {
-        {1, 1, 1}, {1, 2, 2}, {3, 4, 5}, {6, 7, 2}, {6, 7, 7}, {4, 2, 2},
-    };
-    int set = buttons & 7;
-    int which = (buttons >> 8) & 3;
-    return set < 6 ? kSets[set][which > 2 ? 2 : which] : 1;
-}
-
 String textArg(const Value* args, int argc, int i, std::u16string_view fallback) {
     return given(args, argc, i) ? toString(args[i]) : String(fallback);
 }

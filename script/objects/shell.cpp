@@ -256,7 +256,7 @@ private:
                 String text = toString(args[0]);
                 String title = hasArg(args, argc, 2) ? toString(args[2]) : String(u"Windows Script Host");
                 int32_t type = hasArg(args, argc, 3) ? toLong(args[3]) : 0;
-                result = Value::lng(host_ ? host_->msgBox(text.view(), type, title.view()) : 1);
+                result = Value::lng(host_ ? host_->msgBox(text.view(), type, title.view()) : defaultButton(type));
                 return;
             }
             // A script has no windows of other programs to reach here: none is found to activate,

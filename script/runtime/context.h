@@ -23,6 +23,17 @@ public:
     virtual Object* standardStream(int /*which*/) { return nullptr; }
 };
 
+// The button a dialog answers with when no one chooses: the default one of the set (vbOK = 1,
+// vbCancel, vbAbort, vbRetry, vbIgnore, vbYes, vbNo = 7), as pressing Enter gives it.
+inline int defaultButton(int32_t buttons) {
+    static constexpr int kSets[6][3] = {
+        {1, 1, 1}, {1, 2, 2}, {3, 4, 5}, {6, 7, 2}, {6, 7, 7}, {4, 2, 2},
+    };
+    int set = buttons & 7;
+    int which = (buttons >> 8) & 3;
+    return set < 6 ? kSets[set][which > 2 ? 2 : which] : 1;
+}
+
 struct Context {
     Host* host = nullptr;
     uint32_t rndSeed = 327680;  // VBScript's generator state before any Randomize

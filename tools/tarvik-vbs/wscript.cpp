@@ -189,9 +189,9 @@ void WScript::call(int id, Invoke kind, Value* args, int argc, Value& result) {
     }
 }
 
-int TerminalHost::msgBox(std::u16string_view prompt, int, std::u16string_view) {
+int TerminalHost::msgBox(std::u16string_view prompt, int buttons, std::u16string_view) {
     console::write(console::Out, std::u16string(prompt) + u"\n");
-    return 1;  // OK
+    return vbs::defaultButton(buttons);  // as if Enter were pressed: If MsgBox(q, vbYesNo) = vbYes goes on
 }
 
 vbs::Object* TerminalHost::standardStream(int which) { return new Stream(which); }

@@ -13,5 +13,8 @@ Do Until WScript.StdIn.AtEndOfStream
 Loop
 WScript.Echo InputBox("never shown when stdin is done")
 MsgBox "a message"
+' The terminal answers a dialog as Enter does: with its default button.
+WScript.Echo MsgBox("yes or no?", vbYesNo), MsgBox("no by default?", vbYesNo + vbDefaultButton2), _
+    MsgBox("retry?", vbRetryCancel), WScript.CreateObject("WScript.Shell").Popup("ok or cancel?", 0, "t", vbOKCancel + vbDefaultButton2)
 WScript.Quit 0
 WScript.Echo "not reached"
