@@ -45,6 +45,7 @@ enum class Op : uint8_t {
     Jump, JumpFalse, JumpTrue,          // a: target
     JumpCompare,  // [lhs, rhs] a: target; argc: compareJumpMask; flags: CompareFlags
     JumpCompareConst,  // the same with [lhs] and consts[b] on the right
+    JumpCompareLocalConst,  // the same with locals[lk.slot] and consts[lk.k], nothing on the stack
     CallProc,     // p: Proc, argc
     CallMethod,   // p: Proc of Me's class, argc
     CallBuiltin,  // p: Builtin, argc
@@ -85,6 +86,10 @@ constexpr uint16_t compareJumpMask(int kind, bool jumpIfTrue) {
 // becomes a reference to it (and one pin is counted either way, for Unpin).
 enum CallNameFlags : uint8_t { kExplicitNames = 1, kByRefArgument = 2 };
 
+struct LocalAndConst {
+    int32_t slot, k;
+};
+
 struct Instr {
     Op op;
     uint8_t flags = 0;
@@ -93,6 +98,7 @@ struct Instr {
     union {
         int64_t b = 0;
         void* p;
+        LocalAndConst lk;
     };
 };
 

@@ -481,6 +481,21 @@ private:
     // The last instruction, when the next may merge with it (no jump lands between them).
     Instr* mergeable() { return pc() > label_ ? &p_->code.back() : nullptr; }
 
+    // The local the last instruction loads, taken off it for the next instruction to read itself
+    // (the second of two loads); -1 when there is none.
+    int takeLoadedLocal() {
+        Instr* last = mergeable();
+        if (!last) return -1;
+        if (last->op == vbs::Op::LoadLocal) {
+            int slot = last->a;
+            p_->code.pop_back();
+            return slot;
+        }
+        if (last->op != vbs::Op::LoadLocal2) return -1;
+        last->op = vbs::Op::LoadLocal;
+        return static_cast<int>(last->b);
+    }
+
     // Two loads of locals in a row are one instruction.
     void loadLocal(int slot) {
         if (Instr* last = mergeable(); last && last->op == vbs::Op::LoadLocal) {
@@ -729,12 +744,7 @@ private:
         if (vbs::Op k = withConstant(e.op); k != vbs::Op::Pop && lastIsConstant()) {
             int c = p_->code.back().a;
             p_->code.pop_back();
-            // A local on the left: read by the operation itself (from the second of two loads).
-            Instr* last = mergeable();
-            if (last && (last->op == vbs::Op::LoadLocal || last->op == vbs::Op::LoadLocal2)) {
-                int slot = last->op == vbs::Op::LoadLocal ? last->a : static_cast<int>(last->b);
-                if (last->op == vbs::Op::LoadLocal) p_->code.pop_back();
-                else last->op = vbs::Op::LoadLocal;
+            if (int slot = takeLoadedLocal(); slot >= 0) {
                 int at = emit(localForm(k), -1, c);
                 p_->code[at].b = slot;
                 return;
@@ -1153,8 +1163,10 @@ private:
             if (lastIsConstant()) {
                 int k = p_->code.back().a;
                 p_->code.pop_back();
-                int at = emit(vbs::Op::JumpCompareConst, -2, 0, kind, flags);
-                p_->code[at].b = k;
+                int slot = takeLoadedLocal();
+                int at = emit(slot >= 0 ? vbs::Op::JumpCompareLocalConst : vbs::Op::JumpCompareConst, -2, 0, kind, flags);
+                if (slot >= 0) p_->code[at].lk = {slot, k};
+                else p_->code[at].b = k;
                 patches.push_back(at);
             } else {
                 patches.push_back(emit(vbs::Op::JumpCompare, -2, 0, kind, flags));

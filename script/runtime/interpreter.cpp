@@ -42,26 +42,25 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
     // in frames_), so script recursion never deepens the C++ stack.
     Instr* code = p->code.data();
     const Value* consts = p->consts.data();
-    Value* base = locals + p->nlocals;
-    Value* frameTop = base + p->maxStack;
     Instr* ip = code;
-    Value* sp = base;
+    Value* sp = locals + p->nlocals;
     bool resumeNext = false;
     size_t pinMark = pins_.size();
     const size_t entryDepth = frameCount_;
 
     // The helpers below are forced inline: a helper that is called keeps ip and sp in memory.
 #define INLINE __attribute__((always_inline))
+    // The end of the running frame's operand stack: where calls from built-ins and objects put
+    // their arguments. Derived when needed rather than kept, to keep the frame switch short.
+    auto frameTop = [&]() INLINE { return locals + p->nlocals + p->maxStack; };
     auto activate = [&](Proc* callee, Value* frame, ScriptObject* self, Value* scope) INLINE {
         p = callee;
         code = p->code.data();
         consts = p->consts.data();
         locals = frame;
-        base = locals + p->nlocals;
-        frameTop = base + p->maxStack;
         me = self;
         outer = scope;
-        sp_ = frameTop;
+        sp_ = frameTop();
     };
     // Calls callee with its argc arguments at args; its value will go to ret. The native stack
     // stays as it is, so only the value stack and the depth need checks; the callee's other
@@ -84,14 +83,14 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
         ++depth_;
         activate(callee, args, self, nullptr);
         ip = code;
-        sp = base;
+        sp = locals + p->nlocals;
         pinMark = pins_.size();
         resumeNext = false;
     };
     // Back to the caller frame, with the callee's locals gone (its operand stack is empty by
     // then). Answers where the callee's value goes.
     auto leave = [&]() INLINE -> Value* {
-        clearRange(locals, base);
+        clearRange(locals, locals + p->nlocals);
         if (profile_) [[unlikely]] profile_->leave();
         --depth_;
         const CallerFrame& f = frames_[--frameCount_];
@@ -154,7 +153,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
         &&L_LocalModConst, &&L_LocalConcatConst, &&L_LocalAndConst, &&L_LocalOrConst, &&L_LocalXorConst,
         &&L_AddLocalConst, &&L_Append,
         &&L_Eq, &&L_Ne, &&L_Lt, &&L_Gt, &&L_Le, &&L_Ge, &&L_Is, &&L_Jump, &&L_JumpFalse, &&L_JumpTrue,
-        &&L_JumpCompare, &&L_JumpCompareConst, &&L_CallProc, &&L_CallMethod, &&L_CallBuiltin,
+        &&L_JumpCompare, &&L_JumpCompareConst, &&L_JumpCompareLocalConst, &&L_CallProc, &&L_CallMethod, &&L_CallBuiltin,
         &&L_CallName, &&L_Index, &&L_RefIndex, &&L_StoreIndex, &&L_Member, &&L_New, &&L_CheckObject,
         &&L_DimArray, &&L_ReDim, &&L_Erase, &&L_ForInit, &&L_ForNext, &&L_ForEachInit,
         &&L_ForEachNext, &&L_ClearLocal, &&L_OnError, &&L_Unpin, &&L_Eval, &&L_GetRef, &&L_Raise,
@@ -202,7 +201,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         sp_ = sp;
                         Value r;
                         bool late = lateValue(*static_cast<NameSite*>(I->p), r);
-                        sp_ = frameTop;
+                        sp_ = frameTop();
                         if (late) *sp++ = std::move(r);
                         else copyInto(sp++, mustName(*I));
                     }
@@ -216,7 +215,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         sp_ = sp;
                         Value r;
                         bool late = lateValue(*static_cast<NameSite*>(I->p), r);
-                        sp_ = frameTop;
+                        sp_ = frameTop();
                         if (late) *sp++ = std::move(r);  // a function's value goes by value
                         else pushRef(mustName(*I));
                     }
@@ -365,6 +364,12 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         }
                     }
                     NEXT;
+                    case Op::JumpCompareLocalConst: L_JumpCompareLocalConst:
+                        if (compareJumps(I->argc, compareValues(locals[I->lk.slot].deref(), consts[I->lk.k], I->flags))) {
+                            if (I->a < ip - code && deadline_.tripped()) checkClock();
+                            ip = code + I->a;
+                        }
+                        NEXT;
                     case Op::CallProc: L_CallProc:
                     case Op::CallMethod: L_CallMethod: {
                         Value* args = sp - I->argc;
@@ -384,7 +389,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         Value r;
                         sp_ = place + 1;
                         callName(*static_cast<NameSite*>(I->p), I->argc, r, I->flags, I->a >= 0 ? &locals[I->a] : nullptr);
-                        sp_ = frameTop;
+                        sp_ = frameTop();
                         while (sp > place + 1) *--sp = Value();
                         *place = std::move(r);
                     }
@@ -445,7 +450,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         }
                         Value r;
                         memberOp(*static_cast<MemberSite*>(I->p), static_cast<Invoke>(I->flags), obj, I->argc, r);
-                        sp_ = frameTop;
+                        sp_ = frameTop();
                         while (sp > obj + 1) *--sp = Value();
                         *obj = std::move(r);
                     }
@@ -546,9 +551,9 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     case Op::Eval: L_Eval: {
                         Value text = std::move(sp[-1]);
                         String s = toString(text);
-                        sp_ = frameTop;
+                        sp_ = frameTop();
                         Value r = evalText(s.view(), I->flags, p, me, locals, outer);
-                        sp_ = frameTop;
+                        sp_ = frameTop();
                         sp[-1] = std::move(r);
                     }
                     NEXT;
@@ -596,8 +601,8 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
             failure.description = std::u16string(errorDescription(errOutOfMemory));
         } catch (...) {
             for (;;) {
-                sp_ = frameTop;
-                clearRange(base, frameTop);
+                sp_ = frameTop();
+                clearRange(locals + p->nlocals, frameTop());
                 if (frameCount_ == entryDepth) break;
                 leave();
             }
@@ -614,9 +619,9 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
         for (;;) {
             int at = static_cast<int>(ip - code) - 1;
             const StmtInfo* st = p->stmtAt(at);
-            sp_ = frameTop;
-            clearRange(base, frameTop);
-            sp = base;
+            sp_ = frameTop();
+            clearRange(locals + p->nlocals, frameTop());
+            sp = locals + p->nlocals;
             unpin(pinMark);
             if (resumeNext && !aborting_) {
                 err->set(failure);

@@ -286,7 +286,8 @@ inline bool forEachStep(Value* h) {
     ArrayRep* a = t.arr;
     int32_t i = intOf(subscript);
     if (a->upper.size() != 1 || i < 0 || i > a->upper[0]) return false;
-    Value e = a->data[static_cast<size_t>(i)];  // copied before c, perhaps the array's last reference, goes
+    Value e;
+    copyInto(&e, a->data[static_cast<size_t>(i)]);  // copied before c, perhaps the array's last reference, goes
     *c = std::move(e);
     return true;
 }
