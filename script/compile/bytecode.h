@@ -119,6 +119,9 @@ struct MemberSite {
     const void* typeKey = nullptr;
     int id = 0;
     ClassInfo* cls = nullptr;  // when the cached type is one of this engine's script classes
+    // With cls: what the site (its kind and argument count are fixed) runs directly, if anything.
+    Proc* proc = nullptr;  // the method or property accessor
+    int field = -1;        // a field read without arguments
 };
 
 // Source line and column of each statement, and where execution resumes after an error in it.

@@ -3,6 +3,7 @@
 // Next continues after the failing statement.
 #include <algorithm>
 #include <new>
+#include <typeinfo>
 
 #include "script/runtime/array_ops.h"
 #include "script/values/convert.h"
@@ -442,11 +443,27 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     NEXT;
                     case Op::Member: L_Member: {
                         Value* obj = sp - I->argc - 1;
+                        auto* site = static_cast<MemberSite*>(I->p);
                         auto kind = static_cast<Invoke>(I->flags);
-                        if (Proc* target = scriptAccessor(*static_cast<MemberSite*>(I->p), kind, obj, I->argc)) {
-                            if (kind == Invoke::Let) letValue(sp[-1]);
-                            enter(target, obj + 1, I->argc, static_cast<ScriptObject*>(obj->obj), obj);
-                            NEXT;
+                        // The inline cache: the same script class as last time runs its member
+                        // directly. ScriptObject is final, so its type test needs no virtual call.
+                        if (site->cls && obj->type == Type::Object && obj->obj &&
+                            typeid(*obj->obj) == typeid(ScriptObject) &&
+                            static_cast<ScriptObject*>(obj->obj)->cls == site->cls) {
+                            auto* so = static_cast<ScriptObject*>(obj->obj);
+                            if (site->proc) {
+                                if (kind == Invoke::Let) letValue(sp[-1]);
+                                enter(site->proc, obj + 1, I->argc, so, obj);
+                                NEXT;
+                            }
+                            if (site->field >= 0) {
+                                {
+                                    Value v;
+                                    copyInto(&v, so->fields[site->field]);
+                                    *obj = std::move(v);  // the object goes after its field is copied
+                                }
+                                NEXT;
+                            }
                         }
                         Value r;
                         memberOp(*static_cast<MemberSite*>(I->p), static_cast<Invoke>(I->flags), obj, I->argc, r);

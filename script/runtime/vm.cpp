@@ -233,11 +233,15 @@ void VM::scriptMember(ScriptObject* o, int id, Invoke kind, Value* args, int arg
     }
 }
 
-Proc* VM::scriptAccessor(MemberSite& site, Invoke kind, Value* base, int argc) {
-    const Value& target = base[0];
-    if (!site.cls || target.type != Type::Object || !target.obj || target.obj->typeKey() != site.typeKey)
-        return nullptr;
+void VM::cacheScriptMember(MemberSite& site, Invoke kind, int argc) {
+    site.proc = nullptr;
+    site.field = -1;
+    if (!site.cls) return;
     const auto& m = site.cls->members[site.id];
+    if (m.field >= 0) {
+        if (argc == 0 && (kind == Invoke::Get || kind == Invoke::Call)) site.field = m.field;
+        return;
+    }
     Proc* p = nullptr;
     switch (kind) {
         case Invoke::Get:
@@ -245,7 +249,7 @@ Proc* VM::scriptAccessor(MemberSite& site, Invoke kind, Value* base, int argc) {
         case Invoke::Let: p = m.method ? nullptr : m.let; break;
         case Invoke::Set: p = m.method ? nullptr : m.set; break;
     }
-    return p && p->nparams == argc && m.field < 0 ? p : nullptr;
+    if (p && p->nparams == argc) site.proc = p;
 }
 
 void VM::memberOp(MemberSite& site, Invoke kind, Value* base, int argc, Value& result) {
@@ -260,6 +264,7 @@ void VM::memberOp(MemberSite& site, Invoke kind, Value* base, int argc, Value& r
         site.cls = so && &so->vm == this ? so->cls : nullptr;
         site.typeKey = obj->typeKey();
         site.id = id;
+        cacheScriptMember(site, kind, argc);
     }
     if (site.cls) {
         scriptMember(static_cast<ScriptObject*>(obj), site.id, kind, base + 1, argc, result);

@@ -110,6 +110,8 @@ private:
     void execute(Proc* p, Value* locals, ScriptObject* me, Value* outer);
     void checkClock();
     void memberOp(MemberSite& site, Invoke kind, Value* base, int argc, Value& result);
+    // Fills the site's direct target for a script class (MemberSite::proc, field).
+    void cacheScriptMember(MemberSite& site, Invoke kind, int argc);
     void scriptMember(ScriptObject* o, int id, Invoke kind, Value* args, int argc, Value& result);
     void index(Value& container, Value* args, int argc, Value& result);
     bool lateValue(NameSite& site, Value& result);
@@ -148,8 +150,6 @@ private:
     };
     std::unique_ptr<CallerFrame[]> frames_;  // one per call depth: never reallocated
     size_t frameCount_ = 0;
-    // The script procedure a member call on one of this VM's objects runs directly, if any.
-    Proc* scriptAccessor(MemberSite& site, Invoke kind, Value* base, int argc);
     std::vector<ArrayRep*> pins_;  // arrays with an element passed ByRef
     int depth_ = 0;
     int hostDepth_ = 0;
