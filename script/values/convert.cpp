@@ -460,7 +460,7 @@ String formatDate(double serial) {
     return ascii(buf, static_cast<size_t>(p - buf));
 }
 
-String toString(const Value& v) {
+String convertToString(const Value& v) {
     const Value& x = v.deref();
     switch (x.type) {
         case Type::String: return x.string();

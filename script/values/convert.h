@@ -20,7 +20,12 @@ uint8_t toByte(const Value& v);      // CByte
 int64_t toCurrency(const Value& v);  // CCur, scaled by 10000
 double toDate(const Value& v);       // CDate
 bool toBool(const Value& v);         // CBool
-String toString(const Value& v);     // CStr; Empty gives ""
+String convertToString(const Value& v);  // CStr of anything but a String
+// CStr; Empty gives "". Inline for the String case, which the built-ins meet nearly every time.
+inline String toString(const Value& v) {
+    const Value& x = v.deref();
+    return x.isString() ? x.string() : convertToString(x);
+}
 
 // The value as the arithmetic operators see it: numeric subtypes unchanged, Empty -> Integer 0,
 // strings parsed (to Double), Boolean kept (the operators know its rules), Null kept.
