@@ -4,6 +4,24 @@
 
 #include "script/values/errors.h"
 
+// Spare buffers are poisoned under AddressSanitizer, which would otherwise see no use after free
+// of a string whose buffer went back to the spares.
+#if defined(__SANITIZE_ADDRESS__)
+#define TARVIK_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TARVIK_ASAN 1
+#endif
+#endif
+#ifdef TARVIK_ASAN
+#include <sanitizer/asan_interface.h>
+#define POISON(p, n) ASAN_POISON_MEMORY_REGION(p, n)
+#define UNPOISON(p, n) ASAN_UNPOISON_MEMORY_REGION(p, n)
+#else
+#define POISON(p, n) ((void)(p), (void)(n))
+#define UNPOISON(p, n) ((void)(p), (void)(n))
+#endif
+
 namespace vbs {
 
 namespace {
@@ -25,6 +43,7 @@ struct Spares {
     ~Spares() {
         for (uint32_t k = 0; k < kSpareClasses; ++k) {
             for (StringRep* r = head[k]; r;) {
+                UNPOISON(r, repBytes(classCap(k)));
                 StringRep* next = *reinterpret_cast<StringRep**>(r);
                 std::free(r);
                 r = next;
@@ -44,6 +63,7 @@ StringRep* allocate(size_t len, size_t cap) {
     chargeMemory(bytes);
     StringRep* r;
     if (k < kSpareClasses && (r = spares.head[k])) {
+        UNPOISON(r, bytes);
         spares.head[k] = *reinterpret_cast<StringRep**>(r);
         --spares.count[k];
     } else if (!(r = static_cast<StringRep*>(std::malloc(bytes)))) {
@@ -171,6 +191,7 @@ void freeRep(StringRep* r) noexcept {
         *reinterpret_cast<StringRep**>(r) = spares.head[k];
         spares.head[k] = r;
         ++spares.count[k];
+        POISON(r, repBytes(classCap(k)));
         return;
     }
     std::free(r);
