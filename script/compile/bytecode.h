@@ -32,6 +32,8 @@ enum class Op : uint8_t {
     LoadMe,
     // A load and a store in one: to = from (flags 1: Set). a: from, b: to.
     MoveLocal, MoveFieldToLocal, MoveLocalToField,
+    // Arithmetic from Add to LocalXorConst but Pow, Not, Eqv and Imp: flags 1 stores the result in
+    // locals[argc] (a Let) instead of pushing it.
     Add, Sub, Mul, Div, IntDiv, Mod, Pow, Concat, Neg, Not, And, Or, Xor, Eqv, Imp,
     // The right operand is consts[a]; the Local forms (in the same order) push locals[b] op consts[a].
     AddConst, SubConst, MulConst, IntDivConst, ModConst, ConcatConst, AndConst, OrConst, XorConst,

@@ -519,6 +519,12 @@ private:
             depth_ -= 1;
             return;
         }
+        if (last && !set && last->flags == 0 && storesOnward(last->op) && slot <= UINT16_MAX) {
+            last->flags = 1;
+            last->argc = static_cast<uint16_t>(slot);
+            depth_ -= 1;
+            return;
+        }
         if (last && (last->op == vbs::Op::LoadLocal || last->op == vbs::Op::LoadField)) {
             last->op = last->op == vbs::Op::LoadLocal ? vbs::Op::MoveLocal : vbs::Op::MoveFieldToLocal;
             last->b = slot;
@@ -527,6 +533,13 @@ private:
             return;
         }
         emit(vbs::Op::StoreLocal, -1, slot, 0, set);
+    }
+
+    // The arithmetic that can store its result in a local itself (flags 1, argc: the slot).
+    static bool storesOnward(vbs::Op op) {
+        using O = vbs::Op;
+        return (op >= O::Add && op <= O::Concat && op != O::Pow) || op == O::Neg || (op >= O::And && op <= O::Xor) ||
+               (op >= O::AddConst && op <= O::LocalXorConst);
     }
 
     void storeField(int field, uint8_t set) {

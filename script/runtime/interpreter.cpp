@@ -236,17 +236,23 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         store(me->fields[I->b], sp, I->flags);
                         NEXT;
 
-                    case Op::Add: L_Add: addInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
-                    case Op::Sub: L_Sub: subInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
-                    case Op::Mul: L_Mul: mulInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
-                    case Op::AddConst: L_AddConst: addInto(sp[-1], consts[I->a]); NEXT;
+                    // Arithmetic the compiler sent straight on to a local (flags 1, argc: the slot).
+#define RESULT_NEXT                                                \
+    do {                                                           \
+        if (I->flags) store(locals[I->argc], --sp, false);         \
+        NEXT;                                                      \
+    } while (0)
+                    case Op::Add: L_Add: addInto(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
+                    case Op::Sub: L_Sub: subInto(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
+                    case Op::Mul: L_Mul: mulInto(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
+                    case Op::AddConst: L_AddConst: addInto(sp[-1], consts[I->a]); RESULT_NEXT;
                     case Op::AddLocalConst: L_AddLocalConst: {  // v = v + constant
                         Value& v = locals[I->a].deref();
                         addInto(v, consts[I->b]);
                     }
                     NEXT;
-                    case Op::SubConst: L_SubConst: subInto(sp[-1], consts[I->a]); NEXT;
-                    case Op::MulConst: L_MulConst: mulInto(sp[-1], consts[I->a]); NEXT;
+                    case Op::SubConst: L_SubConst: subInto(sp[-1], consts[I->a]); RESULT_NEXT;
+                    case Op::MulConst: L_MulConst: mulInto(sp[-1], consts[I->a]); RESULT_NEXT;
                     case Op::Div: L_Div: {
                         Value &a = sp[-2], &b = sp[-1];
                         if (isFast(a) && isFast(b) && dblOf(b) != 0) {
@@ -257,23 +263,23 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                             binaryOp(sp, ops::div);
                         }
                     }
-                    NEXT;
-                    case Op::IntDiv: L_IntDiv: idivInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
-                    case Op::Mod: L_Mod: modInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
-                    case Op::IntDivConst: L_IntDivConst: idivInto(sp[-1], consts[I->a]); NEXT;
-                    case Op::ModConst: L_ModConst: modInto(sp[-1], consts[I->a]); NEXT;
+                    RESULT_NEXT;
+                    case Op::IntDiv: L_IntDiv: idivInto(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
+                    case Op::Mod: L_Mod: modInto(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
+                    case Op::IntDivConst: L_IntDivConst: idivInto(sp[-1], consts[I->a]); RESULT_NEXT;
+                    case Op::ModConst: L_ModConst: modInto(sp[-1], consts[I->a]); RESULT_NEXT;
                     case Op::Pow: L_Pow: binaryOp(sp, ops::pow); NEXT;
-                    case Op::Concat: L_Concat: concatInto(sp[-2], sp[-1]); dropTop(sp); NEXT;
-                    case Op::ConcatConst: L_ConcatConst: concatInto(sp[-1], consts[I->a]); NEXT;
-                    case Op::AndConst: L_AndConst: logicInto<Logic::And>(sp[-1], consts[I->a]); NEXT;
-                    case Op::OrConst: L_OrConst: logicInto<Logic::Or>(sp[-1], consts[I->a]); NEXT;
-                    case Op::XorConst: L_XorConst: logicInto<Logic::Xor>(sp[-1], consts[I->a]); NEXT;
+                    case Op::Concat: L_Concat: concatInto(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
+                    case Op::ConcatConst: L_ConcatConst: concatInto(sp[-1], consts[I->a]); RESULT_NEXT;
+                    case Op::AndConst: L_AndConst: logicInto<Logic::And>(sp[-1], consts[I->a]); RESULT_NEXT;
+                    case Op::OrConst: L_OrConst: logicInto<Logic::Or>(sp[-1], consts[I->a]); RESULT_NEXT;
+                    case Op::XorConst: L_XorConst: logicInto<Logic::Xor>(sp[-1], consts[I->a]); RESULT_NEXT;
 #define LOCAL_CONST(name, apply)                     \
     case Op::Local##name##Const:                     \
     L_Local##name##Const:                            \
         copyInto(sp++, locals[I->b].deref());        \
         apply(sp[-1], consts[I->a]);                 \
-        NEXT;
+        RESULT_NEXT;
                     LOCAL_CONST(Add, addInto)
                     LOCAL_CONST(Sub, subInto)
                     LOCAL_CONST(Mul, mulInto)
@@ -305,16 +311,16 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         else if (a.type == Type::Double) a.f64 = -a.f64;
                         else a = ops::neg(a);
                     }
-                    NEXT;
+                    RESULT_NEXT;
                     case Op::Not: L_Not: {
                         Value& a = sp[-1];
                         if (a.type == Type::Boolean) a.b = !a.b;
                         else a = ops::bitNot(a);
                     }
                     NEXT;
-                    case Op::And: L_And: logicInto<Logic::And>(sp[-2], sp[-1]); dropTop(sp); NEXT;
-                    case Op::Or: L_Or: logicInto<Logic::Or>(sp[-2], sp[-1]); dropTop(sp); NEXT;
-                    case Op::Xor: L_Xor: logicInto<Logic::Xor>(sp[-2], sp[-1]); dropTop(sp); NEXT;
+                    case Op::And: L_And: logicInto<Logic::And>(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
+                    case Op::Or: L_Or: logicInto<Logic::Or>(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
+                    case Op::Xor: L_Xor: logicInto<Logic::Xor>(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
                     case Op::Eqv: L_Eqv: binaryOp(sp, ops::eqv); NEXT;
                     case Op::Imp: L_Imp: binaryOp(sp, ops::imp); NEXT;
                     case Op::Eq: L_Eq: compareOp(sp, I->flags, [](int c) { return c == 0; }); NEXT;
@@ -655,6 +661,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
             leave();
         }
     }
+#undef RESULT_NEXT
 #undef NEXT
 #undef INLINE
 done:;
