@@ -1,5 +1,6 @@
 #include "script/runtime/array_ops.h"
 
+#include <iterator>
 #include <span>
 
 #include "script/values/convert.h"
@@ -85,7 +86,14 @@ void redim(Value& target, const Value* bounds, int n, bool preserve) {
     if (a->dims() != static_cast<size_t>(n)) raise(errSubscript);
     for (int i = 0; i + 1 < n; ++i)
         if (a->upper[i] != upper[i]) raise(errSubscript);
-    a->data.resize(elementCount(upper, n), a->elemVarType == vtString ? Value(String()) : Value());
+    size_t count = elementCount(upper, n);
+    // What a shrink drops is released once the array has its new shape: a Class_Terminate it runs
+    // may read the array or ReDim it again.
+    decltype(a->data) dropped;
+    if (count < a->data.size())
+        dropped.assign(std::make_move_iterator(a->data.begin() + static_cast<ptrdiff_t>(count)),
+                       std::make_move_iterator(a->data.end()));
+    a->data.resize(count, a->elemVarType == vtString ? Value(String()) : Value());
     a->upper[n - 1] = upper[n - 1];
 }
 

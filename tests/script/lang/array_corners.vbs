@@ -113,3 +113,21 @@ Dim fixed(2)
 fixed(1) = "x"
 Erase fixed
 WScript.Echo UBound(fixed), IsEmpty(fixed(1))
+
+' ReDim Preserve shrinking an array of objects: each dropped object's Class_Terminate sees the
+' array already in its new shape, and may even ReDim it again.
+Class Dropped
+    Public N
+    Private Sub Class_Terminate()
+        seen = seen & " " & N & ":" & UBound(shrunk)
+        If N = 3 Then ReDim Preserve shrunk(1)
+    End Sub
+End Class
+Dim shrunk(), seen
+ReDim shrunk(3)
+For i = 0 To 3
+    Set shrunk(i) = New Dropped
+    shrunk(i).N = i
+Next
+ReDim Preserve shrunk(0)
+WScript.Echo "shrunk" & seen, UBound(shrunk), shrunk(0).N, IsEmpty(shrunk(1))
