@@ -135,6 +135,10 @@ std::vector<std::string> differences(const RunInfo& now, const RunInfo& then) {
     differ("with version", now.version, then.version);
     differ("with passes", std::to_string(now.warmup) + " warm-up + " + std::to_string(now.passes) + " timed",
            std::to_string(then.warmup) + " warm-up + " + std::to_string(then.passes) + " timed");
+    if (now.profiled != then.profiled) {
+        notes.push_back(std::string("the baseline ran ") + (then.profiled ? "profiled" : "without the profiler") + ", this run " +
+                        (now.profiled ? "profiled" : "without it") + ": the profiler's own work is in every time of the profiled run");
+    }
     // The empty brain does the same work in both runs: when it moved, the machine did.
     if (now.hostOverheadMs > 0 && then.hostOverheadMs > 0 && std::abs(now.hostOverheadMs / then.hostOverheadMs - 1) > 0.2) {
         notes.push_back("the host's own time per call went from " + DurationText(then.hostOverheadMs) + " to " +

@@ -67,6 +67,7 @@ struct RunInfo {
     int repeat = 1;            // timed passes asked for
     double minTimeSeconds = 0; // more passes until each brain has this much answered time
     std::string prepare;       // shell command run before each pass; "" for none
+    bool profiled = false;     // --profile or --folded: the profiler's own work is in every time
     int passes = 0;            // timed passes made (the last may be cut short by a stop)
     std::string stoppedBy;     // "SIGINT", "SIGTERM", a failure of the records; "" when it ran through
     std::string clock;         // the clock that timed the calls

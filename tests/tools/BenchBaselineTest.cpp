@@ -1,6 +1,7 @@
 // tarvik-bench's baselines and report, driven as a brain author's CI would: save, change a brain,
 // compare, and let the exit status decide.
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -63,8 +64,29 @@ TEST_F(BenchBaselineTest, ASlowerBrainRegressesAndFailsTheRunBeyondItsAllowance)
     EXPECT_NE(folder.read("baselines/main.json").find("\"samples\""), std::string::npos);
 
     brain("two.vbs", 400);
-    Outcome slower = run("--repeat 3 --baseline main --fail-if-slower 50 --profile --report " + folder.path("report.html"));
+    Outcome slower = run("--repeat 3 --baseline main --fail-if-slower 50 --profile --report " + folder.path("report.html") +
+                         " --export-json " + folder.path("run.json") + " --export-markdown " + folder.path("run.md"));
     EXPECT_EQ(slower.status, 4) << slower.out << slower.err;
+    EXPECT_NE(slower.out.find("note: the baseline ran without the profiler, this run profiled"), std::string::npos) << slower.out;
+    nlohmann::json json = nlohmann::json::parse(folder.read("run.json"));
+    EXPECT_EQ(json["run"]["profiled"], true);
+    const nlohmann::json& comparison = json["comparison"];
+    EXPECT_EQ(comparison["baseline"]["name"], "main");
+    EXPECT_EQ(comparison["baseline"]["path"], folder.path("baselines/main.json"));
+    EXPECT_EQ(comparison["baseline"]["profiled"], false);
+    ASSERT_EQ(comparison["brains"].size(), 3u);
+    const nlohmann::json& two = comparison["brains"][1];
+    EXPECT_EQ(two["brain"], 2);
+    EXPECT_EQ(two["median"]["verdict"], "regressed");
+    EXPECT_GT(two["median"]["change"].get<double>(), 0.5);
+    EXPECT_LE(two["median"]["change_ci95"][0].get<double>(), two["median"]["change"].get<double>());
+    EXPECT_GT(two["median"]["after_ms"].get<double>(), two["median"]["before_ms"].get<double>());
+    ASSERT_FALSE(two["most_changed"].empty());
+    EXPECT_GE(two["most_changed"][0]["sentence"].get<int>(), 1);
+    std::string markdown = folder.read("run.md");
+    EXPECT_NE(lineWith(markdown.substr(markdown.find("Compared with baseline 'main'")), "| 2 | Two |").find("regressed"),
+              std::string::npos) << markdown;
+    EXPECT_NE(markdown.find("- note: the baseline ran without the profiler"), std::string::npos) << markdown;
     EXPECT_NE(slower.out.find("Compared with baseline 'main' (" + folder.path("baselines/main.json")), std::string::npos) << slower.out;
     EXPECT_NE(lineWith(slower.out.substr(slower.out.find("Compared with")), "  Two").find("regressed"), std::string::npos) << slower.out;
     EXPECT_NE(slower.err.find("Brain 2 (Two) regressed by"), std::string::npos) << slower.err;
@@ -73,8 +95,9 @@ TEST_F(BenchBaselineTest, ASlowerBrainRegressesAndFailsTheRunBeyondItsAllowance)
     EXPECT_NE(report.find("&lt;b&gt;bold&lt;/b&gt; &amp; &#39;quoted&#39;"), std::string::npos) << "the slowest sentence, escaped";
     EXPECT_NE(report.find("<title>GetResponse: "), std::string::npos) << "--profile adds a flame graph";
 
-    Outcome allowed = run("--repeat 3 --baseline main --fail-if-slower 100000");
+    Outcome allowed = run("--repeat 3 --baseline main --fail-if-slower 100000 --json");
     EXPECT_EQ(allowed.status, 0) << "a regression within the allowance passes: " << allowed.err;
+    EXPECT_EQ(nlohmann::json::parse(allowed.out)["comparison"]["brains"][1]["median"]["verdict"], "regressed");
 }
 
 TEST_F(BenchBaselineTest, BadBaselinesAndReportsStopTheRunNamingTheFile) {

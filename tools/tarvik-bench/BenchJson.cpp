@@ -73,10 +73,53 @@ Json brainJson(const BrainRun& brain, const BrainStatistics& s) {
             {"samples", samples}};
 }
 
+const char* verdictName(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::Improved: return "improved";
+    case Verdict::Regressed: return "regressed";
+    case Verdict::NoChange: return "no_change";
+    case Verdict::Unknown: break;
+    }
+    return "unknown";
+}
+
+Json changeJson(const Change& c) {
+    bool known = c.verdict != Verdict::Unknown;
+    return {{"before_ms", ms(c.before)},
+            {"after_ms", ms(c.after)},
+            {"change", c.estimate},
+            {"change_ci95", interval(known, {c.low, c.high}, same)},
+            {"verdict", verdictName(c.verdict)}};
+}
+
+Json comparisonJson(const Measurement& run, const BaselineComparison& comparison) {
+    Json brains = Json::array();
+    for (size_t b = 0; b < run.brains.size(); ++b) {
+        const std::optional<BrainComparison>& c = comparison.brains[b];
+        Json brain = {{"brain", run.brains[b].number}, {"median", c ? changeJson(c->median) : Json(nullptr)}};
+        Json moved = Json::array();
+        if (c) {
+            for (const SentenceChange& s : c->mostChanged) {
+                Json entry = {{"sentence", s.sentence + 1}};
+                entry.update(changeJson(s.change));
+                moved.push_back(std::move(entry));
+            }
+        }
+        brain["most_changed"] = std::move(moved);
+        brains.push_back(std::move(brain));
+    }
+    const RunInfo& then = comparison.baseline;
+    return {{"baseline", {{"name", comparison.name}, {"path", comparison.path}, {"started_at", then.startedAt},
+                          {"host", then.host}, {"profiled", then.profiled}}},
+            {"same_input", comparison.sameInput},
+            {"brains", brains},
+            {"notes", comparison.notes}};
+}
+
 }  // namespace
 
 nlohmann::ordered_json MeasurementJson(const Measurement& run, const BatchStatistics& statistics,
-                                       const std::vector<std::string>& warnings) {
+                                       const std::vector<std::string>& warnings, const BaselineComparison* comparison) {
     const RunInfo& info = run.info;
     Json brains = Json::array();
     for (size_t b = 0; b < run.brains.size(); ++b) brains.push_back(brainJson(run.brains[b], statistics.brains[b]));
@@ -94,6 +137,7 @@ nlohmann::ordered_json MeasurementJson(const Measurement& run, const BatchStatis
           {"repeat", info.repeat},
           {"min_time_s", info.minTimeSeconds},
           {"prepare", text(info.prepare)},
+          {"profiled", info.profiled},
           {"timeout_ms", info.queryTimeoutMs},
           {"memory_limit_mb", info.memoryLimitMb},
           {"passes", info.passes},
@@ -112,6 +156,7 @@ nlohmann::ordered_json MeasurementJson(const Measurement& run, const BatchStatis
         {"fastest", statistics.fastest < 0 ? Json(nullptr) : Json(run.brains[static_cast<size_t>(statistics.fastest)].number)},
         {"sentences", run.sentences},
         {"brains", brains},
+        {"comparison", comparison ? comparisonJson(run, *comparison) : Json(nullptr)},
         {"warnings", warnings}};
 }
 
@@ -166,6 +211,7 @@ Measurement ReadMeasurementJson(const std::string& path) {
         info.repeat = settings.at("repeat").get<int>();
         info.minTimeSeconds = settings.at("min_time_s").get<double>();
         info.prepare = textOr(settings.at("prepare"));
+        info.profiled = settings.value("profiled", false);  // not written before the comparison told profiled runs apart
         info.queryTimeoutMs = settings.at("timeout_ms").get<int>();
         info.memoryLimitMb = settings.at("memory_limit_mb").get<int>();
         info.passes = settings.at("passes").get<int>();

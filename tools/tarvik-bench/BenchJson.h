@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/Comparison.h"
 #include "bench/Measurement.h"
 #include "bench/Statistics.h"
 
@@ -12,11 +13,13 @@ namespace tarvik {
 
 inline constexpr const char* kBenchSchema = "tarvik-bench/2";
 
+// With `comparison`, the run's comparison with its baseline as well.
 nlohmann::ordered_json MeasurementJson(const Measurement& run, const BatchStatistics& statistics,
-                                       const std::vector<std::string>& warnings);
+                                       const std::vector<std::string>& warnings,
+                                       const BaselineComparison* comparison = nullptr);
 
-// The run and its samples back from a file MeasurementJson wrote (the figures are for recomputing:
-// Analyse gives them again). Raises std::runtime_error naming the file and what is wrong with it.
+// The run and its samples back from a file MeasurementJson wrote (the figures and the comparison
+// are for recomputing: Analyse and CompareWithBaseline give them again). Raises std::runtime_error naming the file and what is wrong with it.
 Measurement ReadMeasurementJson(const std::string& path);
 
 }  // namespace tarvik

@@ -211,6 +211,40 @@ std::vector<std::string> warmupNotes(const Measurement& run) {
     return notes;
 }
 
+// The comparison with a baseline as Markdown: a row per brain, then the sentences that moved most.
+std::string comparisonMarkdown(const Measurement& run, const BaselineComparison& comparison) {
+    Table table;
+    table.header = {"brain", "name", "baseline", "now", "change [95%]", "verdict"};
+    table.leftAligned = {true, true, false, false, false, true};
+    std::string moved;
+    for (size_t b = 0; b < run.brains.size(); ++b) {
+        const BrainRun& brain = run.brains[b];
+        const std::optional<BrainComparison>& c = comparison.brains[b];
+        if (!c) {
+            table.rows.push_back({std::to_string(brain.number), brain.name, "-", "-", "-", "not compared"});
+            continue;
+        }
+        table.rows.push_back({std::to_string(brain.number), brain.name, DurationText(c->median.before),
+                              DurationText(c->median.after), ChangeFigures(c->median), VerdictText(c->median.verdict)});
+        for (const SentenceChange& s : c->mostChanged) {
+            // Indented: a code block shows the sentence as it is, markup and all.
+            moved += "    " + brain.name + ", sentence " + std::to_string(s.sentence + 1) + " \"" + lineOf(run.sentences[s.sentence]) +
+                     "\": " + DurationText(s.change.before) + " -> " + DurationText(s.change.after) + "  " +
+                     ChangeText(s.change) + "\n";
+        }
+    }
+    std::string text = "\nCompared with baseline '" + comparison.name + "' (" + comparison.path + ", " +
+                       comparison.baseline.startedAt + "):\n\n" + markdown(table);
+    if (!moved.empty()) text += "\nSentences that moved most:\n\n" + moved;
+    std::vector<std::string> notes = comparison.notes;
+    if (!comparison.sameInput) notes.insert(notes.begin(), "the input differs from the baseline's: each brain's median is compared over different sentences");
+    if (!notes.empty()) {
+        text += "\n";
+        for (const std::string& note : notes) text += "- note: " + note + "\n";
+    }
+    return text;
+}
+
 }  // namespace
 
 std::string TerminalSummary(const Measurement& run, const BatchStatistics& statistics,
@@ -229,7 +263,7 @@ std::string TerminalSummary(const Measurement& run, const BatchStatistics& stati
 }
 
 std::string MarkdownSummary(const Measurement& run, const BatchStatistics& statistics,
-                            const std::vector<std::string>& warnings) {
+                            const std::vector<std::string>& warnings, const BaselineComparison* comparison) {
     const RunInfo& info = run.info;
     std::string text = "### " + info.tool + " " + info.version + ": " + plural(run.sentences.size(), "sentence", "sentences") +
                        ", " + passesText(info) + "\n\n";
@@ -243,6 +277,7 @@ std::string MarkdownSummary(const Measurement& run, const BatchStatistics& stati
         text += "\n";
         for (const std::string& note : notes) text += "- " + note + "\n";
     }
+    if (comparison) text += comparisonMarkdown(run, *comparison);
     text += "\n" + info.startedAt + " on " + info.host + " (" + info.cpu + ", " + std::to_string(info.cores) + " cores, " +
             info.kernel + "), " + info.buildType + " build. Wall-clock time of each call, from before the sentence is read "
             "to after GetResponse returns; the host's own part is " + DurationText(info.hostOverheadMs) + " per call.\n";

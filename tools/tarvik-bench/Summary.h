@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/Comparison.h"
 #include "bench/Measurement.h"
 #include "bench/Statistics.h"
 
@@ -29,8 +30,9 @@ std::string RatioText(const BrainStatistics& s);
 // The figures, the sentence medians, the slowest sentences, warm-up failures and warnings.
 std::string TerminalSummary(const Measurement& run, const BatchStatistics& statistics,
                             const std::vector<std::string>& warnings);
-// The same as a Markdown section, ready for a README or an issue.
+// The same as a Markdown section, ready for a README or an issue; with `comparison`, the change
+// against the baseline per brain and the sentences that moved most.
 std::string MarkdownSummary(const Measurement& run, const BatchStatistics& statistics,
-                            const std::vector<std::string>& warnings);
+                            const std::vector<std::string>& warnings, const BaselineComparison* comparison = nullptr);
 
 }  // namespace tarvik

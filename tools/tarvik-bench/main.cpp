@@ -209,6 +209,7 @@ void describeRun(Measurement& run, const BenchOptions& options) {
     info.repeat = options.repeat;
     info.minTimeSeconds = options.minTime;
     info.prepare = options.prepare;
+    info.profiled = options.profile || !options.folded.empty();
     info.queryTimeoutMs = modGlobals::QueryTimeout;
     info.memoryLimitMb = modGlobals::MemoryLimit;
     for (BrainRun& brain : run.brains) brain.scriptSha256 = FileSha256(brain.scriptPath);
@@ -341,16 +342,15 @@ int run(const BenchOptions& options) {
 
     BatchStatistics statistics = Analyse(run);
     std::vector<std::string> warnings = Warnings(run, statistics);
+    std::optional<BaselineComparison> comparison;
+    if (baseline) comparison = CompareWithBaseline(run, *baseline, options.baseline, baselinePath);
+    const BaselineComparison* compared = comparison ? &*comparison : nullptr;
     std::string json;
-    if (options.json || !options.exportJson.empty()) json = MeasurementJson(run, statistics, warnings).dump() + "\n";
+    if (options.json || !options.exportJson.empty()) json = MeasurementJson(run, statistics, warnings, compared).dump() + "\n";
     std::cout << (options.json ? json : TerminalSummary(run, statistics, warnings)) << std::flush;
     // After JSON, on stderr: standard output stays one document.
     bool profiled = profiles.Report(run, options.json ? std::cerr : std::cout);
-    std::optional<BaselineComparison> comparison;
-    if (baseline) {
-        comparison = CompareWithBaseline(run, *baseline, options.baseline, baselinePath);
-        (options.json ? std::cerr : std::cout) << "\n" << ComparisonText(run, *comparison) << std::flush;
-    }
+    if (comparison) (options.json ? std::cerr : std::cout) << "\n" << ComparisonText(run, *comparison) << std::flush;
     bool exported = true;
     auto write = [&](const std::string& path, auto text) {
         if (path.empty()) return;
@@ -363,14 +363,14 @@ int run(const BenchOptions& options) {
     };
     write(options.exportJson, [&] { return json; });
     write(options.exportCsv, [&] { return CallsCsv(run); });
-    write(options.exportMarkdown, [&] { return MarkdownSummary(run, statistics, warnings); });
-    write(options.report, [&] { return HtmlReport(run, statistics, warnings, comparison ? &*comparison : nullptr); });
+    write(options.exportMarkdown, [&] { return MarkdownSummary(run, statistics, warnings, compared); });
+    write(options.report, [&] { return HtmlReport(run, statistics, warnings, compared); });
     if (!options.saveBaseline.empty()) {
         // A stopped run is not the brain's time: it would make every later run look slower or faster.
         try {
             if (!run.info.stoppedBy.empty()) throw BaselineProblem("the run was stopped");
             std::filesystem::path path = BaselinePath(run.info.iniPath, options.saveBaseline);
-            SaveBaseline(path, json.empty() ? MeasurementJson(run, statistics, warnings).dump() + "\n" : json);
+            SaveBaseline(path, json.empty() ? MeasurementJson(run, statistics, warnings, compared).dump() + "\n" : json);
             if (!options.quiet) std::cerr << "tarvik-bench: saved baseline '" << options.saveBaseline << "' as " << path.string() << "\n";
         } catch (const BaselineProblem& problem) {
             std::cerr << "tarvik-bench: baseline '" << options.saveBaseline << "' not saved: " << problem.what() << "\n";
