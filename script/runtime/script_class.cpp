@@ -1,10 +1,24 @@
 #include "script/runtime/script_class.h"
 
+#include <new>
+
 #include "script/runtime/vm.h"
 
 namespace vbs {
 
-ScriptObject::ScriptObject(VM& v, ClassInfo* c) : vm(v), cls(c), fields(new Value[c->fields.size()]) {}
+static_assert(sizeof(ScriptObject) % alignof(Value) == 0, "the fields follow the object aligned");
+
+ScriptObject* ScriptObject::make(VM& vm, ClassInfo* cls) {
+    size_t n = cls->fields.size();
+    void* mem = ::operator new(sizeof(ScriptObject) + n * sizeof(Value));
+    auto* fields = reinterpret_cast<Value*>(static_cast<char*>(mem) + sizeof(ScriptObject));
+    for (size_t i = 0; i < n; ++i) new (fields + i) Value();
+    return new (mem) ScriptObject(vm, cls, fields);
+}
+
+ScriptObject::~ScriptObject() {
+    for (size_t i = cls->fields.size(); i-- > 0;) fields[i].~Value();  // last first, as delete[] did
+}
 
 int ScriptObject::memberId(std::u16string_view name) const {
     auto it = cls->memberIndex.find(foldName(name));

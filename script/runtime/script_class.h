@@ -11,11 +11,14 @@ class VM;
 
 class ScriptObject final : public Object {
 public:
-    ScriptObject(VM& vm, ClassInfo* cls);
+    // One allocation holds the object and its fields (New is frequent in class-heavy scripts).
+    static ScriptObject* make(VM& vm, ClassInfo* cls);
+    ~ScriptObject() override;
+    static void operator delete(void* p) { ::operator delete(p); }
 
     VM& vm;
     ClassInfo* const cls;
-    std::unique_ptr<Value[]> fields;
+    Value* const fields;  // cls->fields.size() of them, right after the object
 
     std::u16string_view typeName() const override { return cls->name; }
     const void* typeKey() const override { return cls; }
@@ -27,6 +30,7 @@ protected:
     void destroy() noexcept override;
 
 private:
+    ScriptObject(VM& vm, ClassInfo* cls, Value* fields) : vm(vm), cls(cls), fields(fields) {}
     bool terminated_ = false;
 };
 

@@ -356,7 +356,7 @@ void VM::callName(NameSite& site, int argc, Value& result, uint8_t flags, Value*
 }
 
 Value VM::newObject(ClassInfo* cls) {
-    auto* o = new ScriptObject(*this, cls);
+    auto* o = ScriptObject::make(*this, cls);
     Value v = Value::object(o);
     for (size_t i = 0; i < cls->fields.size(); ++i) {
         const auto& f = cls->fields[i];
