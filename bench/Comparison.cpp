@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <random>
 
 #include "bench/DurationText.h"
 
@@ -13,15 +12,6 @@ namespace {
 
 constexpr size_t kLeastForInterval = 3;
 constexpr size_t kResampledTimes = 20'000'000, kLeastResamples = 200;
-
-// Draws below n the same way on every machine (std::uniform_int_distribution is library-defined).
-class Draw {
-public:
-    size_t Below(size_t n) { return static_cast<size_t>((static_cast<unsigned __int128>(engine_()) * n) >> 64); }
-
-private:
-    std::mt19937_64 engine_{kBootstrapSeed};
-};
 
 Verdict judge(double estimate, Interval interval) {
     if (interval.low <= 0 && interval.high >= 0) return Verdict::NoChange;
@@ -44,37 +34,26 @@ size_t timesIn(const SentenceTimes& times) {
 
 // Sentence for sentence: the median of the ratios of the sentences both runs answered.
 void pairedChange(const SentenceTimes& before, const SentenceTimes& after, Change& change) {
-    std::vector<const std::vector<double>*> pairs[2];
+    // Each side's times of the paired sentences, sorted for the resamples.
+    SentenceTimes pairs[2];
     for (size_t i = 0; i < std::min(before.size(), after.size()); ++i) {
         if (before[i].empty() || after[i].empty() || Median(before[i]) <= 0) continue;
-        pairs[0].push_back(&before[i]);
-        pairs[1].push_back(&after[i]);
+        pairs[0].push_back(before[i]);
+        pairs[1].push_back(after[i]);
     }
     if (pairs[0].empty()) return;
     size_t count = pairs[0].size();
-    std::vector<double> medians[2], ratios;
-    for (int side = 0; side < 2; ++side) {
-        for (const std::vector<double>* times : pairs[side]) medians[side].push_back(Median(*times));
+    for (SentenceTimes& side : pairs) {
+        for (std::vector<double>& times : side) std::sort(times.begin(), times.end());
     }
-    for (size_t i = 0; i < count; ++i) ratios.push_back(medians[1][i] / medians[0][i]);
+    std::vector<double> ratios;
+    for (size_t i = 0; i < count; ++i) ratios.push_back(Median(pairs[1][i]) / Median(pairs[0][i]));
     change.estimate = Median(ratios) - 1;
-    size_t times[2] = {0, 0};
-    bool repeats = false;
-    for (int side = 0; side < 2; ++side) {
-        for (const std::vector<double>* t : pairs[side]) {
-            times[side] += t->size();
-            repeats = repeats || t->size() > 1;
-        }
-    }
+    size_t times[2] = {timesIn(pairs[0]), timesIn(pairs[1])};
+    bool repeats = HasRepeats(pairs[0]) || HasRepeats(pairs[1]);
     if (std::min(times[0], times[1]) < kLeastForInterval) return;
-    Draw draw;
-    std::vector<double> resampledRatios, scratch, drawnRatios;
-    auto resampledMedian = [&](const std::vector<double>& times) {
-        if (times.size() == 1) return times.front();
-        scratch.resize(times.size());
-        for (double& t : scratch) t = times[draw.Below(times.size())];
-        return Median(scratch);
-    };
+    Random random(kBootstrapSeed);
+    std::vector<double> resampledRatios, drawnRatios;
     // Large batches get fewer resamples: their intervals are narrow, and the summary should not wait.
     int resamples = static_cast<int>(std::clamp<size_t>(kResampledTimes / (times[0] + times[1]), kLeastResamples,
                                                         kBootstrapResamples));
@@ -82,12 +61,12 @@ void pairedChange(const SentenceTimes& before, const SentenceTimes& after, Chang
         if (repeats) {
             ratios.clear();
             for (size_t i = 0; i < count; ++i) {
-                double b = resampledMedian(*pairs[0][i]);
-                ratios.push_back(b > 0 ? resampledMedian(*pairs[1][i]) / b : 1);
+                double b = ResampledMedian(pairs[0][i], random);
+                ratios.push_back(b > 0 ? ResampledMedian(pairs[1][i], random) / b : 1);
             }
         }
         drawnRatios.resize(count);
-        for (double& ratio : drawnRatios) ratio = ratios[draw.Below(count)];
+        for (double& ratio : drawnRatios) ratio = ratios[random.Below(count)];
         resampledRatios.push_back(Median(drawnRatios));
     }
     judged(change, PercentileInterval(std::move(resampledRatios)));

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <numbers>
 #include <numeric>
-#include <random>
 #include <stdexcept>
 
 #include "bench/DurationText.h"
@@ -32,55 +31,28 @@ double medianInPlace(std::vector<double>& values) {
     return (lower + upper) / 2;
 }
 
-// Uniform draws from the standard's fully specified generator, mapped the same way on every
-// platform (the standard distributions are not).
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : engine_(seed) {}
-    std::uint64_t Bits() { return engine_(); }
-    size_t Below(size_t n) { return static_cast<size_t>((static_cast<unsigned __int128>(engine_()) * n) >> 64); }
-    // In (0, 1].
-    double Unit() { return (static_cast<double>(engine_() >> 11) + 1) * 0x1p-53; }
-    // Box-Muller, both of each pair used.
-    double Normal() {
-        if (spare_) {
-            spare_ = false;
-            return second_;
-        }
-        double radius = std::sqrt(-2 * std::log(Unit())), angle = 2 * std::numbers::pi * Unit();
-        second_ = radius * std::sin(angle);
-        spare_ = true;
-        return radius * std::cos(angle);
-    }
-
-private:
-    std::mt19937_64 engine_;
-    double second_ = 0;
-    bool spare_ = false;
-};
-
 // Up to this many repeats a resample is drawn call by call.
 constexpr size_t kDrawnRepeats = 64;
 
-// A sentence's times sorted, with what drawing its resamples' medians needs.
-struct SortedSentence {
-    const std::vector<double>* times;
-    double center = 0, spread = 0;  // of the k-th smallest of n uniform draws, k the lower middle
+}  // namespace
 
-    explicit SortedSentence(const std::vector<double>& sorted) : times(&sorted) {
-        double n = static_cast<double>(sorted.size()), k = static_cast<double>((sorted.size() + 1) / 2);
-        center = k / (n + 1);
-        spread = std::sqrt(k * (n + 1 - k) / ((n + 1) * (n + 1) * (n + 2)));
+double Random::Normal() {
+    if (spare_) {
+        spare_ = false;
+        return second_;
     }
-};
+    double radius = std::sqrt(-2 * std::log(Unit())), angle = 2 * std::numbers::pi * Unit();
+    second_ = radius * std::sin(angle);
+    spare_ = true;
+    return radius * std::cos(angle);
+}
 
 // The median of one resample of a sentence. Past kDrawnRepeats it is drawn without drawing the
 // resample: the k-th smallest of n uniform draws is Beta(k, n + 1 - k), here its normal
 // approximation, and the next smallest lies a Beta(1, n - k) share of the rest above it (for so
 // many draws, an exponential one); the sorted times at those quantiles are the resample's middle
 // values. Work per sentence stays constant however many repeats --min-time gathered.
-double resampledMedian(const SortedSentence& sentence, Random& random) {
-    const std::vector<double>& sorted = *sentence.times;
+double ResampledMedian(std::span<const double> sorted, Random& random) {
     size_t n = sorted.size();
     if (n == 1) return sorted.front();  // nothing to draw
     if (n <= kDrawnRepeats) {
@@ -102,13 +74,16 @@ double resampledMedian(const SortedSentence& sentence, Random& random) {
         while (!draws[at]);
         return (lower + sorted[at]) / 2;
     }
-    double count = static_cast<double>(n);
-    double low = std::clamp(sentence.center + sentence.spread * random.Normal(), 0.0, 1.0);
+    double count = static_cast<double>(n), k = static_cast<double>((n + 1) / 2);
+    double center = k / (count + 1), spread = std::sqrt(k * (count + 1 - k) / ((count + 1) * (count + 1) * (count + 2)));
+    double low = std::clamp(center + spread * random.Normal(), 0.0, 1.0);
     auto at = [&](double quantile) { return sorted[std::min(n - 1, static_cast<size_t>(quantile * count))]; };
     if (n % 2) return at(low);
     double high = low - (1 - low) * std::log(random.Unit()) / (count - static_cast<double>((n + 1) / 2));
     return (at(low) + at(high)) / 2;
 }
+
+namespace {
 
 // BootstrapMedians of sets whose sentences are sorted already.
 std::vector<std::vector<double>> bootstrapSorted(std::span<const SentenceTimes* const> sets, std::uint64_t seed,
@@ -117,7 +92,7 @@ std::vector<std::vector<double>> bootstrapSorted(std::span<const SentenceTimes* 
     Random random(seed);
     std::vector<double> medians;
     for (size_t set = 0; set < sets.size(); ++set) {
-        std::vector<SortedSentence> sentences;
+        std::vector<std::span<const double>> sentences;
         for (const std::vector<double>& times : *sets[set]) {
             if (!times.empty()) sentences.emplace_back(times);
         }
@@ -129,7 +104,7 @@ std::vector<std::vector<double>> bootstrapSorted(std::span<const SentenceTimes* 
         }
         for (int r = 0; r < resamples; ++r) {
             medians.clear();
-            for (const SortedSentence& sentence : sentences) medians.push_back(resampledMedian(sentence, random));
+            for (std::span<const double> sentence : sentences) medians.push_back(ResampledMedian(sentence, random));
             result[set].push_back(medians.empty() ? 0 : medianInPlace(medians));
         }
     }

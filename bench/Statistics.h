@@ -4,6 +4,7 @@
 // one spread. Noise is the spread of one sentence across its repeats.
 #include <cstddef>
 #include <cstdint>
+#include <random>
 #include <span>
 #include <string>
 #include <vector>
@@ -35,6 +36,27 @@ double MedianOfMedians(const SentenceTimes& times);
 struct Interval {
     double low = 0, high = 0;
 };
+
+// Uniform draws from the standard's fully specified generator, mapped the same way on every
+// platform (the standard distributions are not): a bootstrap follows from its seed alone.
+class Random {
+public:
+    explicit Random(std::uint64_t seed) : engine_(seed) {}
+    std::uint64_t Bits() { return engine_(); }
+    size_t Below(size_t n) { return static_cast<size_t>((static_cast<unsigned __int128>(engine_()) * n) >> 64); }
+    // In (0, 1].
+    double Unit() { return (static_cast<double>(engine_() >> 11) + 1) * 0x1p-53; }
+    // Box-Muller, both of each pair used.
+    double Normal();
+
+private:
+    std::mt19937_64 engine_;
+    double second_ = 0;
+    bool spare_ = false;
+};
+
+// The median of one resample with replacement of a sentence's times, sorted and not empty.
+double ResampledMedian(std::span<const double> sorted, Random& random);
 
 inline constexpr std::uint64_t kBootstrapSeed = 20261209;
 inline constexpr int kBootstrapResamples = 1000;
