@@ -4,7 +4,6 @@
 // one spread. Noise is the spread of one sentence across its repeats.
 #include <cstddef>
 #include <cstdint>
-#include <random>
 #include <span>
 #include <string>
 #include <vector>
@@ -37,20 +36,39 @@ struct Interval {
     double low = 0, high = 0;
 };
 
-// Uniform draws from the standard's fully specified generator, mapped the same way on every
-// platform (the standard distributions are not): a bootstrap follows from its seed alone.
+// Uniform draws from xoshiro256** (Blackman and Vigna), seeded by splitmix64 and mapped the same way
+// on every platform (the standard distributions are not): a bootstrap follows from its seed alone.
+// A large bootstrap spends most of its time drawing, and this generator is several times faster
+// than std::mt19937_64 with no weakness a resample could show.
 class Random {
 public:
-    explicit Random(std::uint64_t seed) : engine_(seed) {}
-    std::uint64_t Bits() { return engine_(); }
-    size_t Below(size_t n) { return static_cast<size_t>((static_cast<unsigned __int128>(engine_()) * n) >> 64); }
+    explicit Random(std::uint64_t seed) {
+        for (std::uint64_t& word : state_) {
+            std::uint64_t z = (seed += 0x9E3779B97F4A7C15u);
+            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+            z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+            word = z ^ (z >> 31);
+        }
+    }
+    std::uint64_t Bits() {
+        std::uint64_t result = rotl(state_[1] * 5, 7) * 9, t = state_[1] << 17;
+        state_[2] ^= state_[0];
+        state_[3] ^= state_[1];
+        state_[1] ^= state_[2];
+        state_[0] ^= state_[3];
+        state_[2] ^= t;
+        state_[3] = rotl(state_[3], 45);
+        return result;
+    }
+    size_t Below(size_t n) { return static_cast<size_t>((static_cast<unsigned __int128>(Bits()) * n) >> 64); }
     // In (0, 1].
-    double Unit() { return (static_cast<double>(engine_() >> 11) + 1) * 0x1p-53; }
+    double Unit() { return (static_cast<double>(Bits() >> 11) + 1) * 0x1p-53; }
     // Box-Muller, both of each pair used.
     double Normal();
 
 private:
-    std::mt19937_64 engine_;
+    static std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+    std::uint64_t state_[4];
     double second_ = 0;
     bool spare_ = false;
 };
