@@ -12,20 +12,17 @@ int MemberTable::find(std::u16string_view name) const {
     return kNoMember;
 }
 
-void MemberTable::check(int id, Invoke kind, int argc) const {
-    if (id < 0 || static_cast<size_t>(id) >= members_.size() || members_[id].name.empty())
-        raise(errNoSuchMember);
-    const Member& m = members_[id];
+const Member* MemberTable::member(int id) const {
+    if (id < 0 || static_cast<size_t>(id) >= members_.size() || members_[id].name.empty()) return nullptr;
+    return &members_[id];
+}
+
+void MemberTable::check(const Member& m, Invoke kind, int argc) {
     if (kind == Invoke::Let || kind == Invoke::Set) {
         if (m.kind != kReadWrite) raise(errWrongArgCount);
         --argc;
     }
     if (argc < m.minArgs || argc > m.maxArgs) raise(errWrongArgCount);
-}
-
-bool MemberTable::plainProperty(int id) const {
-    return id >= 0 && static_cast<size_t>(id) < members_.size() && !members_[id].name.empty() &&
-           members_[id].kind != kMethod && members_[id].maxArgs == 0;
 }
 
 String comText(const Value& arg) {
@@ -36,15 +33,17 @@ String comText(const Value& arg) {
 }
 
 void TableObject::invoke(int id, Invoke kind, Value* args, int argc, Value& result) {
-    if (argc > 0 && kind == Invoke::Get && table_.plainProperty(id)) {
-        // m.SubMatches(0): a property without arguments is read, then what it gave is indexed.
+    const Member* m = table_.member(id);
+    if (!m) raise(errNoSuchMember);
+    if (argc > 0 && kind == Invoke::Get && m->kind != kMethod && m->maxArgs == 0) {
+        // prop(0) of a property that takes no arguments: it is read, then what it gave is indexed.
         Value prop;
         call(id, Invoke::Get, nullptr, 0, prop);
         if (!prop.isObject() || !prop.obj) raise(errWrongArgCount);
         prop.obj->invoke(kDefaultMember, kind, args, argc, result);
         return;
     }
-    table_.check(id, kind, argc);
+    MemberTable::check(*m, kind, argc);
     call(id, kind, args, argc, result);
 }
 

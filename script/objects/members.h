@@ -30,11 +30,10 @@ public:
 
     // Case-insensitive; kNoMember when absent.
     int find(std::u16string_view name) const;
-    // Raises 438 for a missing member, 450 for a wrong argument count or an assignment to a member
-    // that takes none.
-    void check(int id, Invoke kind, int argc) const;
-    // A property that takes no arguments.
-    bool plainProperty(int id) const;
+    // The member with this id, or nullptr (the caller raises 438).
+    const Member* member(int id) const;
+    // Raises 450 for a wrong argument count or an assignment to a member that takes none.
+    static void check(const Member& m, Invoke kind, int argc);
     std::u16string_view name(int id) const { return members_[id].name; }
 
 private:
