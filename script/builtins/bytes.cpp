@@ -1,7 +1,7 @@
-// The B functions count the bytes of the UTF-16LE text. A slice may start at any byte (its units
-// are then re-paired from the bytes), but our strings hold whole units, so an odd trailing byte is
-// dropped and ChrB gives the character with that code rather than a one-byte string.
+// The B functions count the bytes of the UTF-16LE text. A byte string may have an odd number of
+// bytes (ChrB(65) is one byte), which the character functions do not see but & keeps.
 #include <algorithm>
+#include <string>
 
 #include "script/builtins/args.h"
 #include "script/builtins/library.h"
@@ -16,38 +16,35 @@ uint32_t byteCountArg(const Value& v) {
     return static_cast<uint32_t>(n);
 }
 
-// `count` bytes from byte offset `from` (0-based), in whole units.
+// `count` bytes from byte offset `from` (0-based).
 Value byteSlice(const String& s, size_t from, size_t count) {
-    size_t total = size_t(s.size()) * 2;
+    size_t total = s.byteSize();
     if (from >= total) return Value(String());
-    count = std::min(count, total - from) / 2;
-    if (from % 2 == 0) return Value(s.view().substr(from / 2, count));
-    String out = String::uninitialized(count);
-    for (size_t k = 0; k < count; ++k) {
-        size_t unit = from / 2 + k;  // the high byte of this unit, then the low byte of the next
-        out.data()[k] = static_cast<char16_t>((s[unit] >> 8) | ((s[unit + 1] & 0xFF) << 8));
-    }
-    return Value(std::move(out));
+    count = std::min(count, total - from);
+    if (from % 2 == 0 && count % 2 == 0) return Value(s.view().substr(from / 2, count / 2));
+    std::basic_string<uint8_t> bytes(count, 0);
+    for (size_t k = 0; k < count; ++k) bytes[k] = s.byteAt(from + k);
+    return Value(String::fromBytes(bytes.data(), count));
 }
 
 }  // namespace
 
 VBS_BUILTIN(LenB) {
     if (args[0].isNull()) { result = Value::null(); return; }
-    result = Value::lng(static_cast<int32_t>(toString(args[0]).size() * 2));
+    result = Value::lng(static_cast<int32_t>(toString(args[0]).byteSize()));
 }
 
 VBS_BUILTIN(AscB) {
     String s = toString(args[0]);
-    if (s.empty()) raise(errInvalidCall);
-    result = Value::integer(static_cast<int16_t>(s[0] & 0xFF));
+    if (!s.byteSize()) raise(errInvalidCall);
+    result = Value::integer(s.byteAt(0));
 }
 
 VBS_BUILTIN(ChrB) {
     int32_t code = toLong(args[0]);
     if (code < 0 || code > 255) raise(errInvalidCall);
-    char16_t c = static_cast<char16_t>(code);
-    result = Value(std::u16string_view(&c, 1));
+    uint8_t byte = static_cast<uint8_t>(code);
+    result = Value(String::fromBytes(&byte, 1));
 }
 
 VBS_BUILTIN(LeftB) {
@@ -60,7 +57,7 @@ VBS_BUILTIN(RightB) {
     if (args[0].isNull()) { result = Value::null(); return; }
     size_t n = byteCountArg(args[1]);
     String s = toString(args[0]);
-    size_t total = size_t(s.size()) * 2;
+    size_t total = s.byteSize();
     result = byteSlice(s, n >= total ? 0 : total - n, n);
 }
 
@@ -72,17 +69,29 @@ VBS_BUILTIN(MidB) {
     result = byteSlice(toString(args[0]), static_cast<size_t>(start - 1), count);
 }
 
-// Byte positions: a match at character p sits at byte 2p - 1.
+// InStrB([start, ]text, sought[, compare]): as InStr, in bytes, matching at any byte.
 VBS_BUILTIN(InStrB) {
-    Value local[4];
-    for (int i = 0; i < argc; ++i) local[i] = args[i];
+    int32_t start = 1;
+    int first = 0;
     if (argc >= 3) {
-        int32_t start = toLong(args[0]);
+        start = longArg(args, argc, 0, 1);
         if (start < 1) raise(errInvalidCall);
-        local[0] = Value::lng(start / 2 + 1);
+        first = 1;
     }
-    InStr(ctx, local, argc, result);
-    if (result.type == Type::Long && result.i32 > 0) result.i32 = result.i32 * 2 - 1;
+    textCompareArg(args, argc, first + 2);  // checked; bytes have no case
+    const Value& a = args[first];
+    const Value& b = args[first + 1];
+    if (a.isNull() || b.isNull()) { result = Value::null(); return; }
+    String text = toString(a), sought = toString(b);
+    size_t from = static_cast<size_t>(start - 1), n = text.byteSize(), m = sought.byteSize();
+    if (from >= n) { result = Value::lng(0); return; }
+    if (!m) { result = Value::lng(start); return; }
+    for (size_t i = from; i + m <= n; ++i) {
+        size_t k = 0;
+        while (k < m && text.byteAt(i + k) == sought.byteAt(k)) ++k;
+        if (k == m) { result = Value::lng(static_cast<int32_t>(i + 1)); return; }
+    }
+    result = Value::lng(0);
 }
 
 }  // namespace vbs::builtin

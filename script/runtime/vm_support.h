@@ -178,8 +178,10 @@ template <Logic L>
 }
 
 inline void concatInto(Value& a, const Value& b) {
-    if (a.isString() && b.isString()) a = Value(String::concat(a.strView(), b.strView()));
-    else a = ops::concat(a, b);
+    if (a.isString() && b.isString() && !hasOddByte(a.str) && !hasOddByte(b.str))
+        a = Value(String::concat(a.strView(), b.strView()));
+    else
+        a = ops::concat(a, b);
 }
 
 // If and loop conditions: Null counts as False.
@@ -311,8 +313,8 @@ inline bool forEachStep(Value* h) {
 // s = s & a & b in place. Parts that are not plain text or numbers go through the ordinary
 // operator on a copy, so an error leaves s as it was.
 inline void appendAll(Value& target, Value* parts, int n) {
-    auto plain = [](const Value& v) { return v.isString() || v.isNumeric() || v.isEmpty(); };
-    if (!target.isString() || !std::all_of(parts, parts + n, plain)) {
+    auto plain = [](const Value& v) { return (v.isString() && !hasOddByte(v.str)) || v.isNumeric() || v.isEmpty(); };
+    if (!target.isString() || hasOddByte(target.str) || !std::all_of(parts, parts + n, plain)) {
         Value r = target;
         for (int k = 0; k < n; ++k) r = ops::concat(r, parts[k]);
         target = std::move(r);

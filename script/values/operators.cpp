@@ -109,7 +109,7 @@ Value arith(Arith op, const Value& av, const Value& bv) {
     const Value& b = plain(bv, hb);
     if (a.isNull() || b.isNull()) return Value::null();
     if (op == Arith::Add) {
-        if (a.isString() && b.isString()) return Value(String::concat(a.strView(), b.strView()));
+        if (a.isString() && b.isString()) return concat(a, b);
         // Empty + x leaves x as it is, a string included.
         if (a.isEmpty() && b.isString()) return b;
         if (b.isEmpty() && a.isString()) return a;
@@ -286,13 +286,15 @@ Value pow(const Value& av, const Value& bv) {
 Value concat(const Value& av, const Value& bv) {
     const Value& a = av.deref();
     const Value& b = bv.deref();
-    if (a.isString() && b.isString()) return Value(String::concat(a.strView(), b.strView()));
+    if (a.isString() && b.isString() && !hasOddByte(a.str) && !hasOddByte(b.str))
+        return Value(String::concat(a.strView(), b.strView()));
     Value ha, hb;
     const Value& x = plain(a, ha);
     const Value& y = plain(b, hb);
     if (x.isNull() && y.isNull()) return Value::null();
     String sx = x.isNull() ? String() : toString(x);
     String sy = y.isNull() ? String() : toString(y);
+    if (hasOddByte(sx.rep()) || hasOddByte(sy.rep())) return Value(String::concatBytes(sx, sy));
     if (sy.empty()) return Value(std::move(sx));
     if (sx.empty()) return Value(std::move(sy));
     return Value(String::concat(sx.view(), sy.view()));

@@ -72,6 +72,7 @@ StringRep* allocate(size_t len, size_t cap) {
     r->refs = 1;
     r->len = static_cast<uint32_t>(len);
     r->cap = static_cast<uint32_t>(cap);
+    r->oddByte = 0;
     r->chars[len] = 0;
     return r;
 }
@@ -96,6 +97,30 @@ String String::concat(std::u16string_view a, std::u16string_view b) {
     if (!a.empty()) std::memcpy(s.rep_->chars, a.data(), a.size() * sizeof(char16_t));
     if (!b.empty()) std::memcpy(s.rep_->chars + a.size(), b.data(), b.size() * sizeof(char16_t));
     return s;
+}
+
+String String::fromBytes(const uint8_t* bytes, size_t n) {
+    String s;
+    if (!n) return s;
+    size_t units = n / 2;
+    s.rep_ = allocate(units, units + 1);  // room for an odd byte and the NUL after it
+    for (size_t k = 0; k < units; ++k)
+        s.rep_->chars[k] = static_cast<char16_t>(bytes[2 * k] | (bytes[2 * k + 1] << 8));
+    if (n % 2) {
+        s.rep_->chars[units] = bytes[n - 1];
+        s.rep_->chars[units + 1] = 0;
+        s.rep_->oddByte = 1;
+    }
+    return s;
+}
+
+String String::concatBytes(const String& a, const String& b) {
+    size_t na = a.byteSize(), nb = b.byteSize();
+    if (na + nb > size_t(kMaxStringChars) * 2) raise(errOutOfMemory);
+    std::basic_string<uint8_t> bytes(na + nb, 0);
+    for (size_t i = 0; i < na; ++i) bytes[i] = a.byteAt(i);
+    for (size_t i = 0; i < nb; ++i) bytes[na + i] = b.byteAt(i);
+    return fromBytes(bytes.data(), bytes.size());
 }
 
 void String::append(std::u16string_view tail) {

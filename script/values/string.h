@@ -15,9 +15,15 @@ namespace vbs {
 struct StringRep {
     uint32_t refs;
     uint32_t len;
-    uint32_t cap;
+    uint32_t cap : 31;
+    // A byte string (ChrB, MidB...) of odd length: its last byte is the low half of chars[len], and
+    // the NUL follows it. Only the byte functions and concatenation see it; everything else sees
+    // the len whole characters, as Windows' character functions see such a string.
+    uint32_t oddByte : 1;
     char16_t chars[1];  // len characters follow, then a NUL (handy for C APIs)
 };
+
+inline bool hasOddByte(const StringRep* r) { return r && r->oddByte; }
 
 // A string buffer's size, as the memory cap counts it.
 inline size_t repBytes(uint32_t cap) { return offsetof(StringRep, chars) + (size_t(cap) + 1) * sizeof(char16_t); }
@@ -46,6 +52,16 @@ public:
     // A string of n characters to be filled by the caller through data(); raises 7 when too long.
     static String uninitialized(size_t n);
     static String concat(std::u16string_view a, std::u16string_view b);
+    // The string of these bytes, two to a character (low byte first).
+    static String fromBytes(const uint8_t* bytes, size_t n);
+    // a's bytes then b's: what & gives when either has an odd byte.
+    static String concatBytes(const String& a, const String& b);
+
+    size_t byteSize() const noexcept { return size_t(size()) * 2 + hasOddByte(rep_); }
+    uint8_t byteAt(size_t i) const noexcept {  // i < byteSize()
+        char16_t unit = rep_->chars[i / 2];
+        return static_cast<uint8_t>(i % 2 ? unit >> 8 : unit & 0xFF);
+    }
 
     uint32_t size() const noexcept { return rep_ ? rep_->len : 0; }
     bool empty() const noexcept { return size() == 0; }

@@ -38,7 +38,7 @@ TEST(Strings, OmittedOptionalArguments) {
 
 TEST(Bytes, SlicesStartingInsideACharacter) {
     EXPECT_EQ(textOf(u"MidB", {str(u"abcd"), i16(3), i16(4)}), "bc");
-    EXPECT_EQ(textOf(u"LeftB", {str(u"abcd"), i16(3)}), "a");  // the odd byte is dropped
+    EXPECT_EQ(textOf(u"LeftB", {str(u"abcd"), i16(3)}), "a");  // the odd byte is no character
     EXPECT_EQ(textOf(u"MidB", {str(u"abcd"), i16(9)}), "");
     // From an odd byte the units re-pair: the high byte of "a" with the low byte of "b".
     EXPECT_EQ(call(u"MidB", {str(u"abcd"), i16(2), i16(2)}).strView(), u"\x6200");

@@ -16,6 +16,16 @@ WScript.Echo "LenB: " & LenB("abc") & " " & LenB("")
 WScript.Echo "AscB: " & AscB("A") & " " & AscB(ChrW(&H263A))
 WScript.Echo "InStrB: " & InStrB("abc", "b") & " " & InStrB("abc", "x")
 WScript.Echo "LeftB/RightB/MidB: " & LeftB("abcd", 4) & " " & RightB("abcd", 2) & " " & MidB("abcd", 3, 4)
+' Byte strings may have an odd number of bytes: ChrB(65) is one byte, which the character
+' functions do not see, and & joins bytes (two ChrB make one character, low byte first).
+b = ChrB(65)
+WScript.Echo "one byte: " & LenB(b) & " " & Len(b) & " " & AscB(b) & " " & LenB(b & "CD") & " " & Hex(AscW(b & ChrB(66))) & " " & LenB(b + b) & " " & LenB(b & Null)
+bytes = ""
+For i = 1 To 5 : bytes = bytes & ChrB(64 + i) : Next
+WScript.Echo "five bytes: " & LenB(bytes) & " " & Len(bytes) & " " & AscB(MidB(bytes, 5, 1)) & " " & AscB(RightB(bytes, 1)) & " " & LenB(LeftB(bytes, 3)) & " " & InStrB(bytes, ChrB(67)) & " " & InStrB(2, bytes, ChrB(66) & ChrB(67))
+codes = ""
+For i = 1 To LenB("A" & ChrW(&H263A)) : codes = codes & AscB(MidB("A" & ChrW(&H263A), i, 1)) & " " : Next
+WScript.Echo "each byte: " & codes & (ChrB(&HE9) & ChrB(0) = ChrW(&HE9))
 
 On Error Resume Next
 x = Asc("") : Try "Asc empty"
