@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <future>
 #include <mutex>
 #include <thread>
 
@@ -27,18 +26,18 @@ Profile::Profile() {
         // The count of ticks since it started: a late wake-up makes up the ticks it missed.
         // Waited for: on a busy machine a new thread may first run milliseconds later, and a short
         // script would get no samples at all.
-        std::promise<void> running;
-        std::future<void> ran = running.get_future();
-        std::thread([&running] {
+        static std::atomic<bool> running{false};  // static: the thread outlives this call
+        std::thread([] {
             const auto start = Clock::now();
-            running.set_value();
+            running.store(true);
+            running.notify_one();
             for (uint32_t n = 1;; ++n) {
                 std::this_thread::sleep_until(start + n * kTick);
                 n = static_cast<uint32_t>((Clock::now() - start) / kTick);
                 ticks.store(n, std::memory_order_relaxed);
             }
         }).detach();
-        ran.wait();
+        running.wait(false);
     });
 }
 
