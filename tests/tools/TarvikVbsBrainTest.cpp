@@ -1,12 +1,21 @@
 // tarvik-vbs --brain fed sentences on standard input, as a brain author would type them.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
 #include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <string>
+#include <vector>
 
 #include "tests/support/TempFolder.h"
 
@@ -94,19 +103,64 @@ TEST_F(TarvikVbsBrainTest, TheTimeOutAndMemoryCapHoldForEachCall) {
     EXPECT_EQ(ask("--timeout 0", "hi\n").status, 2);
 }
 
+// The console on a pseudo-terminal: each line typed once the prompt shows and the line editor has
+// the terminal (out of canonical mode, where the line discipline would take Ctrl+D for itself), then
+// Ctrl+D. Answers the exit status, or -1 when the console stopped answering.
+int session(const std::string& brain, const std::string& state, const std::vector<std::string>& lines) {
+    int terminal = -1;
+    pid_t pid = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+    if (pid < 0) return -1;
+    if (pid == 0) {
+        ::setenv("XDG_STATE_HOME", state.c_str(), 1);
+        ::execl(TARVIK_VBS, TARVIK_VBS, "--brain", brain.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    std::string shown;
+    auto promptShown = [&](size_t times) {
+        for (;;) {
+            size_t n = 0;
+            for (size_t at = shown.find("> "); at != std::string::npos; at = shown.find("> ", at + 2)) ++n;
+            if (n >= times) return true;
+            pollfd ready{terminal, POLLIN, 0};
+            char buffer[512];
+            ssize_t got = ::poll(&ready, 1, 10000) == 1 ? ::read(terminal, buffer, sizeof buffer) : -1;
+            if (got <= 0) return false;
+            shown.append(buffer, static_cast<size_t>(got));
+        }
+    };
+    auto editing = [&] {
+        for (int waited = 0; waited < 10000; ++waited) {
+            termios mode{};
+            if (::tcgetattr(terminal, &mode) == 0 && !(mode.c_lflag & ICANON)) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return false;
+    };
+    bool answering = true;
+    for (size_t i = 0; i <= lines.size() && answering; ++i) {
+        answering = promptShown(i + 1) && editing();
+        std::string typed = i < lines.size() ? lines[i] + "\r" : "\x04";
+        if (answering) answering = ::write(terminal, typed.data(), typed.size()) == static_cast<ssize_t>(typed.size());
+    }
+    if (!answering) ::kill(pid, SIGKILL);
+    while (promptShown(SIZE_MAX)) {}  // read to the end, so that the console never blocks writing
+    int status = 0;
+    for (int waited = 0; ::waitpid(pid, &status, WNOHANG) == 0; ++waited) {
+        if (waited == 10000) {
+            answering = false;
+            ::kill(pid, SIGKILL);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ::close(terminal);
+    return answering && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 TEST_F(TarvikVbsBrainTest, ThePromptKeepsItsHistoryBetweenSessions) {
-    if (!std::filesystem::exists("/usr/bin/script")) GTEST_SKIP() << "no script(1) to make a terminal";
     folder.write("brain.vbs", "Function GetResponse(s, user, computer, level, dir, a, b, c, d, e, f, g, h, i, j)\n"
                               "  GetResponse = s & \" <STOP>\"\nEnd Function\n");
-    auto session = [&](const std::string& typed) {
-        folder.write("typed.txt", typed);
-        std::string command = "XDG_STATE_HOME=" + folder.path("state") + " /usr/bin/script -qec '" + TARVIK_VBS +
-                              " --brain " + folder.path("brain.vbs") + "' /dev/null <" + folder.path("typed.txt") +
-                              " >/dev/null";
-        return WEXITSTATUS(std::system(command.c_str()));
-    };
-    ASSERT_EQ(session("hello\nthere\n"), 0);
-    ASSERT_EQ(session("again\n"), 0);
+    ASSERT_EQ(session(folder.path("brain.vbs"), folder.path("state"), {"hello", "there"}), 0);
+    ASSERT_EQ(session(folder.path("brain.vbs"), folder.path("state"), {"again"}), 0);
     std::string history = folder.read("state/tarvik/brain-history");
     size_t hello = history.find("hello\n"), there = history.find("there\n"), again = history.find("again\n");
     ASSERT_NE(again, std::string::npos) << history;
