@@ -84,7 +84,8 @@ TEST(Profile, RecursionCountsEveryCallAndItsOutermostTimeOnce) {
     const auto& fib = row(rows, u"Fib");
     EXPECT_EQ(fib.calls, 8361u);  // Fib(n) makes 2 Fib(n + 1) - 1 calls
     EXPECT_LE(fib.inclusive, row(rows, u"Start").inclusive);
-    EXPECT_EQ(rows.at(0).name, u"Fib");
+    // Against Start, not the top row: <main> runs while addCode does and a busy machine can stall it there.
+    EXPECT_GT(fib.exclusive, row(rows, u"Start").exclusive);
     // Each depth of the recursion is its own call path: Fib(18) goes 18 calls deep.
     std::string folded = e.profile()->folded();
     auto path = [](int depth) {
