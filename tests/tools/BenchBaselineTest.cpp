@@ -10,15 +10,13 @@
 #include <string>
 
 #include "tests/support/TempFolder.h"
+#include "tests/tools/RunCommand.h"
 
 namespace {
 
+using tarvik::testing::Outcome;
+using tarvik::testing::RunCommand;
 using tarvik::testing::TempFolder;
-
-struct Outcome {
-    int status;
-    std::string out, err;
-};
 
 class BenchBaselineTest : public ::testing::Test {
 protected:
@@ -35,16 +33,7 @@ protected:
                            "\n  x = x + i\nNext\nGetResponse = \"ok <STOP>\"\nEnd Function\n");
     }
     Outcome run(const std::string& arguments) {
-        std::string command = std::string(TARVIK_BENCH) + " --ini " + folder.path("Tarvik.ini") + " --quiet " + arguments +
-                              " 2>" + folder.path("stderr.txt");
-        Outcome outcome;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[4096];
-        size_t got;
-        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) outcome.out.append(buffer, got);
-        outcome.status = WEXITSTATUS(::pclose(pipe));
-        outcome.err = folder.read("stderr.txt");
-        return outcome;
+        return RunCommand(std::string(TARVIK_BENCH) + " --ini " + folder.path("Tarvik.ini") + " --quiet " + arguments, folder);
     }
 
     TempFolder folder;

@@ -9,15 +9,13 @@
 #include <string>
 
 #include "tests/support/TempFolder.h"
+#include "tests/tools/RunCommand.h"
 
 namespace {
 
+using tarvik::testing::Outcome;
+using tarvik::testing::RunCommand;
 using tarvik::testing::TempFolder;
-
-struct Outcome {
-    int status;
-    std::string out, err;
-};
 
 class BenchProfileTest : public ::testing::Test {
 protected:
@@ -43,15 +41,7 @@ protected:
         folder.write("input.txt", "one\r\ntwo\r\nthree\r\n");
     }
     Outcome run(const std::string& arguments) {
-        std::string command = std::string(TARVIK_BENCH) + " --ini " + folder.path("Tarvik.ini") + " --brains 1,2 " +
-                              arguments + " 2>" + folder.path("stderr.txt");
-        Outcome o;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[4096];
-        for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) o.out.append(buffer, got);
-        o.status = WEXITSTATUS(::pclose(pipe));
-        o.err = folder.read("stderr.txt");
-        return o;
+        return RunCommand(std::string(TARVIK_BENCH) + " --ini " + folder.path("Tarvik.ini") + " --brains 1,2 " + arguments, folder);
     }
     TempFolder folder;
 };

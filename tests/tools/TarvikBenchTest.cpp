@@ -17,16 +17,14 @@
 #include <nlohmann/json.hpp>
 
 #include "tests/support/TempFolder.h"
+#include "tests/tools/RunCommand.h"
 
 namespace {
 
+using tarvik::testing::Outcome;
+using tarvik::testing::RunCommand;
 using tarvik::testing::TempFolder;
 using Json = nlohmann::json;
-
-struct Outcome {
-    int status;
-    std::string out, err;
-};
 
 constexpr const char* kSignature =
     "Function GetResponse(Sentence, UserName, ComputerName, LearningLevel, WorkingDir, "
@@ -51,15 +49,7 @@ protected:
         folder.write(name, std::string(kSignature) + body + "End Function\n");
     }
     Outcome run(const std::string& arguments, const std::string& as = "") {
-        std::string command = as + std::string(TARVIK_BENCH) + " " + arguments + " 2>" + folder.path("stderr.txt");
-        Outcome outcome;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[4096];
-        size_t got;
-        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) outcome.out.append(buffer, got);
-        outcome.status = WEXITSTATUS(::pclose(pipe));
-        outcome.err = folder.read("stderr.txt");
-        return outcome;
+        return RunCommand(as + std::string(TARVIK_BENCH) + " " + arguments, folder);
     }
     std::string ini() const { return "--ini " + folder.path("Tarvik.ini"); }
 

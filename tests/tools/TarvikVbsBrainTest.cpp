@@ -18,29 +18,20 @@
 #include <vector>
 
 #include "tests/support/TempFolder.h"
+#include "tests/tools/RunCommand.h"
 
 namespace {
 
+using tarvik::testing::Outcome;
+using tarvik::testing::RunCommand;
 using tarvik::testing::TempFolder;
-
-struct Outcome {
-    int status;
-    std::string out, err;
-};
 
 class TarvikVbsBrainTest : public ::testing::Test {
 protected:
     Outcome ask(const std::string& options, const std::string& sentences) {
         folder.write("in.txt", sentences);
-        std::string command = std::string(TARVIK_VBS) + " --brain " + folder.path("brain.vbs") + " " + options + " <" +
-                              folder.path("in.txt") + " 2>" + folder.path("err.txt");
-        Outcome o;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[4096];
-        for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) o.out.append(buffer, got);
-        o.status = WEXITSTATUS(::pclose(pipe));
-        o.err = folder.read("err.txt");
-        return o;
+        return RunCommand(std::string(TARVIK_VBS) + " --brain " + folder.path("brain.vbs") + " " + options + " <" +
+                              folder.path("in.txt"), folder);
     }
     TempFolder folder;
 };
