@@ -55,6 +55,15 @@ Special special(const std::u16string& key) {
     return Special::None;
 }
 
+// Windows runs a conversion used as a statement (Call CInt(1), CStr 1) and then fails with 458,
+// and fails so too when a value is asked of Randomize (x = Randomize(0)).
+bool wrongUse(const Builtin* b, bool asStatement) {
+    static constexpr std::u16string_view kConversions[] = {
+        u"CBool", u"CByte", u"CCur", u"CDate", u"CDbl", u"CInt", u"CLng", u"CSng", u"CStr"};
+    if (!asStatement) return b->name == u"Randomize";
+    return std::find(std::begin(kConversions), std::end(kConversions), b->name) != std::end(kConversions);
+}
+
 class Compiler {
 public:
     Compiler(VM& vm, std::shared_ptr<SourceText> source, UnitMode mode, const Proc* scope, ExecuteScope* vars,
@@ -811,7 +820,7 @@ private:
         return pins;
     }
 
-    void builtinCall(const Builtin* b, const std::vector<ExprPtr>& args) {
+    void builtinCall(const Builtin* b, const std::vector<ExprPtr>& args, bool asStatement = false) {
         int n = static_cast<int>(args.size());
         if (n < b->minArgs || (b->maxArgs >= 0 && n > b->maxArgs)) {
             for (auto& a : args) expr(*a);
@@ -821,6 +830,7 @@ private:
         for (auto& a : args) expr(*a);
         auto op = vm_.profile() ? vbs::Op::CallBuiltinTimed : vbs::Op::CallBuiltin;
         emit(op, 1 - n, 0, n, 0, const_cast<Builtin*>(b));
+        if (wrongUse(b, asStatement)) emit(vbs::Op::Raise, 0, errUnsupportedType);
     }
 
     // A reference to a variable, or to an element of an array held in one (a(1), a(1)(2)),
@@ -898,7 +908,7 @@ private:
                 }
                 accessor(r.member->get, args, nullptr);
                 break;
-            case Kind::Builtin: builtinCall(r.builtin, args); break;
+            case Kind::Builtin: builtinCall(r.builtin, args, kind == Invoke::Call); break;
             case Kind::Dynamic: nameCall(callee, args, 0); break;
             default:
                 // A variable is indexed through a reference: no copy of the array is taken.
@@ -982,6 +992,7 @@ private:
                 auto& w = static_cast<const With&>(s);
                 int slot = hidden();
                 expr(*w.object);
+                emit(vbs::Op::CheckObject, 0);  // With 5 is 424 at the With, as Set is
                 emit(vbs::Op::StoreLocal, -1, slot, 0, 1);
                 mark(start, s.pos);
                 withSlots_.push_back(slot);

@@ -146,7 +146,8 @@ Token Lexer::next() {
     t.offset = static_cast<uint32_t>(pos_);
     t.line = line_;
     t.column = column(pos_);
-    if (pos_ >= src_.size()) {
+    // A Ctrl-Z ends the text, as DOS editors marked a file's end.
+    if (pos_ >= src_.size() || src_[pos_] == 0x1A) {
         t.kind = Tok::EndOfText;
         last_ = t.kind;
         return t;
@@ -189,8 +190,10 @@ Token Lexer::next() {
             break;
         case u'&': {
             char16_t c3 = pos_ + 2 < src_.size() ? src_[pos_ + 2] : 0;
-            if (lower(c2) == u'h' && digitValue(c3) < 16) lexRadix(t, 16);
-            else if (lower(c2) == u'o' && digitValue(c3) < 8) lexRadix(t, 8);
+            // &H1F and &O17 are hexadecimal and octal; so is &17, octal without its letter.
+            if (lower(c2) == u'h' && digitValue(c3) < 16) lexRadix(t, 16, 2);
+            else if (lower(c2) == u'o' && digitValue(c3) < 8) lexRadix(t, 8, 2);
+            else if (digitValue(c2) < 8) lexRadix(t, 8, 1);
             else op(Tok::Amp, 1);
             break;
         }
@@ -281,11 +284,11 @@ void Lexer::lexNumber(Token& t) {
     t.number = d;
 }
 
-// &H and &O literals: up to 16 bits are an Integer, up to 32 a Long (both wrap to negative, as
+// &H, &O and & literals: up to 16 bits are an Integer, up to 32 a Long (both wrap to negative, as
 // VBScript does); a trailing "&" stops the 16-bit wrap, and the value is still an Integer when it
 // fits one, as Windows types it (&h10& is Integer 16, &hFFFF& Long 65535).
-void Lexer::lexRadix(Token& t, int radix) {
-    pos_ += 2;
+void Lexer::lexRadix(Token& t, int radix, int prefix) {
+    pos_ += prefix;
     uint64_t v = 0;
     while (pos_ < src_.size() && digitValue(src_[pos_]) < radix) {
         v = v * radix + digitValue(src_[pos_++]);

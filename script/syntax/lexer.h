@@ -54,7 +54,7 @@ private:
     void skipToLineEnd();
     void lexWord(Token& t);
     void lexNumber(Token& t);
-    void lexRadix(Token& t, int radix);
+    void lexRadix(Token& t, int radix, int prefix);
     void lexString(Token& t);
     void lexDate(Token& t);
     void lexBracketed(Token& t);

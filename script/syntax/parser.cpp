@@ -153,7 +153,7 @@ private:
                 return false;
         }
     }
-    // Arguments of a statement call follow; anything else ends the statement ("If a Then f Else g").
+    // Arguments of a statement call follow; anything else ends the statement ("If a Then f 1 Else g").
     bool atArgument() const {
         switch (tok_.kind) {
             case Tok::Integer: case Tok::Long: case Tok::Double: case Tok::String: case Tok::Date:
@@ -193,7 +193,7 @@ private:
     void singleLineBody(Block& out, bool stopAtElse);
     StmtPtr statement();
     StmtPtr assignOrCall();
-    StmtPtr setStatement();
+    StmtPtr assignStatement(bool isSet);  // Set x = ... or Let x = ...
     StmtPtr callStatement();
     StmtPtr dim(Visibility visibility, Pos p);
     StmtPtr constant(Visibility visibility, Pos p);
@@ -445,7 +445,8 @@ StmtPtr Parser::statement() {
         case Tok::LParen:  // (New Fmt)(x): the default member of a value
             return assignOrCall();
         case Tok::Call: return callStatement();
-        case Tok::Set: return setStatement();
+        case Tok::Set: return assignStatement(true);
+        case Tok::Let: return assignStatement(false);  // Let x = 1: the optional word of VBA
         case Tok::Dim:
             advance();
             return dim(Visibility::Default, p);
@@ -485,6 +486,8 @@ StmtPtr Parser::assignOrCall() {
         a->value = expression();
         return a;
     }
+    // "If a Then f Else g": Windows reads Else as f's first argument, which is no expression.
+    if (inlineThen_ > 0 && is(Tok::Else) && e->kind == ExprKind::Name) fail(eExpectedExpression);
     auto call = std::make_unique<CallStmt>(p);
     bool argsFollow = atArgument() || (e->kind == ExprKind::Call && binaryOp(tok_.kind).level != kNone);
     if (e->kind == ExprKind::Call) {
@@ -512,12 +515,12 @@ StmtPtr Parser::assignOrCall() {
     }
 }
 
-StmtPtr Parser::setStatement() {
+StmtPtr Parser::assignStatement(bool isSet) {
     Pos p = pos();
     advance();
     if (!is(Tok::Identifier) && !is(Tok::Dot) && !is(Tok::Me)) fail(eExpectedIdentifier);
     auto a = std::make_unique<Assign>(p);
-    a->isSet = true;
+    a->isSet = isSet;
     a->target = target(true);
     expect(Tok::Eq, eExpectedEq);
     a->value = expression();

@@ -33,6 +33,7 @@ enum ErrorNumber : int {
     errWrongArgCount = 450,
     errNotCollection = 451,
     errDuplicateKey = 457,
+    errUnsupportedType = 458,
     errVariableUndefined = 500,
     errIllegalAssignment = 501,
     errUnqualifiedReference = 505,

@@ -103,8 +103,13 @@ Class Box
 End Class
 Set box = New Box
 Show "default member", CSng(box) & " " & TypeName(CSng(box)) & " " & CInt(box) & " " & CStr(box)
-' A function used as a statement runs and drops its value, as MsgBox does; Randomize answers Empty.
-Call CInt(1)
-CStr 1
-r = Randomize(0)
-Show "as statements", TypeName(r)
+' A conversion used as a statement converts (its own error first), then fails with 458; asking
+' Randomize for a value fails so too. MsgBox and Randomize as statements are fine.
+On Error Resume Next
+Call CInt(1) : Show "Call CInt(1)", 0
+CStr 1 : Show "CStr 1", 0
+Call CLng("x") : Show "Call CLng(""x"")", 0
+CDate Null : Show "CDate Null", 0
+r = Randomize(0) : Show "r = Randomize(0)", r
+Randomize 0 : Call Randomize(0) : Show "Randomize as a statement", r
+On Error GoTo 0

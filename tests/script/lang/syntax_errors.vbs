@@ -39,3 +39,17 @@ Try "Dim W(+10)"
 ' Expected expression.
 Try "d = ^*&(bogus"
 Try "x = 1 +"
+' Let is VBA's optional word before an assignment, and needs one.
+Try "Let q = 1 : Let q = q + 1 : If q <> 2 Then Err.Raise 1"
+Try "Let q"
+Try "Let Set q = Nothing"
+' In a one-line If, a call with no arguments cannot stand before Else: Windows reads Else as its
+' first argument. With arguments, parentheses or after Else it can.
+Sub Nop : End Sub
+Sub One(a) : End Sub
+Try "If True Then Nop Else Nop"
+Try "If True Then If True Then Nop Else Nop"
+Try "If True Then One 1 Else Nop"
+Try "If True Then Nop() Else Nop"
+Try "If True Then x = 1 Else Nop"
+Try "If False Then x = 1 Else Nop : Nop"

@@ -31,3 +31,14 @@ If made = 0 Then .X = 1
 On Error Resume Next
 .Y = 2
 WScript.Echo "outside With:", Err.Number, Err.Description
+' With takes an object, as Set does: anything else is 424 at the With; Nothing waits for a member.
+Err.Clear
+With 5
+  WScript.Echo "With 5:", Err.Number
+End With
+Err.Clear
+With Nothing
+  WScript.Echo "With Nothing:", Err.Number
+  .X = 1
+  WScript.Echo "its member:", Err.Number
+End With

@@ -109,15 +109,15 @@ TEST(ParserIf, SingleLineForm) {
     EXPECT_EQ(parsed(u"If a Then x = 1: y = 2 Else z = 3: w"),
               "(if a {(let x 1); (let y 2)} else {(let z 3); (callstmt w)})");
     EXPECT_EQ(parsed(u"If a Then f 1 Else g(2)"), "(if a {(callstmt f 1)} else {(callstmt g (paren 2))})");
-    EXPECT_EQ(parsed(u"If a Then f Else g\nh"), "(if a {(callstmt f)} else {(callstmt g)}); (callstmt h)");
+    EXPECT_EQ(parsed(u"If a Then f() Else g\nh"), "(if a {(callstmt f)} else {(callstmt g)}); (callstmt h)");
     EXPECT_EQ(parsed(u"Do\nIf a Then Exit Do\nLoop"), "(do {(if a {(exit do)})})");
 }
 
 TEST(ParserIf, NestedSingleLineForms) {
     // The inner If takes the Else, as in VBScript.
-    EXPECT_EQ(parsed(u"If a Then If b Then x Else y"), "(if a {(if b {(callstmt x)} else {(callstmt y)})})");
-    EXPECT_EQ(parsed(u"If a Then x Else If b Then y Else z"),
-              "(if a {(callstmt x)} else {(if b {(callstmt y)} else {(callstmt z)})})");
+    EXPECT_EQ(parsed(u"If a Then If b Then x 1 Else y"), "(if a {(if b {(callstmt x 1)} else {(callstmt y)})})");
+    EXPECT_EQ(parsed(u"If a Then x 1 Else If b Then y 2 Else z"),
+              "(if a {(callstmt x 1)} else {(if b {(callstmt y 2)} else {(callstmt z)})})");
     EXPECT_EQ(parsed(u"If a Then x = 1 ' done\ny = 2"), "(if a {(let x 1)}); (let y 2)");
 }
 
