@@ -36,8 +36,8 @@ enum class Op : uint8_t {
     // locals[argc] (a Let) instead of pushing it.
     Add, Sub, Mul, Div, IntDiv, Mod, Pow, Concat, Neg, Not, And, Or, Xor, Eqv, Imp,
     // The right operand is consts[a]; the Local forms (in the same order) push locals[b] op consts[a].
-    AddConst, SubConst, MulConst, IntDivConst, ModConst, ConcatConst, AndConst, OrConst, XorConst,
-    LocalAddConst, LocalSubConst, LocalMulConst, LocalIntDivConst, LocalModConst, LocalConcatConst,
+    AddConst, SubConst, MulConst, DivConst, IntDivConst, ModConst, ConcatConst, AndConst, OrConst, XorConst,
+    LocalAddConst, LocalSubConst, LocalMulConst, LocalDivConst, LocalIntDivConst, LocalModConst, LocalConcatConst,
     LocalAndConst, LocalOrConst, LocalXorConst,
     AddLocalConst,                      // locals[a] = locals[a] + consts[b]
     Append,                             // [ref, (value,) texts...] -> []: s = s & a & b in place;
@@ -51,8 +51,10 @@ enum class Op : uint8_t {
     CallProc,     // p: Proc, argc
     CallMethod,   // p: Proc of Me's class, argc
     CallBuiltin,  // p: Builtin, argc
+    Convert,      // CallBuiltin of CInt, CLng or CDbl (flags: the Type), a number converted inline
     CallName,     // [place, args...] p: NameSite, argc; a: implicit local or -1; flags: CallNameFlags
     Index,        // [container, args...] -> element or default member
+    IndexLocal,   // [subscript] -> element of the array in locals[a] (argc 1: Index's, when it is none)
     RefIndex,     // [ref, args...] -> reference to the element
     StoreIndex,   // [ref, args..., value]
     Member,       // p: MemberSite, argc, flags: Invoke; [object, args...(, value)]

@@ -591,6 +591,7 @@ private:
             case ast::Op::Add: return vbs::Op::AddConst;
             case ast::Op::Sub: return vbs::Op::SubConst;
             case ast::Op::Mul: return vbs::Op::MulConst;
+            case ast::Op::Div: return vbs::Op::DivConst;
             case ast::Op::IntDiv: return vbs::Op::IntDivConst;
             case ast::Op::Mod: return vbs::Op::ModConst;
             case ast::Op::Concat: return vbs::Op::ConcatConst;
@@ -761,8 +762,13 @@ private:
             {ast::Op::Ge, vbs::Op::Ge}, {ast::Op::Is, vbs::Op::Is}, {ast::Op::And, vbs::Op::And}, {ast::Op::Or, vbs::Op::Or},
             {ast::Op::Xor, vbs::Op::Xor}, {ast::Op::Eqv, vbs::Op::Eqv}, {ast::Op::Imp, vbs::Op::Imp},
         };
-        expr(*e.object);
-        expr(*e.rhs);
+        // 3 * x is x * 3: a number on the left of an operator that commutes for numbers goes
+        // second (it has no side effect to keep in order), so it becomes the instruction's operand.
+        Value left;
+        bool swap = (e.op == ast::Op::Add || e.op == ast::Op::Mul || (e.op >= ast::Op::And && e.op <= ast::Op::Xor)) &&
+                    !isLiteral(*e.rhs) && tryFold(*e.object, left) && left.isNumeric();
+        expr(swap ? *e.rhs : *e.object);
+        expr(swap ? *e.object : *e.rhs);
         if (vbs::Op k = withConstant(e.op); k != vbs::Op::Pop && lastIsConstant()) {
             int c = p_->code.back().a;
             p_->code.pop_back();
@@ -829,8 +835,18 @@ private:
         }
         for (auto& a : args) expr(*a);
         auto op = vm_.profile() ? vbs::Op::CallBuiltinTimed : vbs::Op::CallBuiltin;
-        emit(op, 1 - n, 0, n, 0, const_cast<Builtin*>(b));
+        Type to = conversionTo(*b);
+        if (to != Type::Empty && op == vbs::Op::CallBuiltin) emit(vbs::Op::Convert, 0, 0, 1, static_cast<uint8_t>(to), const_cast<Builtin*>(b));
+        else emit(op, 1 - n, 0, n, 0, const_cast<Builtin*>(b));
         if (wrongUse(b, asStatement)) emit(vbs::Op::Raise, 0, errUnsupportedType);
+    }
+
+    // The type CInt, CLng and CDbl convert to; Empty for every other built-in.
+    static Type conversionTo(const Builtin& b) {
+        if (b.name == u"CInt") return Type::Integer;
+        if (b.name == u"CLng") return Type::Long;
+        if (b.name == u"CDbl") return Type::Double;
+        return Type::Empty;
     }
 
     // A reference to a variable, or to an element of an array held in one (a(1), a(1)(2)),
@@ -911,6 +927,11 @@ private:
             case Kind::Builtin: builtinCall(r.builtin, args, kind == Invoke::Call); break;
             case Kind::Dynamic: nameCall(callee, args, 0); break;
             default:
+                if (r.kind == Kind::Local && n == 1) {  // a(i): the array stays where it is
+                    expr(*args[0]);
+                    emit(vbs::Op::IndexLocal, 0, r.slot, 1);
+                    break;
+                }
                 // A variable is indexed through a reference: no copy of the array is taken.
                 if (isVariable(r.kind)) ref(r, callee);
                 else load(r, callee);
@@ -1234,8 +1255,16 @@ private:
                 emit(vbs::Op::LoadLocal, 1, slot);
                 expr(*v);
                 unsigned flags = (isLiteral(*s.subject) ? unsigned(ops::kLeftLiteral) : 0u) | (isLiteral(*v) ? unsigned(ops::kRightLiteral) : 0u);
-                emit(vbs::Op::Eq, -1, 0, 0, static_cast<uint8_t>(flags));
-                hits.push_back(emit(vbs::Op::JumpTrue, -1));
+                if (lastIsConstant() && p_->code.end()[-2].op == vbs::Op::LoadLocal && p_->code.end()[-2].a == slot) {  // Case "x": one instruction
+                    int k = p_->code.back().a;
+                    p_->code.resize(p_->code.size() - 2);
+                    int hit = emit(vbs::Op::JumpCompareLocalConst, -2, 0, compareJumpMask(0, true), static_cast<uint8_t>(flags));
+                    p_->code[hit].lk = {slot, k};
+                    hits.push_back(hit);
+                } else {
+                    emit(vbs::Op::Eq, -1, 0, 0, static_cast<uint8_t>(flags));
+                    hits.push_back(emit(vbs::Op::JumpTrue, -1));
+                }
                 labels.push_back(p_->stmts.size());
                 mark(at, v->pos);
             }

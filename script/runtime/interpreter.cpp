@@ -105,7 +105,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
 
     auto global = [this](int i) -> Value& { return globals[static_cast<size_t>(i)]; };
     auto pushRef = [&](Value& v) INLINE { *sp++ = Value::reference(v.type == Type::Ref ? v.ref : &v); };
-    auto store = [this](Value& dst, Value* src, bool set) {
+    auto storeSlow = [this](Value& dst, Value* src, bool set) {
         if (!set && src->type == Type::Object) letValue(*src);
         Value* d = &dst;
         if (dst.type == Type::Ref) [[unlikely]] {
@@ -115,6 +115,16 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
         // A variable holding the array it declared with bounds takes no other value.
         if (d->counted() && isFixedIn(*d)) [[unlikely]] raise(errTypeMismatch);
         moveInto(*d, src);
+    };
+    // The usual store, a value that is no object over one that holds nothing counted, inline.
+    auto store = [&](Value& dst, Value* src, bool set) INLINE {
+        if (dst.type < Type::String && src->type != Type::Object) {
+            dst.type = src->type;
+            dst.cy = src->cy;
+            src->type = Type::Empty;
+        } else {
+            storeSlow(dst, src, set);
+        }
     };
     // A name compiled without a declaration: now a global (the instruction is rewritten to reach
     // it directly), the procedure's implicit local, or nothing yet (nullptr).
@@ -149,13 +159,13 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
         &&L_LoadOuter, &&L_StoreOuter, &&L_RefOuter, &&L_LoadName, &&L_StoreName, &&L_RefName,
         &&L_LoadMe, &&L_MoveLocal, &&L_MoveFieldToLocal, &&L_MoveLocalToField, &&L_Add, &&L_Sub, &&L_Mul, &&L_Div, &&L_IntDiv, &&L_Mod, &&L_Pow, &&L_Concat,
         &&L_Neg, &&L_Not, &&L_And, &&L_Or, &&L_Xor, &&L_Eqv, &&L_Imp, &&L_AddConst, &&L_SubConst,
-        &&L_MulConst, &&L_IntDivConst, &&L_ModConst, &&L_ConcatConst, &&L_AndConst, &&L_OrConst,
-        &&L_XorConst, &&L_LocalAddConst, &&L_LocalSubConst, &&L_LocalMulConst, &&L_LocalIntDivConst,
+        &&L_MulConst, &&L_DivConst, &&L_IntDivConst, &&L_ModConst, &&L_ConcatConst, &&L_AndConst, &&L_OrConst,
+        &&L_XorConst, &&L_LocalAddConst, &&L_LocalSubConst, &&L_LocalMulConst, &&L_LocalDivConst, &&L_LocalIntDivConst,
         &&L_LocalModConst, &&L_LocalConcatConst, &&L_LocalAndConst, &&L_LocalOrConst, &&L_LocalXorConst,
         &&L_AddLocalConst, &&L_Append,
         &&L_Eq, &&L_Ne, &&L_Lt, &&L_Gt, &&L_Le, &&L_Ge, &&L_Is, &&L_Jump, &&L_JumpFalse, &&L_JumpTrue,
-        &&L_JumpCompare, &&L_JumpCompareConst, &&L_JumpCompareLocalConst, &&L_CallProc, &&L_CallMethod, &&L_CallBuiltin,
-        &&L_CallName, &&L_Index, &&L_RefIndex, &&L_StoreIndex, &&L_Member, &&L_New, &&L_CheckObject,
+        &&L_JumpCompare, &&L_JumpCompareConst, &&L_JumpCompareLocalConst, &&L_CallProc, &&L_CallMethod, &&L_CallBuiltin, &&L_Convert,
+        &&L_CallName, &&L_Index, &&L_IndexLocal, &&L_RefIndex, &&L_StoreIndex, &&L_Member, &&L_New, &&L_CheckObject,
         &&L_DimArray, &&L_ReDim, &&L_Erase, &&L_ForInit, &&L_ForNext, &&L_ForEachInit,
         &&L_ForEachNext, &&L_ClearLocal, &&L_OnError, &&L_Unpin, &&L_Eval, &&L_GetRef, &&L_Raise,
         &&L_CallBuiltinTimed, &&L_Line, &&L_StoreReturn, &&L_Return
@@ -253,17 +263,8 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     NEXT;
                     case Op::SubConst: L_SubConst: subInto(sp[-1], consts[I->a]); RESULT_NEXT;
                     case Op::MulConst: L_MulConst: mulInto(sp[-1], consts[I->a]); RESULT_NEXT;
-                    case Op::Div: L_Div: {
-                        Value &a = sp[-2], &b = sp[-1];
-                        if (isFast(a) && isFast(b) && dblOf(b) != 0) {
-                            setDouble(a, dblOf(a) / dblOf(b));
-                            b.type = Type::Empty;
-                            --sp;
-                        } else {
-                            binaryOp(sp, ops::div);
-                        }
-                    }
-                    RESULT_NEXT;
+                    case Op::Div: L_Div: divInto(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
+                    case Op::DivConst: L_DivConst: divInto(sp[-1], consts[I->a]); RESULT_NEXT;
                     case Op::IntDiv: L_IntDiv: idivInto(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
                     case Op::Mod: L_Mod: modInto(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
                     case Op::IntDivConst: L_IntDivConst: idivInto(sp[-1], consts[I->a]); RESULT_NEXT;
@@ -283,6 +284,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     LOCAL_CONST(Add, addInto)
                     LOCAL_CONST(Sub, subInto)
                     LOCAL_CONST(Mul, mulInto)
+                    LOCAL_CONST(Div, divInto)
                     LOCAL_CONST(IntDiv, idivInto)
                     LOCAL_CONST(Mod, modInto)
                     LOCAL_CONST(Concat, concatInto)
@@ -391,6 +393,9 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         *sp++ = std::move(r);
                     }
                     NEXT;
+                    case Op::Convert: L_Convert:
+                        if (convertInline(sp[-1], static_cast<Type>(I->flags))) NEXT;
+                        goto L_CallBuiltin;
                     case Op::CallName: L_CallName: {
                         Value* place = sp - I->argc - 1;
                         Value r;
@@ -402,7 +407,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     }
                     NEXT;
                     case Op::Index: L_Index:
-                        if (I->argc == 1 && indexVector(sp - 2, sp[-1])) {
+                        if (I->argc == 1 && indexVector(sp - 2, sp[-1], sp - 2)) {
                             sp[-1].type = Type::Empty;  // the subscript, a number: nothing to release
                             --sp;
                             NEXT;
@@ -415,6 +420,14 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                             *c = std::move(r);
                         }
                     NEXT;
+                    case Op::IndexLocal: L_IndexLocal: {
+                        Value* a = &locals[I->a];
+                        if (indexVector(a, sp[-1], sp - 1)) NEXT;
+                        sp[0] = std::move(sp[-1]);  // Index's operands: a reference to the array, the subscript
+                        sp[-1] = Value::reference(a->type == Type::Ref ? a->ref : a);
+                        ++sp;
+                        goto L_Index;
+                    }
                     case Op::RefIndex: L_RefIndex: {
                         Value* c = sp - I->argc - 1;
                         Value& t = c->deref();

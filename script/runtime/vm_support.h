@@ -152,6 +152,25 @@ inline void setDouble(Value& v, double d) {
     else if (isFast(a) && isFast(b)) setDouble(a, dblOf(a) * dblOf(b));
     else a = ops::mul(a, b);
 }
+// CInt, CLng and CDbl of an Integer, Long or Double that needs no rounding: only the type changes
+// (an Integer is kept sign-extended). False for everything else, which the built-in converts.
+[[gnu::always_inline]] inline bool convertInline(Value& v, Type to) {
+    if (to == Type::Double) {
+        if (v.type == Type::Double) return true;
+        if (!isInt(v)) return false;
+        v.f64 = intOf(v);
+    } else if (!isInt(v) || (to == Type::Integer && (intOf(v) < INT16_MIN || intOf(v) > INT16_MAX))) {
+        return false;
+    }
+    v.type = to;
+    return true;
+}
+
+// / is always Double; a zero divisor and the other types go to ops.
+[[gnu::always_inline]] inline void divInto(Value& a, const Value& b) {
+    if (isFast(a) && isFast(b) && dblOf(b) != 0) setDouble(a, dblOf(a) / dblOf(b));
+    else a = ops::div(a, b);
+}
 // \ and Mod: both truncate toward zero; -1 goes the slow way (the most negative Long overflows).
 [[gnu::always_inline]] inline void idivInto(Value& a, const Value& b) {
     if (isInt(a) && isInt(b) && intOf(b) != 0 && intOf(b) != -1)
@@ -280,9 +299,10 @@ inline bool forEachStep(Value* h) {
 }
 
 // a(i) on a one-dimensional array with an Integer or Long subscript in range: the common case,
-// done inline instead of through VM::index and element(). c holds the array or a reference to it
-// and becomes the element; false, with nothing changed, for anything else.
-[[gnu::always_inline]] inline bool indexVector(Value* c, const Value& subscript) {
+// done inline instead of through VM::index and element(). c holds the array or a reference to it;
+// the element goes to out (c itself, or the subscript's slot); false, with nothing changed, for
+// anything else.
+[[gnu::always_inline]] inline bool indexVector(const Value* c, const Value& subscript, Value* out) {
     const Value& t = c->deref();
     if (t.type != Type::Array || !isInt(subscript)) return false;
     ArrayRep* a = t.arr;
@@ -290,7 +310,7 @@ inline bool forEachStep(Value* h) {
     if (a->upper.size() != 1 || i < 0 || i > a->upper[0]) return false;
     Value e;
     copyInto(&e, a->data[static_cast<size_t>(i)]);  // copied before c, perhaps the array's last reference, goes
-    *c = std::move(e);
+    *out = std::move(e);
     return true;
 }
 
@@ -348,7 +368,7 @@ inline void appendAll(Value& target, Value* parts, int n) {
 // A built-in's own error names it in the report, as Windows does: "Invalid procedure call or
 // argument: 'Mid'". Errors with a position already came from script code the built-in ran.
 inline void nameBuiltin(ScriptError& e, const Instr& at) {
-    bool builtin = at.op == Op::CallBuiltin || at.op == Op::CallBuiltinTimed || at.op == Op::Raise;
+    bool builtin = at.op == Op::CallBuiltin || at.op == Op::Convert || at.op == Op::CallBuiltinTimed || at.op == Op::Raise;
     if (!builtin || !at.p || e.named || e.line != 0) return;
     if (e.description != errorDescription(e.number)) return;
     e.description += u": '";

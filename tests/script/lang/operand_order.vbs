@@ -1,0 +1,58 @@
+' A number on the left of + * And Or Xor is taken as the right operand, / by a constant, a(i) on
+' a local array and Case with a constant: each with operands the fast paths do not take.
+Option Explicit
+Dim i, s, e, n, d, l
+i = CInt(32767)
+s = "4"
+n = Null
+l = CLng(2147483647)
+WScript.Echo 1 + i, TypeName(1 + i), 2 * l, TypeName(2 * l), 3 * s, TypeName(3 * s), 3 + s, TypeName(3 + s)
+WScript.Echo 5 * e, TypeName(5 * e), IsNull(2 + n), IsNull(True And n), False And n, True Or n, 6 Xor i, 255 And i
+WScript.Echo 1 + True, TypeName(1 + True), 1.5 * i
+d = 0
+WScript.Echo i / 2, TypeName(i / 2), e / 4, IsNull(n / 2), s / 8, i / 2 / 2
+On Error Resume Next
+WScript.Echo i / d
+WScript.Echo "x / 0:", Err.Number
+Err.Clear
+d = 1E308
+WScript.Echo d / 0.5
+WScript.Echo "overflow:", Err.Number
+Err.Clear
+d = "abc"
+WScript.Echo 2 * d
+WScript.Echo "mismatch:", Err.Number
+Err.Clear
+On Error GoTo 0
+
+Function Pick(a, k)
+  Pick = a(k)
+End Function
+Dim a(3), m, x
+a(0) = "zero" : a(1) = 1 : a(2) = 2.5
+WScript.Echo Pick(a, 0), Pick(a, "1"), Pick(a, 1.6), TypeName(Pick(a, 3))
+ReDim m(1, 1)
+Set x = CreateObject("Scripting.Dictionary")
+x("k") = "v"
+WScript.Echo x("k")
+On Error Resume Next
+WScript.Echo Pick(a, 4)
+WScript.Echo "past the end:", Err.Number
+Err.Clear
+WScript.Echo Pick(m, 0)
+WScript.Echo "too few subscripts:", Err.Number
+Err.Clear
+WScript.Echo Pick(e, 0)
+WScript.Echo "not an array:", Err.Number
+Err.Clear
+On Error GoTo 0
+
+Function Kind(v)
+  Select Case v
+    Case 1: Kind = "one"
+    Case "b": Kind = "b"
+    Case 2.5, 3: Kind = "two and a half or three"
+    Case Else: Kind = "else"
+  End Select
+End Function
+WScript.Echo Kind(1), Kind("1"), Kind("b"), Kind("B"), Kind(3), Kind(Null), Kind(Empty), Kind(CLng(1))
