@@ -114,8 +114,10 @@ bool Lexer::atStatementStart() const {
     return last_ == Tok::Newline || last_ == Tok::Colon || last_ == Tok::Then || last_ == Tok::Else;
 }
 
-// Blanks and " _" continuations; a continuation joins the next line to this statement.
+// Blanks and " _" continuations; a continuation joins the next line to this statement. The blanks
+// around a continuation are its own: "obj _ / .Member" goes on with obj, as "obj.Member" does.
 void Lexer::skipBlanks(Token& t) {
+    bool continued = false;
     while (pos_ < src_.size()) {
         char16_t c = src_[pos_];
         if (isBlank(c)) {
@@ -128,10 +130,11 @@ void Lexer::skipBlanks(Token& t) {
             pos_ = std::min(p + 1, src_.size());
             ++line_;
             lineStart_ = pos_;
+            continued = true;
         } else {
             return;
         }
-        t.spaceBefore = true;
+        t.spaceBefore = !continued;
     }
 }
 

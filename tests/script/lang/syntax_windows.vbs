@@ -35,6 +35,9 @@ Private force, debug
 debug = True
 If debug Then WScript.Echo "d"
 WScript.Echo -3 ^ 2
+' A continuation's blanks are its own: the next line's ".Member" goes on with the object before.
+WScript _
+  .Echo "continued member"
 ' In "If a Then If b Then c Else d Else e" the second Else is the outer If's.
 If True Then If False Then WScript.Echo "no" Else WScript.Echo "inner else" Else WScript.Echo "no"
 If False Then If True Then WScript.Echo "no" Else WScript.Echo "no" Else WScript.Echo "outer else"

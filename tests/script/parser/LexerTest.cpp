@@ -58,7 +58,7 @@ TEST(Lexer, PositionsAndBlanks) {
     EXPECT_TRUE(eq.spaceBefore);
     EXPECT_EQ(dot.line, 2);
     EXPECT_EQ(dot.column, 3);
-    EXPECT_TRUE(dot.spaceBefore);  // the continuation counts as a blank
+    EXPECT_FALSE(dot.spaceBefore);  // the blanks around a continuation do not count
     EXPECT_FALSE(b.spaceBefore);
     EXPECT_EQ(nl.kind, Tok::Newline);
     EXPECT_EQ(c.line, 3);
