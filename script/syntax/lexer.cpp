@@ -149,8 +149,9 @@ Token Lexer::next() {
     t.offset = static_cast<uint32_t>(pos_);
     t.line = line_;
     t.column = column(pos_);
-    // A Ctrl-Z ends the text, as DOS editors marked a file's end.
-    if (pos_ >= src_.size() || src_[pos_] == 0x1A) {
+    // A NUL ends the text, as it ends the string Windows hands its engine; so does a Ctrl-Z, as
+    // DOS editors marked a file's end.
+    if (pos_ >= src_.size() || src_[pos_] == 0 || src_[pos_] == 0x1A) {
         t.kind = Tok::EndOfText;
         last_ = t.kind;
         return t;

@@ -41,6 +41,7 @@ Try "d = ^*&(bogus"
 Try "x = 1 +"
 ' Let is VBA's optional word before an assignment, and needs one.
 Try "Let q = 1 : Let q = q + 1 : If q <> 2 Then Err.Raise 1"
+Try "Dim la(1) : Let la(1) = 2 : If la(1) <> 2 Then Err.Raise 1"
 Try "Let q"
 Try "Let Set q = Nothing"
 ' In a one-line If, a call with no arguments cannot stand before Else: Windows reads Else as its
