@@ -853,7 +853,13 @@ StmtPtr Parser::declaration() {
         advance();
     }
     bool isDefault = false;
-    if (isWord(u"default") && visibility != Visibility::Default) {
+    // "Public Default" alone, or in a list, declares a field named Default.
+    auto fieldName = [this] {
+        Tok next = peek().kind;
+        return next == Tok::Newline || next == Tok::Colon || next == Tok::EndOfText || next == Tok::Comma ||
+               next == Tok::End || next == Tok::LParen;
+    };
+    if (isWord(u"default") && visibility != Visibility::Default && !fieldName()) {
         if (!inClass_) fail(eOutsideClass);
         if (visibility != Visibility::Public) fail(eDefaultNotPublic);
         if (classHasDefault_) fail(eMultipleDefaults);

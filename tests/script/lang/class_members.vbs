@@ -82,3 +82,13 @@ Set m = New Maths
 On Error Resume Next
 Set gd = New Guarded
 WScript.Echo "failed Initialize:", Err.Number, TypeName(gd)
+On Error GoTo 0
+' Default, Property and Step are names too: "Public Default" alone or in a list is a field.
+Class Named
+  Public Default, Other
+  Private Step, Property
+  Public Default Function Value() : Property = "p" : Value = "v" & Default & Property : End Function
+End Class
+Set nm = New Named
+nm.Default = 1
+WScript.Echo nm, nm.Default
