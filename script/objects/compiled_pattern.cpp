@@ -21,6 +21,17 @@ constexpr size_t kJitStackMax = 8 * 1024 * 1024;
 // megabytes of text take far fewer.
 constexpr uint32_t kMatchLimit = 2000000;
 
+// The numbers VBScript gives the mistakes PCRE2 finds in a translated pattern.
+int32_t patternError(int pcreError) {
+    switch (pcreError) {
+        case PCRE2_ERROR_QUANTIFIER_INVALID: return errRegexQuantifier;
+        case PCRE2_ERROR_MISSING_SQUARE_BRACKET: return errRegexBracket;
+        case PCRE2_ERROR_MISSING_CLOSING_PARENTHESIS: return errRegexParen;
+        case PCRE2_ERROR_CLASS_RANGE_ORDER: return errRegexRange;
+        default: return errRegexSyntax;
+    }
+}
+
 PCRE2_SPTR16 sptr(std::u16string_view s) { return reinterpret_cast<PCRE2_SPTR16>(s.data()); }
 
 std::shared_ptr<CompiledPattern> compile(std::u16string_view pattern, uint32_t flags) {
@@ -36,7 +47,7 @@ std::shared_ptr<CompiledPattern> compile(std::u16string_view pattern, uint32_t f
     int error;
     PCRE2_SIZE offset;
     pcre2_code* code = pcre2_compile(sptr(translated), translated.size(), options, &error, &offset, context.get());
-    if (!code) raise(errRegexSyntax);
+    if (!code) raise(patternError(error));
     uint32_t captures = 0;
     pcre2_pattern_info(code, PCRE2_INFO_CAPTURECOUNT, &captures);
     return std::make_shared<CompiledPattern>(code, static_cast<int>(captures));

@@ -30,7 +30,8 @@ public:
             else if (inClass_) classChar(c);
             else plainChar(c);
         }
-        if (inClass_) raise(errRegexSyntax);
+        if (inClass_) raise(errRegexBracket);
+        if (open_ > 0) raise(errRegexParen);
         return std::move(out_);
     }
 
@@ -65,15 +66,22 @@ private:
             case u'(':
                 if (peek() == u'?') {
                     char16_t k = peek(1);
-                    if (k != u':' && k != u'=' && k != u'!') raise(errRegexSyntax);
+                    // JavaScript has no (?i) or (?<name>: the "?" repeats nothing.
+                    if (k != u':' && k != u'=' && k != u'!') raise(errRegexQuantifier);
+                    ++open_;
                     out_ += u"(?";
                     out_ += k;
                     i_ += 2;
                     return;
                 }
                 ++groups_;
+                ++open_;
                 out_ += u'(';
                 nothingToRepeat_ = out_.size();
+                return;
+            case u')':
+                if (open_-- == 0) raise(errRegexSyntax);
+                out_ += c;
                 return;
             case u'^':
                 // PCRE2 takes CR LF as one line end, so its multiline "^" never matches between the two.
@@ -83,16 +91,16 @@ private:
                 return;
             case u'{':
                 if (!quantifierAhead()) { out_ += u"\\{"; return; }
-                if (out_.size() == nothingToRepeat_) raise(errRegexSyntax);
+                if (out_.size() == nothingToRepeat_) raise(errRegexQuantifier);
                 out_ += c;
                 do out_ += p_[i_]; while (p_[i_++] != u'}');
                 quantifierEnd_ = out_.size();
                 return;
             case u'*': case u'+': case u'?':
                 // JavaScript has no possessive quantifiers: "+" straight after one is an error.
-                if (c == u'+' && out_.size() == quantifierEnd_) raise(errRegexSyntax);
+                if (c == u'+' && out_.size() == quantifierEnd_) raise(errRegexQuantifier);
                 // PCRE2 would read "(*" as a verb such as (*ACCEPT), and repeat a multiline "^".
-                if (out_.size() == nothingToRepeat_) raise(errRegexSyntax);
+                if (out_.size() == nothingToRepeat_) raise(errRegexQuantifier);
                 out_ += c;
                 quantifierEnd_ = out_.size();
                 return;
@@ -213,12 +221,14 @@ private:
     std::u16string out_;
     size_t i_ = 0;
     int groups_ = 0;  // capturing groups opened so far
+    int open_ = 0;    // groups not yet closed
     bool multiline_;
     bool inClass_ = false;
-    // Ends in out_ of the last \d \w \s (or negation), the last quantifier, and the last "(" or "^".
+    // Ends in out_ of the last \d \w \s (or negation), the last quantifier, and the last "(" or "^"
+    // (or the start: a leading "*" repeats nothing).
     size_t setEnd_ = std::u16string::npos;
     size_t quantifierEnd_ = std::u16string::npos;
-    size_t nothingToRepeat_ = std::u16string::npos;
+    size_t nothingToRepeat_ = 0;
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <pwd.h>
+#include <sys/utsname.h>
 #include <syslog.h>
 #include <unistd.h>
 #include <vector>
@@ -59,6 +60,17 @@ String computerName() {
     return String(text);
 }
 
+// PROCESSOR_ARCHITECTURE as Windows names this machine's.
+String architecture() {
+    utsname u{};
+    ::uname(&u);
+    std::string_view m = u.machine;
+    if (m == "x86_64") return String(u"AMD64");
+    if (m == "aarch64") return String(u"ARM64");
+    if (m.size() == 4 && m[0] == 'i' && m.substr(2) == "86") return String(u"x86");
+    return String::fromUtf8(m);
+}
+
 String userName() {
     if (const char* user = std::getenv("USER"); user && *user) return String::fromUtf8(user);
     const passwd* pw = ::getpwuid(::getuid());
@@ -78,6 +90,12 @@ String windowsDefault(std::u16string_view name) {
     if (is(u"HOMEDRIVE") || is(u"SystemDrive")) return String(u"C:");  // "C:" is the one file system
     if (is(u"windir") || is(u"SystemRoot")) return scriptPath(kWindowsFolder);
     if (is(u"OS")) return String(u"Windows_NT");
+    // The command interpreter: Run and Exec start "%ComSpec% /c ..." with the system's shell.
+    if (is(u"ComSpec")) return scriptPath(std::string(kSystemFolder) + "/cmd.exe");
+    if (is(u"PATHEXT")) return String(u".COM;.EXE;.BAT;.CMD;.VBS;.VBE;.JS;.JSE;.WSF;.WSH;.MSC");
+    if (is(u"PROCESSOR_ARCHITECTURE")) return architecture();
+    if (is(u"NUMBER_OF_PROCESSORS")) return toString(Value::lng(static_cast<int32_t>(::sysconf(_SC_NPROCESSORS_ONLN))));
+    if (is(u"ProgramFiles") || is(u"ProgramFiles(x86)") || is(u"ProgramW6432")) return String(u"/opt");
     return String();
 }
 
@@ -170,28 +188,56 @@ private:
     }
 };
 
-// SpecialFolders(name): the folders a Linux desktop has; "" for the rest, as Windows answers
-// an unknown name.
+// SpecialFolders: the folders a Linux desktop has for Windows' names, in Windows' order; ""
+// for an unknown name, as Windows answers one.
 class SpecialFolders final : public TableObject {
 public:
     SpecialFolders() : TableObject(kTable) {}
     std::u16string_view typeName() const override { return u"IWshCollection"; }
+    std::unique_ptr<Enumerator> enumerate() override {
+        struct Paths final : Enumerator {
+            size_t i = 0;
+            bool next(Value& out) override {
+                if (i == std::size(kFolders)) return false;
+                out = Value(path(i++));
+                return true;
+            }
+        };
+        return std::make_unique<Paths>();
+    }
 
 private:
-    static constexpr Member kMembers[] = {{u"Item", 1, 1, kReadOnly}};
+    static constexpr std::pair<std::u16string_view, const char*> kFolders[] = {
+        {u"AllUsersDesktop", "/usr/share/applications"}, {u"AllUsersStartMenu", "/usr/share/applications"},
+        {u"AllUsersPrograms", "/usr/share/applications"}, {u"AllUsersStartup", "/etc/xdg/autostart"},
+        {u"Desktop", "Desktop"}, {u"Fonts", ".local/share/fonts"}, {u"MyDocuments", "Documents"},
+        {u"Programs", ".local/share/applications"}, {u"StartMenu", ".local/share/applications"},
+        {u"Startup", ".config/autostart"}, {u"Templates", "Templates"}, {u"AppData", ".config"},
+    };
+    static String path(size_t i) {
+        const char* where = kFolders[i].second;
+        return scriptPath(*where == '/' ? std::string(where) : homeFolder() + "/" + where);
+    }
+    enum Id { Item, Count, Length };
+    static constexpr Member kMembers[] = {{u"Item", 1, 1, kReadOnly}, {u"Count", 0, 0}, {u"length", 0, 0, kReadOnly}};
     static constexpr MemberTable kTable{kMembers};
 
-    void call(int, Invoke, Value* args, int, Value& result) override {
-        String name = toString(args[0]);
-        static constexpr std::pair<std::u16string_view, const char*> kFolders[] = {
-            {u"Desktop", "Desktop"}, {u"MyDocuments", "Documents"}, {u"Templates", "Templates"}, {u"AppData", ".config"},
-        };
-        for (auto [wanted, sub] : kFolders)
-            if (equalsIgnoreCase(wanted, name.view())) {
-                result = Value(scriptPath(homeFolder() + "/" + sub));
-                return;
-            }
+    void call(int id, Invoke, Value* args, int, Value& result) override {
+        if (id != Item) {
+            result = Value::lng(static_cast<int32_t>(std::size(kFolders)));
+            return;
+        }
         result = Value(String());
+        Value key = defaultValue(args[0]);
+        if (key.isNumeric()) {
+            int32_t i = toLong(key);
+            if (i < 0 || i >= static_cast<int32_t>(std::size(kFolders))) raise(errSubscript);
+            result = Value(path(static_cast<size_t>(i)));
+            return;
+        }
+        String name = toString(key);
+        for (size_t i = 0; i < std::size(kFolders); ++i)
+            if (equalsIgnoreCase(kFolders[i].first, name.view())) result = Value(path(i));
     }
 };
 

@@ -38,6 +38,10 @@ enum ErrorNumber : int {
     errIllegalAssignment = 501,
     errUnqualifiedReference = 505,
     errRegexSyntax = 5017,
+    errRegexQuantifier = 5018,  // a quantifier with nothing to repeat
+    errRegexBracket = 5019,     // an unclosed [
+    errRegexParen = 5020,       // an unclosed (
+    errRegexRange = 5021,       // [z-a]
     errKeyNotFound = 32811,
     errTimedOut = -2147467260,  // E_ABORT: the host stopped the script
     errSyntax = 1002,

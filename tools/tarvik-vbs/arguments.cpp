@@ -67,7 +67,7 @@ public:
     std::unique_ptr<Enumerator> enumerate() override { return std::make_unique<Strings>(items_); }
 
 private:
-    enum { kItem, kCount, kLength, kNamed, kUnnamed };
+    enum { kItem, kCount, kLength, kNamed, kUnnamed, kShowUsage };
     void call(int id, Invoke, Value* args, int, Value& result) override {
         switch (id) {
             case kItem: {
@@ -80,6 +80,7 @@ private:
             case kLength: result = count(items_.size()); return;
         }
         if (!whole_) raise(errNoSuchMember);
+        if (id == kShowUsage) return;  // the usage text comes from a .wsf file's <runtime>; a .vbs has none
         if (!named_) split();
         result = Value::object(id == kNamed ? static_cast<Object*>(named_.get()) : unnamed_.get());
     }
@@ -98,7 +99,7 @@ private:
     }
     static constexpr Member kMembers[] = {
         {u"Item", 1, 1, kReadOnly}, {u"Count", 0, 0}, {u"Length", 0, 0, kReadOnly},
-        {u"Named", 0, 0, kReadOnly}, {u"Unnamed", 0, 0, kReadOnly},
+        {u"Named", 0, 0, kReadOnly}, {u"Unnamed", 0, 0, kReadOnly}, {u"ShowUsage", 0, 0},
     };
     static constexpr MemberTable kTable{kMembers};
     std::vector<std::u16string> items_;

@@ -150,11 +150,13 @@ TEST_F(RegExpTest, SamePatternWithOtherFlagsIsCompiledApart) {
     EXPECT_TRUE(toBool(call(other, u"Test", {u"a\nb"})));
 }
 
-TEST_F(RegExpTest, BadPatternRaises5017WhenUsed) {
+TEST_F(RegExpTest, BadPatternRaisesWhenUsed) {
     assign(re, u"Pattern", {}, u"(a");
-    EXPECT_EQ(errorOf([&] { test(u"a"); }), errRegexSyntax);
+    EXPECT_EQ(errorOf([&] { test(u"a"); }), errRegexParen);
     assign(re, u"Pattern", {}, u"a**");
-    EXPECT_EQ(errorOf([&] { test(u"a"); }), errRegexSyntax);
+    EXPECT_EQ(errorOf([&] { test(u"a"); }), errRegexQuantifier);
+    assign(re, u"Pattern", {}, u"[z-a]");
+    EXPECT_EQ(errorOf([&] { test(u"a"); }), errRegexRange);
 }
 
 TEST_F(RegExpTest, MemberErrors) {

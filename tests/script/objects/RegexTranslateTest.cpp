@@ -61,13 +61,15 @@ TEST(RegexTranslate, LiteralBraces) {
 }
 
 TEST(RegexTranslate, SyntaxErrors) {
-    EXPECT_EQ(errorOf([] { translatePattern(u"[abc"); }), errRegexSyntax);
+    EXPECT_EQ(errorOf([] { translatePattern(u"[abc"); }), errRegexBracket);
     EXPECT_EQ(errorOf([] { translatePattern(u"abc\\"); }), errRegexSyntax);
-    EXPECT_EQ(errorOf([] { translatePattern(u"(?<=a)b"); }), errRegexSyntax);
-    EXPECT_EQ(errorOf([] { translatePattern(u"a++"); }), errRegexSyntax);       // no possessive quantifiers
-    EXPECT_EQ(errorOf([] { translatePattern(u"a{2}+"); }), errRegexSyntax);
-    EXPECT_EQ(errorOf([] { translatePattern(u"(*ACCEPT)"); }), errRegexSyntax);  // no PCRE2 verbs
-    EXPECT_EQ(errorOf([] { translatePattern(u"^*", true); }), errRegexSyntax);
+    EXPECT_EQ(errorOf([] { translatePattern(u"(?<=a)b"); }), errRegexQuantifier);
+    EXPECT_EQ(errorOf([] { translatePattern(u"a++"); }), errRegexQuantifier);       // no possessive quantifiers
+    EXPECT_EQ(errorOf([] { translatePattern(u"a{2}+"); }), errRegexQuantifier);
+    EXPECT_EQ(errorOf([] { translatePattern(u"(*ACCEPT)"); }), errRegexQuantifier);  // no PCRE2 verbs
+    EXPECT_EQ(errorOf([] { translatePattern(u"^*", true); }), errRegexQuantifier);
+    EXPECT_EQ(errorOf([] { translatePattern(u"(a(b)"); }), errRegexParen);
+    EXPECT_EQ(errorOf([] { translatePattern(u"a)"); }), errRegexSyntax);
 }
 
 }  // namespace

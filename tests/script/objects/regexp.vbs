@@ -79,10 +79,13 @@ re.Pattern = "(x)?(\d)"
 Set ms = re.Execute("1x2")
 WScript.Echo ms.Count & " " & IsEmpty(ms(0).SubMatches(0)) & " " & ms(1).SubMatches(0) & ms(1).SubMatches(1) & " " & ms(1).FirstIndex
 
-' JavaScript's grammar rejects these (possessive quantifiers, inline flags, named groups).
+' JavaScript's grammar rejects these (possessive quantifiers, inline flags, named groups). Windows
+' names the mistake: 5018 a quantifier with nothing to repeat (the "?" of "(?i)" too), 5019 an
+' unclosed "[", 5020 an unclosed "(", 5021 a range backwards, 5017 the rest.
 Dim bad
 On Error Resume Next
-For Each bad In Array("a++", "a*+", "a{2}+", "a**", "(?i)a", "(?<n>a)", "(?>a)", "a{2,1}", "[b-a]", "^*", "(*ACCEPT)a")
+For Each bad In Array("a++", "a*+", "a{2}+", "a**", "(?i)a", "(?<n>a)", "(?>a)", "a{2,1}", "[b-a]", "^*", "(*ACCEPT)a", _
+                      "*a", "a|*b", "[a", "[a\]", "(a", "((a)", "(?:a", "a)", "a\", "[\d-z]")
     Err.Clear
     re.Pattern = bad
     b = re.Test("aa")

@@ -82,3 +82,19 @@ g = tl.Guid
 Set re = New RegExp
 re.Pattern = "^\{[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\}$"
 WScript.Echo Len(g) & " " & re.Test(Left(g, 38)) & " " & AscW(Mid(g, 39, 1)) & AscW(Mid(g, 40, 1)) & " " & (tl.Guid = g) & " " & (CreateObject("Scriptlet.TypeLib").Guid = g)
+
+' More of the variables every Windows session has, and SpecialFolders as the collection it is:
+' Count, an index, For Each over the paths, any case of a name.
+Dim n
+WScript.Echo (CLng(env("NUMBER_OF_PROCESSORS")) >= 1) & " " & (env("PROCESSOR_ARCHITECTURE") <> "") & " " & _
+    (InStr(env("PATHEXT"), ".VBS") > 0) & " " & (LCase(fso.GetFileName(env("ComSpec"))) = "cmd.exe")
+n = 0
+For Each x In sh.SpecialFolders
+    If x = sh.SpecialFolders(n) Then n = n + 1
+Next
+WScript.Echo (n = sh.SpecialFolders.Count) & " " & (sh.SpecialFolders("mydocuments") = sh.SpecialFolders.Item("MyDocuments")) & " " & _
+    (sh.SpecialFolders("Startup") <> "") & " " & (sh.SpecialFolders("AllUsersPrograms") <> "")
+On Error Resume Next
+x = sh.SpecialFolders(sh.SpecialFolders.Count)
+WScript.Echo "SpecialFolders past the end: " & Err.Number
+On Error GoTo 0
