@@ -150,6 +150,7 @@ struct Proc {
     int nlocals = 0;   // parameters, variables, the return value and hidden loop slots
     int retSlot = -1;
     int maxStack = 0;  // operand slots above the locals
+    int frameSize = 0;  // nlocals + maxStack, once compiled: a call's one look-up
     ClassInfo* cls = nullptr;
     std::vector<Instr> code;
     std::vector<Value> consts;

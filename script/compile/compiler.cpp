@@ -1399,6 +1399,7 @@ private:
             block(body);
         }
         emit(vbs::Op::Return, 0);
+        p_->frameSize = p_->nlocals + p_->maxStack;
     }
 
     void compileProc(const Procedure& d, Proc* proc) {
@@ -1422,6 +1423,7 @@ private:
         procExits_.clear();
         emit(vbs::Op::Return, 0);
         finish();
+        p_->frameSize = p_->nlocals + p_->maxStack;
         if (proc->executeSlot >= 0) proc->implicitNames = implicitSlots_;
     }
 };

@@ -53,7 +53,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
 #define INLINE __attribute__((always_inline))
     // The end of the running frame's operand stack: where calls from built-ins and objects put
     // their arguments. Derived when needed rather than kept, to keep the frame switch short.
-    auto frameTop = [&]() INLINE { return locals + p->nlocals + p->maxStack; };
+    auto frameTop = [&]() INLINE { return locals + p->frameSize; };
     auto activate = [&](Proc* callee, Value* frame, ScriptObject* self, Value* scope) INLINE {
         p = callee;
         code = p->code.data();
@@ -67,7 +67,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
     // stays as it is, so only the value stack and the depth need checks; the callee's other
     // locals lie above the stack top, and are Empty already.
     auto enter = [&](Proc* callee, Value* args, int argc, ScriptObject* self, Value* ret) INLINE {
-        Value* top = args + callee->nlocals + callee->maxStack;
+        Value* top = args + callee->frameSize;
         if (argc != callee->nparams) raise(errWrongArgCount);
         if (top >= stackEnd_ || depth_ >= kMaxDepth) raise(errOutOfStack);
         if (top > stackHigh_) stackHigh_ = top;
@@ -546,6 +546,19 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         if (h[1].type == Type::Empty) NEXT;  // the header failed: the body ran once
                         Value& var = *h[0].ref;
                         Value& step = h[2];
+                        if (isInt(var) && isInt(step) && isInt(h[1])) {  // the counting loop: one test of the types
+                            int64_t n = int64_t(intOf(var)) + intOf(step);
+                            bool integer = bothInteger(var, step);
+                            if (n >= (integer ? INT16_MIN : INT32_MIN) && n <= (integer ? INT16_MAX : INT32_MAX)) {
+                                var.type = integer ? Type::Integer : Type::Long;
+                                var.i32 = static_cast<int32_t>(n);
+                                if (intOf(step) < 0 ? n >= intOf(h[1]) : n <= intOf(h[1])) {
+                                    if (deadline_.tripped()) checkClock();
+                                    ip = code + I->b;
+                                }
+                                NEXT;
+                            }
+                        }
                         addInto(var, step);
                         if (forContinues(var, h[1], step)) {
                             if (deadline_.tripped()) checkClock();

@@ -122,7 +122,7 @@ void VM::checkClock() {
 void VM::call(Proc* p, int argc, ScriptObject* me, Value* outer, Value& result) {
     Value* args = sp_;
     Value* const saved = sp_;
-    Value* const top = args + p->nlocals + p->maxStack;
+    Value* const top = args + p->frameSize;
     char probe;
     if (argc != p->nparams || top >= stackEnd_ || depth_ >= kMaxDepth ||
         &probe < stackFloor_) {
