@@ -11,6 +11,7 @@
 #include "script/values/errors.h"
 #include "script/objects/members.h"
 #include "script/objects/paths.h"
+#include "script/objects/process.h"
 #include "script/objects/shortcut.h"
 #include "script/values/text.h"
 
@@ -294,9 +295,15 @@ private:
                 wshError(kAccessDenied, u"There is no registry here to write \"" + std::u16string(toString(args[0]).view()) + u"\".",
                          u"WshShell.RegWrite");
             case Run:
-            case Exec:
-                wshError(kAccessDenied, u"A script here may not start other programs: \"" + std::u16string(toString(args[0]).view()) + u"\".",
-                         id == Run ? u"WshShell.Run" : u"WshShell.Exec");
+            case Exec: {
+                String command = expand(comText(args[0]).view());
+                if (!host_ || !host_->startingProgram())
+                    wshError(kAccessDenied, u"A brain may not start other programs: \"" + std::u16string(command.view()) + u"\".",
+                             id == Run ? u"WshShell.Run" : u"WshShell.Exec");
+                if (id == Exec) result = execProgram(command.view());
+                else result = Value::lng(runProgram(command.view(), hasArg(args, argc, 2) && toBool(args[2])));
+                return;
+            }
             case Popup: {
                 // As MsgBox: the host shows it (the command-line runner prints it and answers OK).
                 String text = toString(args[0]);

@@ -1,14 +1,15 @@
 #pragma once
-// WScript.Shell and WScript.Network, the WSH objects brains create for the environment, the
-// current folder and who is running them. There is no registry and no launching of programs: a
-// brain must not start other programs behind the user's back, so Run and Exec raise, and it has no
-// other programs' windows to drive (AppActivate finds none, SendKeys types nowhere).
+// WScript.Shell and WScript.Network, the WSH objects scripts create for the environment, the
+// current folder, starting programs and who is running them. There is no registry. Run and Exec
+// start programs only where the host allows it (the command-line runner does; a brain must not
+// start other programs behind the user's back). No other programs' windows are here to drive:
+// AppActivate finds none, SendKeys types nowhere.
 #include "script/runtime/context.h"
 #include "script/values/value.h"
 
 namespace vbs {
 
-// host (may be null) shows Popup.
+// host (may be null) shows Popup and allows Run and Exec.
 Value newShell(Host* host);
 Value newNetwork();
 

@@ -1,11 +1,13 @@
 #include "script/objects/shortcut.h"
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "script/values/convert.h"
 #include "script/objects/members.h"
 #include "script/objects/paths.h"
+#include "script/objects/shell_link.h"
 #include "script/values/text.h"
 
 namespace vbs {
@@ -53,8 +55,20 @@ private:
 
     void load() {
         std::ifstream in(path_, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (ShellLink link; !url_ && readShellLink(bytes, link)) {  // one Windows wrote
+            values_[TargetPath] = Value(link.targetPath);
+            values_[Arguments] = Value(link.arguments);
+            values_[Description] = Value(link.description);
+            values_[WorkingDirectory] = Value(link.workingDirectory);
+            values_[RelativePath] = Value(link.relativePath);
+            values_[IconLocation] = Value(link.iconLocation + u"," + std::u16string(toString(Value::lng(link.iconIndex)).view()));
+            values_[WindowStyle] = Value::lng(link.showCommand);
+            return;
+        }
+        std::istringstream lines(bytes);
         std::string line;
-        while (std::getline(in, line)) {
+        while (std::getline(lines, line)) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
             size_t eq = line.find('=');
             if (eq == std::string::npos) continue;

@@ -85,6 +85,21 @@ Value TextStream::open(const std::string& path, IoMode mode, bool unicode) {
     return Value::object(s.get());
 }
 
+Value TextStream::readFrom(std::unique_ptr<TextSource> source) {
+    Ref<TextStream> s(new TextStream);
+    s->source_ = std::move(source);
+    s->reading_ = true;
+    return Value::object(s.get());
+}
+
+Value TextStream::writeTo(int fd) {
+    Ref<TextStream> s(new TextStream);
+    s->file_ = ::fdopen(fd, "wb");
+    if (!s->file_) raiseFileError(errno);
+    std::setvbuf(s->file_, nullptr, _IONBF, 0);  // the program sees each Write as it is made
+    return Value::object(s.get());
+}
+
 TextStream::~TextStream() { close(); }
 
 TextStream::TextStream() : TableObject(kTable) {}
@@ -107,8 +122,19 @@ void TextStream::track(std::u16string_view text) {
     column_ = static_cast<int32_t>(text.size() - lf);
 }
 
+bool TextStream::fill() {
+    if (!source_) return false;
+    text_.erase(0, pos_);
+    pos_ = 0;
+    if (source_->more(text_)) return true;
+    source_.reset();
+    return false;
+}
+
 std::u16string_view TextStream::take(size_t n) {
     needReading();
+    while (text_.size() - pos_ < n && fill()) {
+    }
     if (pos_ == text_.size()) raise(errPastEnd);
     std::u16string_view out = std::u16string_view(text_).substr(pos_, n);
     pos_ += out.size();
@@ -118,6 +144,8 @@ std::u16string_view TextStream::take(size_t n) {
 
 std::u16string_view TextStream::takeLine() {
     needReading();
+    while (text_.find(u'\n', pos_) == std::u16string::npos && fill()) {
+    }
     if (pos_ == text_.size()) raise(errPastEnd);
     size_t lf = text_.find(u'\n', pos_);
     size_t next = lf == std::u16string::npos ? text_.size() : lf + 1;
@@ -142,6 +170,7 @@ void TextStream::close() {
     if (file_) std::fclose(file_);
     file_ = nullptr;
     closed_ = true;
+    source_.reset();
     text_.clear();
     text_.shrink_to_fit();
 }
@@ -151,7 +180,7 @@ void TextStream::call(int id, Invoke /*kind*/, Value* args, int argc, Value& res
         case None: return;  // not reached: check() rejects it
         case Read: result = Value(take(countArg(args[0]))); return;
         case ReadLine: result = Value(takeLine()); return;
-        case ReadAll: result = Value(take(text_.size())); return;
+        case ReadAll: result = Value(take(std::u16string::npos)); return;
         case Skip: take(countArg(args[0])); return;
         case SkipLine: takeLine(); return;
         case Write: write(toString(args[0]).view()); return;
@@ -174,9 +203,10 @@ void TextStream::call(int id, Invoke /*kind*/, Value* args, int argc, Value& res
             write(lines);
             return;
         }
-        case AtEndOfStream: needReading(); result = Value::boolean(pos_ == text_.size()); return;
+        case AtEndOfStream: needReading(); result = Value::boolean(pos_ == text_.size() && !fill()); return;
         case AtEndOfLine:
             needReading();
+            if (pos_ == text_.size()) fill();
             result = Value::boolean(pos_ == text_.size() || text_[pos_] == u'\n' || text_[pos_] == u'\r');
             return;
         case Line: result = Value::lng(line_); return;

@@ -21,6 +21,9 @@ public:
     // A new TextStream on stdin, stdout or stderr (0, 1, 2) for GetStandardStream; null where the
     // script has no console, as under wscript.exe.
     virtual Object* standardStream(int /*which*/) { return nullptr; }
+    // WshShell.Run or Exec is about to start a program: the host writes out what the script has
+    // printed so far, and answers whether its scripts may start programs (a brain may not).
+    virtual bool startingProgram() { return false; }
 };
 
 // The button a dialog answers with when no one chooses: the default one of the set (vbOK = 1,

@@ -94,6 +94,19 @@ TEST_F(TarvikVbsBrainTest, TheTimeOutAndMemoryCapHoldForEachCall) {
     EXPECT_EQ(ask("--timeout 0", "hi\n").status, 2);
 }
 
+// Unlike a script, a brain may not start programs: Run and Exec raise E_ACCESSDENIED and start nothing.
+TEST_F(TarvikVbsBrainTest, ABrainMayNotStartPrograms) {
+    folder.write("brain.vbs",
+                 "Function GetResponse(s, user, computer, level, dir, a, b, c, d, e, f, g, h, i, j)\n"
+                 "  On Error Resume Next\n"
+                 "  CreateObject(\"WScript.Shell\").Run \"cmd /c echo made > \" & s, 0, True\n"
+                 "  GetResponse = Err.Number & \" \" & Err.Source & \" \" & CreateObject(\"Scripting.FileSystemObject\").FileExists(s) & \" <STOP>\"\n"
+                 "End Function\n");
+    Outcome o = ask("", folder.path("made.txt") + "\n");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out.substr(0, o.out.find('\n')), "-2147024891 WshShell.Run False") << o.out;
+}
+
 // The console on a pseudo-terminal: each line typed once the prompt shows and the line editor has
 // the terminal (out of canonical mode, where the line discipline would take Ctrl+D for itself), then
 // Ctrl+D. Answers the exit status, or -1 when the console stopped answering.

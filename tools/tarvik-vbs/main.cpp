@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
     tarvik::console::flushOnSignals();
     int status = 0;
     try {
-        tarvik::TerminalHost host;
+        tarvik::TerminalHost host(true);  // a script may start programs, as under cscript
         vbs::Engine engine(u"VBScript", timeoutMs);
         if (memoryMb >= 0) engine.setMemoryLimit(static_cast<size_t>(memoryMb) << 20);
         engine.setHost(&host);

@@ -196,6 +196,11 @@ int TerminalHost::msgBox(std::u16string_view prompt, int buttons, std::u16string
 
 vbs::Object* TerminalHost::standardStream(int which) { return new Stream(which); }
 
+bool TerminalHost::startingProgram() {
+    console::flush();  // the program's output comes after the script's
+    return programs_;
+}
+
 bool TerminalHost::inputBox(std::u16string_view prompt, std::u16string_view, std::u16string_view defaultText,
                             std::u16string& answer) {
     console::write(console::Out, std::u16string(prompt) + u"\n");

@@ -38,10 +38,16 @@ private:
 // MsgBox and InputBox on the terminal: the prompt goes to stdout, InputBox reads a line.
 class TerminalHost final : public vbs::Host {
 public:
+    // programs: WshShell.Run and Exec may start programs (a script's run; a brain's may not).
+    explicit TerminalHost(bool programs = false) : programs_(programs) {}
     int msgBox(std::u16string_view prompt, int buttons, std::u16string_view title) override;
     bool inputBox(std::u16string_view prompt, std::u16string_view title, std::u16string_view defaultText,
                   std::u16string& answer) override;
     vbs::Object* standardStream(int which) override;
+    bool startingProgram() override;
+
+private:
+    bool programs_;
 };
 
 }  // namespace tarvik

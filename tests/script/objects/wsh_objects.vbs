@@ -26,7 +26,7 @@ On Error Resume Next
 x = sh.RegRead("HKCU\Software\Tarvik\NoSuchValue")
 WScript.Echo "RegRead: " & Err.Number & " " & Err.Description
 Err.Clear
-' Deliberately unlike Windows: a brain may not start programs, so Run and Exec fail.
+' A script may start programs (wsh_programs.vbs has more); there is no Notepad here.
 sh.Run "notepad.exe"
 WScript.Echo "Run: " & Err.Number
 Err.Clear
@@ -98,3 +98,34 @@ On Error Resume Next
 x = sh.SpecialFolders(sh.SpecialFolders.Count)
 WScript.Echo "SpecialFolders past the end: " & Err.Number
 On Error GoTo 0
+
+' A shortcut Windows wrote, in its binary form ([MS-SHLLINK]: header, LinkInfo with the local
+' path, then the Unicode strings): CreateShortcut reads its settings as WSH shows them.
+Function Le(ByVal n, size)
+    Dim k
+    Le = ""
+    For k = 1 To size
+        Le = Le & Chr(n And 255)
+        n = n \ 256
+    Next
+End Function
+Function Counted(text)
+    Dim k
+    Counted = Le(Len(text), 2)
+    For k = 1 To Len(text) : Counted = Counted & Le(AscW(Mid(text, k, 1)), 2) : Next
+End Function
+Dim lnk, bytes
+bytes = Le(&H4C, 4) & Chr(1) & Chr(&H14) & Chr(2) & String(5, Chr(0)) & Chr(&HC0) & String(6, Chr(0)) & Chr(&H46) & _
+    Le(&HF6, 4) & Le(&H20, 4) & String(28, Chr(0)) & Le(2, 4) & Le(3, 4) & String(12, Chr(0)) & _
+    Le(65, 4) & Le(28, 4) & Le(1, 4) & Le(28, 4) & Le(45, 4) & Le(0, 4) & Le(64, 4) & _
+    Le(17, 4) & Le(3, 4) & Le(0, 4) & Le(16, 4) & Chr(0) & "C:\Tools\brain.exe" & Chr(0) & Chr(0) & _
+    Counted("Brain launcher") & Counted("C:\Tools") & Counted("/quiet ""my file""") & Counted("C:\Tools\brain.ico") & Le(0, 4)
+lnk = fso.BuildPath(fso.GetSpecialFolder(2), "tarvik-" & fso.GetBaseName(fso.GetTempName) & ".lnk")
+With fso.CreateTextFile(lnk)
+    .Write bytes
+    .Close
+End With
+Set link = sh.CreateShortcut(lnk)
+WScript.Echo link.TargetPath & " | " & link.Arguments & " | " & link.Description & " | " & link.WorkingDirectory & " | " & _
+    link.IconLocation & " | " & link.WindowStyle & " " & (fso.GetFile(lnk).Size = Len(bytes))
+fso.DeleteFile lnk
