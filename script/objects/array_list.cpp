@@ -12,6 +12,9 @@ namespace vbs {
 
 namespace {
 
+// Counted against the memory cap, as an array's elements are.
+using ValueList = std::vector<Value, CountedAllocator<Value>>;
+
 enum Id {
     Item, Add, AddRange, Clear, Clone, Contains, GetRange, IndexOf, Insert, InsertRange, LastIndexOf,
     Remove, RemoveAt, RemoveRange, Reverse, Sort, ToArray, TrimToSize, Count, Capacity, IsFixedSize,
@@ -89,7 +92,7 @@ bool less(const Value& a, const Value& b) {
 }
 
 // .NET sorts by comparing neighbours, which fails between two types, or objects and arrays.
-void checkSortable(const std::vector<Value>& items) {
+void checkSortable(const ValueList& items) {
     const Value* first = nullptr;
     for (const Value& v : items) {
         if (v.isEmpty()) continue;
@@ -120,9 +123,21 @@ private:
         if (needed <= static_cast<size_t>(capacity_)) return;
         capacity_ = std::max<int32_t>(capacity_ == 0 ? 4 : capacity_ * 2, static_cast<int32_t>(needed));
     }
-    void insert(int32_t at, std::vector<Value> values) {
+    void insert(int32_t at, ValueList values) {
         reserve(items_.size() + values.size());
         items_.insert(items_.begin() + at, std::make_move_iterator(values.begin()), std::make_move_iterator(values.end()));
+        ++version_;
+    }
+    // Removes [from, to): the values leave the list before they are released, as a
+    // Class_Terminate that releasing runs may use the list again.
+    void drop(int32_t from, int32_t to) {
+        ValueList gone;
+        if (from == 0 && to == size()) {
+            gone.swap(items_);
+        } else {
+            gone.assign(std::make_move_iterator(items_.begin() + from), std::make_move_iterator(items_.begin() + to));
+            items_.erase(items_.begin() + from, items_.begin() + to);
+        }
         ++version_;
     }
     // The start and end of an (index, count) range.
@@ -135,7 +150,7 @@ private:
         return {i, i + n};
     }
     int32_t search(const Value* args, int argc, bool last) const;
-    static std::vector<Value> elementsOf(const Value& collection);
+    static ValueList elementsOf(const Value& collection);
     Value copy(int32_t from, int32_t to) const {
         auto* list = new ArrayList;
         list->items_.assign(items_.begin() + from, items_.begin() + to);
@@ -143,7 +158,7 @@ private:
         return Value::object(list);
     }
 
-    std::vector<Value> items_;
+    ValueList items_;
     int32_t capacity_ = 0;
     uint32_t version_ = 0;  // For Each fails once the list changes under it
 };
@@ -164,10 +179,10 @@ int32_t ArrayList::search(const Value* args, int argc, bool last) const {
 }
 
 // What AddRange and InsertRange take: an array, or another ArrayList.
-std::vector<Value> ArrayList::elementsOf(const Value& collection) {
+ValueList ArrayList::elementsOf(const Value& collection) {
     const Value& c = collection.deref();
     if (c.isArray()) {
-        std::vector<Value> out;
+        ValueList out;
         for (const Value& v : c.arr->data) out.push_back(stored(v));
         return out;
     }
@@ -223,10 +238,7 @@ void ArrayList::call(int id, Invoke kind, Value* args, int argc, Value& result) 
             return;
         }
         case InsertRange: insert(index(args[0], size(), u"index"), elementsOf(args[1])); return;
-        case Clear:
-            items_.clear();
-            ++version_;
-            return;
+        case Clear: drop(0, size()); return;
         case Clone: result = copy(0, size()); return;
         case GetRange: {
             auto [from, to] = range(args[0], args[1]);
@@ -238,19 +250,17 @@ void ArrayList::call(int id, Invoke kind, Value* args, int argc, Value& result) 
         case LastIndexOf: result = Value::lng(search(args, argc, true)); return;
         case Remove: {
             int32_t i = search(args, 1, false);
-            if (i < 0) return;
-            items_.erase(items_.begin() + i);
-            ++version_;
+            if (i >= 0) drop(i, i + 1);
             return;
         }
-        case RemoveAt:
-            items_.erase(items_.begin() + index(args[0], size() - 1, u"index"));
-            ++version_;
+        case RemoveAt: {
+            int32_t i = index(args[0], size() - 1, u"index");
+            drop(i, i + 1);
             return;
+        }
         case RemoveRange: {
             auto [from, to] = range(args[0], args[1]);
-            items_.erase(items_.begin() + from, items_.begin() + to);
-            ++version_;
+            drop(from, to);
             return;
         }
         case Reverse: {

@@ -14,7 +14,7 @@ namespace vbs {
 struct MatchList {
     String subject;
     int groups = 0;                // capturing groups per match
-    std::vector<int32_t> offsets;  // per match, (groups + 1) start/end pairs; -1 for a group that did not take part
+    std::vector<int32_t, CountedAllocator<int32_t>> offsets;  // per match, (groups + 1) start/end pairs; -1 for a group that did not take part
 
     size_t count() const { return offsets.size() / (2 * (groups + 1)); }
     const int32_t* at(size_t match) const { return offsets.data() + match * 2 * (groups + 1); }

@@ -28,6 +28,14 @@ Next
 WScript.Echo "Dictionary", Err.Number, d.Count = i - 1 : Err.Clear
 d.RemoveAll
 
+Set d = CreateObject("System.Collections.ArrayList")
+For i = 1 To 100000000
+  d.Add Empty
+  If Err.Number Then Exit For
+Next
+WScript.Echo "ArrayList", Err.Number, d.Count = i - 1 : Err.Clear
+d.Clear
+
 s = CreateObject("Scripting.FileSystemObject").OpenTextFile("/dev/zero").ReadAll
 WScript.Echo "ReadAll", Err.Number : Err.Clear
 

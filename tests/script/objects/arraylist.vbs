@@ -88,3 +88,29 @@ WScript.Echo VarType(a) & " " & UBound(a) & " " & UBound(CreateObject("System.Co
 copy.Clear
 copy.TrimToSize
 WScript.Echo copy.Count & " " & copy.Capacity
+
+' Removing releases the values after they have left the list: a Class_Terminate that uses the
+' list again sees it without them.
+Class Leaver
+    Public Name
+    Private Sub Class_Terminate()
+        WScript.Echo Name & " leaves " & list.Count
+        list.Clear
+        list.Add "after " & Name
+    End Sub
+End Class
+Dim list, who
+Set list = CreateObject("System.Collections.ArrayList")
+For Each who In Array("a", "b", "c")
+    list.Add New Leaver
+    list(list.Count - 1).Name = who
+Next
+list.Add "plain"
+list.RemoveAt 0
+list.Insert 0, New Leaver
+list(0).Name = "d"
+list.RemoveRange 0, 1
+list.Add New Leaver
+list(1).Name = "e"
+list.Clear
+WScript.Echo list.Count & " " & list(0)
