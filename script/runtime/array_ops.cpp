@@ -46,7 +46,7 @@ void dimArray(Value& variable, const int32_t* upper, int dims) {
 }
 
 Value& element(ArrayRep* a, const Value* subscripts, int n) {
-    if (n != static_cast<int>(a->dims())) raise(errSubscript);
+    if (n != static_cast<int>(a->dims()) || n == 0) raise(errSubscript);  // a() of Dim a(): no element
     size_t offset = 0, stride = 1;
     for (int d = 0; d < n; ++d) {
         int32_t i = subscript(subscripts[d]);

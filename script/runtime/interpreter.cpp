@@ -510,6 +510,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         NEXT;
                     case Op::DimArray: L_DimArray: {
                         Value* c = sp - I->argc - 1;
+                        if (I->argc > ArrayRep::kMaxDims) raise(errSubscript);  // as ReDim
                         int32_t upper[ArrayRep::kMaxDims];
                         for (int i = 0; i < I->argc; ++i) upper[i] = toLong(c[1 + i]);
                         dimArray(c->deref(), upper, I->argc);

@@ -108,6 +108,18 @@ On Error GoTo 0
 ReDim grid(2)
 WScript.Echo UBound(grid), "[" & grid(1) & "]"
 
+' 60 dimensions at most, for Dim as for ReDim.
+On Error Resume Next
+Execute "Dim cube(" & Mid(Replace(Space(60), " ", ",0"), 2) & ")"
+WScript.Echo "60 dimensions:", Err.Number
+Execute "Dim hypercube(" & Mid(Replace(Space(61), " ", ",0"), 2) & ")"
+WScript.Echo "61 dimensions:", Err.Number
+Err.Clear
+ReDim grid(0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0)
+WScript.Echo "ReDim 61:", Err.Number
+Err.Clear
+On Error GoTo 0
+
 ' Erase: a fixed array keeps its size with its elements emptied.
 Dim fixed(2)
 fixed(1) = "x"
