@@ -167,6 +167,13 @@ private:
     }
     Pos pos() const { return {tok_.line, tok_.column}; }
     [[noreturn]] void fail(int error) const { lex_.fail(error, tok_); }
+    // Instructions count their operands in 16 bits: a longer list of arguments, parameters or
+    // bounds is a compile error rather than a wrong count.
+    template <class List, class Item>
+    void append(List& list, Item&& item) {
+        if (list.size() >= 32767) fail(1001);  // Out of memory
+        list.push_back(std::forward<Item>(item));
+    }
     std::u16string identifier() {
         if (!is(Tok::Identifier)) fail(eExpectedIdentifier);
         std::u16string name = lex_.name(tok_);
@@ -380,8 +387,8 @@ std::vector<ExprPtr> Parser::arguments() {
     std::vector<ExprPtr> args;
     if (accept(Tok::RParen)) return args;
     for (;;) {
-        if (is(Tok::Comma) || is(Tok::RParen)) args.push_back(node(ExprKind::Missing, pos()));
-        else args.push_back(expression());
+        if (is(Tok::Comma) || is(Tok::RParen)) append(args, node(ExprKind::Missing, pos()));
+        else append(args, expression());
         if (accept(Tok::Comma)) continue;
         expect(Tok::RParen, eExpectedRParen);
         return args;
@@ -509,8 +516,8 @@ StmtPtr Parser::assignOrCall() {
         if (!argsFollow) return call;
     }
     for (;;) {
-        if (is(Tok::Comma) || !atArgument()) call->args.push_back(node(ExprKind::Missing, pos()));
-        else call->args.push_back(expression());
+        if (is(Tok::Comma) || !atArgument()) append(call->args, node(ExprKind::Missing, pos()));
+        else append(call->args, expression());
         if (!accept(Tok::Comma)) return call;
     }
 }
@@ -555,7 +562,7 @@ StmtPtr Parser::dim(Visibility visibility, Pos p) {
             if (!accept(Tok::RParen)) {
                 do {
                     if (!is(Tok::Integer) && !is(Tok::Long)) fail(eExpectedInteger);
-                    v.bounds.push_back(literal());
+                    append(v.bounds, literal());
                 } while (accept(Tok::Comma));
                 expect(Tok::RParen, eExpectedRParen);
             }
@@ -607,7 +614,7 @@ StmtPtr Parser::redim() {
         item.target = node(ExprKind::Name, pos());
         item.target->name = identifier();
         expect(Tok::LParen, eExpectedLParen);
-        do item.bounds.push_back(expression());
+        do append(item.bounds, expression());
         while (accept(Tok::Comma));
         expect(Tok::RParen, eExpectedRParen);
         r->items.push_back(std::move(item));
@@ -910,7 +917,7 @@ StmtPtr Parser::procedure(Visibility visibility, bool isDefault, Pos p) {
                 expect(Tok::RParen, eExpectedRParen);
                 param.isArray = true;
             }
-            s->params.push_back(std::move(param));
+            append(s->params, std::move(param));
         } while (accept(Tok::Comma));
         expect(Tok::RParen, eExpectedRParen);
     }

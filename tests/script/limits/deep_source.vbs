@@ -32,6 +32,10 @@ Try "execute parens", "x = " & String(100000, "(") & "1" & String(100000, ")")
 Try "execute ifs", Repeat(100000, "If 1 Then" & vbLf) & "x = 2" & vbLf & Repeat(100000, "End If" & vbLf)
 Try "execute one-line ifs", Repeat(100000, "If 1 Then ") & "x = 2"
 Try "execute members", "x = y" & Repeat(100000, ".z")
+' Lists too long for an instruction's operand count: an error, not a wrong count.
+Try "execute arguments", "x = Array(" & Repeat(40000, "1, ") & "1)"
+Try "execute call arguments", "WScript.Echo " & Repeat(40000, "1, ") & "1"
+Try "execute parameters", "Sub Many(p" & Replace(Space(40000), " ", ", p") & ") : End Sub"
 x = 0
 Try "execute 100 ifs", Repeat(100, "If 1 Then" & vbLf) & "x = 3" & vbLf & Repeat(100, "End If" & vbLf)
 WScript.Echo x
