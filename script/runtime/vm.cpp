@@ -71,6 +71,7 @@ VM::VM(int timeoutMs)
     stackEnd_ = stack_.get() + kStackSlots;
     stackHigh_ = sp_;
     err = new ErrObject;
+    err->addRef();  // the VM's own reference: the script may assign to Err
     int slot = addGlobal(u"Err");
     globals[slot] = Value::object(err);
     hostGlobals.insert(slot);
@@ -84,6 +85,7 @@ VM::~VM() {
     for (auto& g : globals) g = Value();
     for (auto& [k, v] : consts) v = Value();
     clearRange(stack_.get(), stackHigh_);
+    err->release();
 }
 
 int VM::addGlobal(std::u16string_view name) {
