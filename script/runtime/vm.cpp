@@ -379,11 +379,17 @@ Value VM::newObject(ClassInfo* cls) {
 
 void VM::terminate(ScriptObject* o) noexcept {
     FreeNow now;
+    bool wasAborting = aborting_;
     try {
         Value r;
         call(o->cls->term, 0, o, nullptr, r);
     } catch (const ScriptError&) {
-        // An error in Class_Terminate has nowhere to go.
+        // An error in Class_Terminate has nowhere to go, but a time-out it ran into still ends
+        // the script, as a Quit does, reported where the script stops.
+        if (aborting_ && !wasAborting && !pending_) {
+            pending_ = std::make_exception_ptr(timedOut(timeoutMs_));
+            deadline_.trip();
+        }
     } catch (...) {
         // The host's own (WScript.Quit) cannot leave a release: the script stops at its next call
         // or loop, which the tripped flag sends through checkClock().
