@@ -2,6 +2,7 @@
 
 #include <pthread.h>
 #include <sys/mman.h>
+#include <algorithm>
 #include <typeinfo>
 #include <utility>
 
@@ -440,12 +441,26 @@ void VM::addCode(std::u16string_view source, const Proc* scope, ScriptObject* me
         if (e.lineText.empty() && e.line > 0) e.lineText = std::u16string(text->line(e.line));
         throw;
     }
-    // Code Execute runs in a procedure runs once: it is kept only for the procedures and classes
-    // it defines, so that a brain running Execute on every query does not grow.
+    // Code runs once: it is kept only for the procedures and classes it defines, so that a brain
+    // running Execute or ExecuteGlobal on every query does not grow. Global code is among the
+    // units while it runs, for a redefinition inside it to redirect its calls.
     Unit* u = unit.get();
-    if (!scope || !u->procs.empty() || !u->classes.empty()) units.push_back(std::move(unit));
+    bool keep = !u->procs.empty() || !u->classes.empty();
+    bool listed = keep || !scope;
+    if (listed) units.push_back(std::move(unit));
+    auto drop = [&] {
+        if (keep || !listed) return;
+        auto it = std::find_if(units.rbegin(), units.rend(), [u](const auto& k) { return k.get() == u; });
+        units.erase(std::next(it).base());
+    };
     Value r;
-    call(u->main.get(), 0, me, outer, r);
+    try {
+        call(u->main.get(), 0, me, outer, r);
+    } catch (...) {
+        drop();
+        throw;
+    }
+    drop();
 }
 
 Value VM::evalText(std::u16string_view text, int mode, Proc* p, ScriptObject* me, Value* locals, Value* outer) {
