@@ -22,6 +22,7 @@
 #include "script/values/text.h"
 #include "script/objects/members.h"
 #include "script/objects/paths.h"
+#include "script/objects/shell.h"
 #include "script/objects/text_codec.h"
 #include "script/objects/textstream.h"
 
@@ -31,12 +32,9 @@ namespace vbs {
 
 namespace {
 
+// ERROR_FILE_NOT_FOUND, as WSH reports a program it cannot start.
 [[noreturn]] void notFound(std::u16string_view source) {
-    ScriptError e;
-    e.number = -2147024894;  // ERROR_FILE_NOT_FOUND, as WSH reports a program it cannot start
-    e.description = u"The system cannot find the file specified.";
-    e.source = source;
-    throw e;
+    wshError(-2147024894, u"The system cannot find the file specified.", source);
 }
 
 bool blank(char16_t c) { return c == u' ' || c == u'\t'; }

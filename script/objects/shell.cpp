@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <sys/utsname.h>
 #include <syslog.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 #include "script/objects/members.h"
 #include "script/objects/paths.h"
 #include "script/objects/process.h"
+#include "script/objects/registry.h"
 #include "script/objects/shortcut.h"
 #include "script/values/text.h"
 
@@ -19,20 +21,20 @@ extern char** environ;
 
 namespace vbs {
 
-namespace {
-
-// The HRESULTs WSH reports, as Err.Number shows them.
-constexpr int32_t kNotFound = -2147024894;      // ERROR_FILE_NOT_FOUND
-constexpr int32_t kAccessDenied = -2147024891;  // E_ACCESSDENIED
-constexpr int32_t kException = -2147352567;     // DISP_E_EXCEPTION
-
-[[noreturn]] void wshError(int32_t number, std::u16string description, std::u16string_view source) {
+void wshError(int32_t number, std::u16string description, std::u16string_view source) {
     ScriptError e;
     e.number = number;
     e.description = std::move(description);
     e.source = source;
     throw e;
 }
+
+namespace {
+
+// The HRESULTs WSH reports, as Err.Number shows them.
+constexpr int32_t kNotFound = -2147024894;      // ERROR_FILE_NOT_FOUND
+constexpr int32_t kAccessDenied = -2147024891;  // E_ACCESSDENIED
+constexpr int32_t kException = -2147352567;     // DISP_E_EXCEPTION
 
 // Windows looks variables up without regard to case.
 const char* findVariable(std::u16string_view name, std::string* foundName = nullptr) {
@@ -189,8 +191,10 @@ private:
     }
 };
 
-// SpecialFolders: the folders a Linux desktop has for Windows' names, in Windows' order; ""
-// for an unknown name, as Windows answers one.
+// SpecialFolders: the folders a Linux desktop has for Windows' names, in Windows' order, the
+// all-users ones being the user's own; "" for an unknown name, as Windows answers one. A folder
+// missing here is the home folder, as the XDG user folders fall back to it (so the Desktop a
+// script saves a shortcut to is somewhere).
 class SpecialFolders final : public TableObject {
 public:
     SpecialFolders() : TableObject(kTable) {}
@@ -209,15 +213,17 @@ public:
 
 private:
     static constexpr std::pair<std::u16string_view, const char*> kFolders[] = {
-        {u"AllUsersDesktop", "/usr/share/applications"}, {u"AllUsersStartMenu", "/usr/share/applications"},
-        {u"AllUsersPrograms", "/usr/share/applications"}, {u"AllUsersStartup", "/etc/xdg/autostart"},
+        {u"AllUsersDesktop", "Desktop"}, {u"AllUsersStartMenu", ".local/share/applications"},
+        {u"AllUsersPrograms", ".local/share/applications"}, {u"AllUsersStartup", ".config/autostart"},
         {u"Desktop", "Desktop"}, {u"Fonts", ".local/share/fonts"}, {u"MyDocuments", "Documents"},
         {u"Programs", ".local/share/applications"}, {u"StartMenu", ".local/share/applications"},
         {u"Startup", ".config/autostart"}, {u"Templates", "Templates"}, {u"AppData", ".config"},
     };
     static String path(size_t i) {
-        const char* where = kFolders[i].second;
-        return scriptPath(*where == '/' ? std::string(where) : homeFolder() + "/" + where);
+        std::string folder = homeFolder() + "/" + kFolders[i].second;
+        struct stat info;
+        if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) folder = homeFolder();
+        return scriptPath(folder);
     }
     enum Id { Item, Count, Length };
     static constexpr Member kMembers[] = {{u"Item", 1, 1, kReadOnly}, {u"Count", 0, 0}, {u"length", 0, 0, kReadOnly}};
@@ -284,16 +290,11 @@ private:
                 return;
             }
             case SpecialFolders_: result = Value::object(new SpecialFolders); return;
-            case RegRead:
-            case RegDelete: {
-                std::u16string key(toString(args[0]).view());
-                std::u16string_view how = id == RegRead ? u"reading" : u"deleting";
-                wshError(kNotFound, u"Unable to open registry key \"" + key + u"\" for " + std::u16string(how) + u".",
-                         id == RegRead ? u"WshShell.RegRead" : u"WshShell.RegDelete");
-            }
+            case RegRead: result = regRead(comText(args[0]).view()); return;
             case RegWrite:
-                wshError(kAccessDenied, u"There is no registry here to write \"" + std::u16string(toString(args[0]).view()) + u"\".",
-                         u"WshShell.RegWrite");
+                regWrite(comText(args[0]).view(), args[1], hasArg(args, argc, 2) ? comText(args[2]).view() : u"REG_SZ");
+                return;
+            case RegDelete: regDelete(comText(args[0]).view()); return;
             case Run:
             case Exec: {
                 String command = expand(comText(args[0]).view());
@@ -337,20 +338,66 @@ private:
     Host* host_;
 };
 
+// EnumNetworkDrives and EnumPrinterConnections: no drives are mapped and no printers connected.
+class NoConnections final : public TableObject {
+public:
+    NoConnections() : TableObject(kTable) {}
+    std::u16string_view typeName() const override { return u"IWshCollection"; }
+    std::unique_ptr<Enumerator> enumerate() override {
+        struct None final : Enumerator {
+            bool next(Value&) override { return false; }
+        };
+        return std::make_unique<None>();
+    }
+
+private:
+    static constexpr Member kMembers[] = {{u"Item", 1, 1, kReadOnly}, {u"Count", 0, 0}, {u"length", 0, 0, kReadOnly}};
+    static constexpr MemberTable kTable{kMembers};
+    void call(int id, Invoke, Value*, int, Value& result) override {
+        if (id == 0) raise(errSubscript);
+        result = Value::lng(0);
+    }
+};
+
 class Network final : public TableObject {
 public:
     Network() : TableObject(kTable) {}
     std::u16string_view typeName() const override { return u"IWshNetwork2"; }
 
 private:
-    enum Id { None, UserName, ComputerName, UserDomain };
+    enum Id { None, UserName, ComputerName, UserDomain, EnumNetworkDrives, EnumPrinterConnections, MapNetworkDrive,
+              RemoveNetworkDrive, AddPrinterConnection, AddWindowsPrinterConnection, RemovePrinterConnection,
+              SetDefaultPrinter };
     static constexpr Member kMembers[] = {
-        {}, {u"UserName", 0, 0, kReadOnly}, {u"ComputerName", 0, 0, kReadOnly}, {u"UserDomain", 0, 0, kReadOnly}};
+        {}, {u"UserName", 0, 0, kReadOnly}, {u"ComputerName", 0, 0, kReadOnly}, {u"UserDomain", 0, 0, kReadOnly},
+        {u"EnumNetworkDrives", 0, 0}, {u"EnumPrinterConnections", 0, 0}, {u"MapNetworkDrive", 2, 5},
+        {u"RemoveNetworkDrive", 1, 3}, {u"AddPrinterConnection", 2, 5}, {u"AddWindowsPrinterConnection", 1, 3},
+        {u"RemovePrinterConnection", 1, 3}, {u"SetDefaultPrinter", 1, 1}};
     static constexpr MemberTable kTable{kMembers};
 
-    // A machine outside a domain is its own domain on Windows.
-    void call(int id, Invoke, Value*, int, Value& result) override {
-        result = Value(id == UserName ? userName() : computerName());
+    // There are no Windows shares or printers to connect to: the errors Windows gives for a share
+    // or printer it cannot find.
+    void call(int id, Invoke, Value* args, int, Value& result) override {
+        std::u16string source = u"WSHNetwork." + std::u16string(table().name(id));
+        switch (static_cast<Id>(id)) {
+            case None: return;
+            // A machine outside a domain is its own domain on Windows.
+            case UserName: result = Value(userName()); return;
+            case ComputerName:
+            case UserDomain: result = Value(computerName()); return;
+            case EnumNetworkDrives:
+            case EnumPrinterConnections: result = Value::object(new NoConnections); return;
+            case MapNetworkDrive:
+                comText(args[1]);
+                wshError(-2147024829, u"The network name cannot be found.", source);  // ERROR_BAD_NET_NAME
+            case RemoveNetworkDrive:
+                wshError(-2147022646, u"This network connection does not exist.", source);  // ERROR_NOT_CONNECTED
+            case AddPrinterConnection:
+            case AddWindowsPrinterConnection:
+            case RemovePrinterConnection:
+            case SetDefaultPrinter:
+                wshError(-2147023095, u"The printer name is invalid.", source);  // ERROR_INVALID_PRINTER_NAME
+        }
     }
 };
 

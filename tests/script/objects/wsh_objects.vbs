@@ -129,3 +129,24 @@ Set link = sh.CreateShortcut(lnk)
 WScript.Echo link.TargetPath & " | " & link.Arguments & " | " & link.Description & " | " & link.WorkingDirectory & " | " & _
     link.IconLocation & " | " & link.WindowStyle & " " & (fso.GetFile(lnk).Size = Len(bytes))
 fso.DeleteFile lnk
+
+' Every special folder names a folder that is there (the home folder when this desktop lacks it),
+' and the all-users ones are the user's own.
+n = 0
+For Each x In sh.SpecialFolders
+    If fso.FolderExists(x) Then n = n + 1
+Next
+WScript.Echo (n = sh.SpecialFolders.Count) & " " & (sh.SpecialFolders("AllUsersDesktop") = sh.SpecialFolders("Desktop"))
+' No drives are mapped and no printers connected here; connecting one fails as Windows fails for a
+' share or printer it cannot find.
+n = 0
+For Each x In net.EnumNetworkDrives : n = n + 1 : Next
+WScript.Echo n & " " & net.EnumNetworkDrives.Count & " " & net.EnumPrinterConnections.length
+On Error Resume Next
+net.MapNetworkDrive "Z:", "\\server\share"
+WScript.Echo Hex(Err.Number) & " " & Err.Source & " " & Err.Description
+Err.Clear
+net.AddWindowsPrinterConnection "\\server\printer"
+WScript.Echo Hex(Err.Number) & " " & Err.Source
+Err.Clear
+On Error GoTo 0
