@@ -16,6 +16,17 @@
 
 namespace vbs {
 
+// The dispatch loop's stack top and next instruction, which nearly every instruction moves, live in
+// callee-saved registers reserved for this file: the computed gotos make the loop one block for
+// GCC's register allocator, which otherwise kept them in memory. Code in other files preserves
+// them as it preserves any callee-saved register; execute() gives them back as it found them,
+// for a caller here that a built-in or an object re-entered.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
+#define VBS_PINNED_REGISTERS
+register Value* sp asm("r15");
+register Instr* ip asm("r14");
+#endif
+
 namespace {
 
 // Kept out of the dispatch loop's way: only a failing call gets here.
@@ -38,31 +49,78 @@ namespace {
 
 }  // namespace
 
-void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
+// A name compiled without a declaration: now a global (the instruction is rewritten to reach it
+// directly), the procedure's implicit local, or nothing yet (nullptr).
+Value* VM::namedValue(Instr& I, Value* locals) {
+    auto* site = static_cast<NameSite*>(I.p);
+    if (site->missedAt != globals.size()) {
+        auto it = globalIndex.find(site->key);
+        if (it != globalIndex.end()) {
+            I.op = I.op == Op::LoadName ? Op::LoadGlobal : I.op == Op::StoreName ? Op::StoreGlobal : Op::RefGlobal;
+            I.a = it->second;
+            I.p = &globals[static_cast<size_t>(it->second)];
+            return &globals[static_cast<size_t>(it->second)];
+        }
+        site->missedAt = globals.size();
+    }
+    return I.a >= 0 ? &locals[I.a] : nullptr;
+}
+
+// The same, creating a script-level variable on its first use where that is allowed.
+Value& VM::mustNameValue(Instr& I, Value* locals) {
+    if (Value* v = namedValue(I, locals)) return *v;
+    auto* site = static_cast<NameSite*>(I.p);
+    if (!site->createGlobal) raiseNamed(errVariableUndefined, site->name);
+    addGlobal(site->name);
+    return *namedValue(I, locals);
+}
+
+// Switches the running frame's state to callee's (locals are the caller's to set).
+inline void VM::activate(Proc* callee, Value* frame, ScriptObject* self, Value* scope) {
+    run_ = {callee, callee->code.data(), callee->consts.data(), self, scope, run_.pinMark, run_.resumeNext};
+    sp_ = frame + callee->frameSize;
+}
+
+void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
     // The running frame. Calls from script to script switch these in place (the caller's are kept
-    // in frames_), so script recursion never deepens the C++ stack.
-    Instr* code = p->code.data();
-    const Value* consts = p->consts.data();
-    Instr* ip = code;
-    Value* sp = locals + p->nlocals;
-    bool resumeNext = false;
-    size_t pinMark = pins_.size();
+    // in frames_), so script recursion never deepens the C++ stack. ip, sp and locals are the
+    // loop's own; the rest lives in run_, in memory, so that GCC keeps those three in registers
+    // (with all of them local it spilled sp and locals around every call). A nested execute()
+    // (a built-in calling back into script) gives run_ back as it found it.
+    struct Restore {
+        Running& r;
+        Running saved;
+        ~Restore() { r = saved; }
+    } restore{run_, run_};
+    run_ = {proc, proc->code.data(), proc->consts.data(), self, scope, pins_.size(), false};
+    Proc*& p = run_.p;
+    Instr*& code = run_.code;
+    const Value*& consts = run_.consts;
+    ScriptObject*& me = run_.me;
+    Value*& outer = run_.outer;
+    size_t& pinMark = run_.pinMark;
+    bool& resumeNext = run_.resumeNext;
+#ifdef VBS_PINNED_REGISTERS
+    struct KeepRegisters {
+        Value* sp;
+        Instr* ip;
+        ~KeepRegisters() { vbs::sp = sp, vbs::ip = ip; }
+    } keep{sp, ip};
+#else
+    Value* sp;
+    Instr* ip;
+#endif
+    Value* locals = frame;
+    ip = code;
+    sp = locals + p->nlocals;
     const size_t entryDepth = frameCount_;
 
     // The helpers below are forced inline: a helper that is called keeps ip and sp in memory.
 #define INLINE __attribute__((always_inline))
     // The end of the running frame's operand stack: where calls from built-ins and objects put
-    // their arguments. Derived when needed rather than kept, to keep the frame switch short.
-    auto frameTop = [&]() INLINE { return locals + p->frameSize; };
-    auto activate = [&](Proc* callee, Value* frame, ScriptObject* self, Value* scope) INLINE {
-        p = callee;
-        code = p->code.data();
-        consts = p->consts.data();
-        locals = frame;
-        me = self;
-        outer = scope;
-        sp_ = frameTop();
-    };
+    // their arguments. Derived when needed rather than kept, to keep the frame switch short. (A
+    // macro, as the helpers below take no lambda by reference: that would put locals in memory.)
+#define frameTop() (locals + p->frameSize)
     // Calls callee with its argc arguments at args; its value will go to ret. The native stack
     // stays as it is, so only the value stack and the depth need checks; the callee's other
     // locals lie above the stack top, and are Empty already.
@@ -83,6 +141,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
         frames_[frameCount_++] = {p, ip, locals, ret, me, outer, pinMark, resumeNext};
         ++depth_;
         activate(callee, args, self, nullptr);
+        locals = args;
         ip = code;
         sp = locals + p->nlocals;
         pinMark = pins_.size();
@@ -96,6 +155,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
         --depth_;
         const CallerFrame& f = frames_[--frameCount_];
         activate(f.p, f.locals, f.me, f.outer);
+        locals = f.locals;
         ip = f.ip;
         pinMark = f.pinMark;
         resumeNext = f.resumeNext;
@@ -103,7 +163,6 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
         return f.ret;
     };
 
-    auto global = [this](int i) -> Value& { return globals[static_cast<size_t>(i)]; };
     auto pushRef = [&](Value& v) INLINE { *sp++ = Value::reference(v.type == Type::Ref ? v.ref : &v); };
     auto storeSlow = [this](Value& dst, Value* src, bool set) {
         if (!set && src->type == Type::Object) letValue(*src);
@@ -126,30 +185,8 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
             storeSlow(dst, src, set);
         }
     };
-    // A name compiled without a declaration: now a global (the instruction is rewritten to reach
-    // it directly), the procedure's implicit local, or nothing yet (nullptr).
-    auto named = [&](Instr& I) INLINE -> Value* {
-        auto* site = static_cast<NameSite*>(I.p);
-        if (site->missedAt != globals.size()) {
-            auto it = globalIndex.find(site->key);
-            if (it != globalIndex.end()) {
-                I.op = I.op == Op::LoadName ? Op::LoadGlobal : I.op == Op::StoreName ? Op::StoreGlobal : Op::RefGlobal;
-                I.a = it->second;
-                I.p = &global(it->second);
-                return &global(it->second);
-            }
-            site->missedAt = globals.size();
-        }
-        return I.a >= 0 ? &locals[I.a] : nullptr;
-    };
-    // The same, creating a script-level variable on its first use where that is allowed.
-    auto mustName = [&](Instr& I) INLINE -> Value& {
-        if (Value* v = named(I)) return *v;
-        auto* site = static_cast<NameSite*>(I.p);
-        if (!site->createGlobal) raiseNamed(errVariableUndefined, site->name);
-        addGlobal(site->name);
-        return *named(I);
-    };
+    auto named = [&](Instr& I) INLINE { return namedValue(I, locals); };
+    auto mustName = [&](Instr& I) INLINE -> Value& { return mustNameValue(I, locals); };
 
     // Threaded dispatch: each instruction jumps straight to the next one's code. NEXT stands
     // outside every block with locals: a computed goto skips their destructors.
@@ -180,34 +217,36 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
     for (;;) {
         ScriptError failure;
         try {
-            for (;;) {
-                Instr* I = ip++;
-                switch (I->op) {
-                    case Op::PushConst: L_PushConst: copyInto(sp++, consts[I->a]); NEXT;
-                    case Op::PushMissing: L_PushMissing: *sp++ = Value::error(kParamNotFound); NEXT;
-                    case Op::Pop: L_Pop: clearRange(sp - 1, sp); --sp; NEXT;
+            {
+                // No switch: its jump table's address would hold a register for the whole loop.
+                Instr* I;
+                NEXT;
+                {
+                    L_PushConst: copyInto(sp++, consts[I->a]); NEXT;
+                    L_PushMissing: *sp++ = Value::error(kParamNotFound); NEXT;
+                    L_Pop: clearRange(sp - 1, sp); --sp; NEXT;
 
-                    case Op::LoadLocal: L_LoadLocal: copyInto(sp++, locals[I->a].deref()); NEXT;
-                    case Op::StoreLocal: L_StoreLocal: store(locals[I->a], --sp, I->flags); NEXT;
-                    case Op::RefLocal: L_RefLocal: pushRef(locals[I->a]); NEXT;
-                    case Op::LoadLocal2: L_LoadLocal2:
+                    L_LoadLocal: copyInto(sp++, locals[I->a].deref()); NEXT;
+                    L_StoreLocal: store(locals[I->a], --sp, I->flags); NEXT;
+                    L_RefLocal: pushRef(locals[I->a]); NEXT;
+                    L_LoadLocal2:
                         copyInto(sp, locals[I->a].deref());
                         copyInto(sp + 1, locals[I->b].deref());
                         sp += 2;
                         NEXT;
-                    case Op::LoadGlobal: L_LoadGlobal: copyInto(sp++, *static_cast<Value*>(I->p)); NEXT;
-                    case Op::StoreGlobal: L_StoreGlobal: store(*static_cast<Value*>(I->p), --sp, I->flags); NEXT;
-                    case Op::RefGlobal: L_RefGlobal: pushRef(*static_cast<Value*>(I->p)); NEXT;
-                    case Op::LoadField: L_LoadField: copyInto(sp++, me->fields[I->a]); NEXT;
-                    case Op::StoreField: L_StoreField: store(me->fields[I->a], --sp, I->flags); NEXT;
-                    case Op::RefField: L_RefField: pushRef(me->fields[I->a]); NEXT;
-                    case Op::LoadOuter: L_LoadOuter: copyInto(sp++, outer[I->a].deref()); NEXT;
-                    case Op::StoreOuter: L_StoreOuter: store(outer[I->a], --sp, I->flags); NEXT;
-                    case Op::RefOuter: L_RefOuter: pushRef(outer[I->a]); NEXT;
-                    case Op::LoadName: L_LoadName: {
+                    L_LoadGlobal: copyInto(sp++, *static_cast<Value*>(I->p)); NEXT;
+                    L_StoreGlobal: store(*static_cast<Value*>(I->p), --sp, I->flags); NEXT;
+                    L_RefGlobal: pushRef(*static_cast<Value*>(I->p)); NEXT;
+                    L_LoadField: copyInto(sp++, me->fields[I->a]); NEXT;
+                    L_StoreField: store(me->fields[I->a], --sp, I->flags); NEXT;
+                    L_RefField: pushRef(me->fields[I->a]); NEXT;
+                    L_LoadOuter: copyInto(sp++, outer[I->a].deref()); NEXT;
+                    L_StoreOuter: store(outer[I->a], --sp, I->flags); NEXT;
+                    L_RefOuter: pushRef(outer[I->a]); NEXT;
+                    L_LoadName: {
                         if (Value* v = named(*I)) {
                             *sp++ = v->deref();
-                            break;
+                            NEXT;
                         }
                         sp_ = sp;
                         Value r;
@@ -217,11 +256,11 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         else copyInto(sp++, mustName(*I));
                     }
                     NEXT;
-                    case Op::StoreName: L_StoreName: store(mustName(*I), --sp, I->flags); NEXT;
-                    case Op::RefName: L_RefName: {
+                    L_StoreName: store(mustName(*I), --sp, I->flags); NEXT;
+                    L_RefName: {
                         if (Value* v = named(*I)) {
                             pushRef(*v);
-                            break;
+                            NEXT;
                         }
                         sp_ = sp;
                         Value r;
@@ -231,17 +270,17 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         else pushRef(mustName(*I));
                     }
                     NEXT;
-                    case Op::LoadMe: L_LoadMe: *sp++ = Value::object(me); NEXT;
+                    L_LoadMe: *sp++ = Value::object(me); NEXT;
                     // The value passes through the free slot at sp, as a Load and a Store would.
-                    case Op::MoveLocal: L_MoveLocal:
+                    L_MoveLocal:
                         copyInto(sp, locals[I->a].deref());
                         store(locals[I->b], sp, I->flags);
                         NEXT;
-                    case Op::MoveFieldToLocal: L_MoveFieldToLocal:
+                    L_MoveFieldToLocal:
                         copyInto(sp, me->fields[I->a]);
                         store(locals[I->b], sp, I->flags);
                         NEXT;
-                    case Op::MoveLocalToField: L_MoveLocalToField:
+                    L_MoveLocalToField:
                         copyInto(sp, locals[I->a].deref());
                         store(me->fields[I->b], sp, I->flags);
                         NEXT;
@@ -252,31 +291,30 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
         if (I->flags) store(locals[I->argc], --sp, false);         \
         NEXT;                                                      \
     } while (0)
-                    case Op::Add: L_Add: addInto(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
-                    case Op::Sub: L_Sub: subInto(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
-                    case Op::Mul: L_Mul: mulInto(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
-                    case Op::AddConst: L_AddConst: addInto(sp[-1], consts[I->a]); RESULT_NEXT;
-                    case Op::AddLocalConst: L_AddLocalConst: {  // v = v + constant
+                    L_Add: addInto(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
+                    L_Sub: subInto(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
+                    L_Mul: mulInto(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
+                    L_AddConst: addInto(sp[-1], consts[I->a]); RESULT_NEXT;
+                    L_AddLocalConst: {  // v = v + constant
                         Value& v = locals[I->a].deref();
                         addInto(v, consts[I->b]);
                     }
                     NEXT;
-                    case Op::SubConst: L_SubConst: subInto(sp[-1], consts[I->a]); RESULT_NEXT;
-                    case Op::MulConst: L_MulConst: mulInto(sp[-1], consts[I->a]); RESULT_NEXT;
-                    case Op::Div: L_Div: divInto(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
-                    case Op::DivConst: L_DivConst: divInto(sp[-1], consts[I->a]); RESULT_NEXT;
-                    case Op::IntDiv: L_IntDiv: idivInto(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
-                    case Op::Mod: L_Mod: modInto(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
-                    case Op::IntDivConst: L_IntDivConst: idivInto(sp[-1], consts[I->a]); RESULT_NEXT;
-                    case Op::ModConst: L_ModConst: modInto(sp[-1], consts[I->a]); RESULT_NEXT;
-                    case Op::Pow: L_Pow: binaryOp(sp, ops::pow); NEXT;
-                    case Op::Concat: L_Concat: concatInto(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
-                    case Op::ConcatConst: L_ConcatConst: concatInto(sp[-1], consts[I->a]); RESULT_NEXT;
-                    case Op::AndConst: L_AndConst: logicInto<Logic::And>(sp[-1], consts[I->a]); RESULT_NEXT;
-                    case Op::OrConst: L_OrConst: logicInto<Logic::Or>(sp[-1], consts[I->a]); RESULT_NEXT;
-                    case Op::XorConst: L_XorConst: logicInto<Logic::Xor>(sp[-1], consts[I->a]); RESULT_NEXT;
+                    L_SubConst: subInto(sp[-1], consts[I->a]); RESULT_NEXT;
+                    L_MulConst: mulInto(sp[-1], consts[I->a]); RESULT_NEXT;
+                    L_Div: divInto(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
+                    L_DivConst: divInto(sp[-1], consts[I->a]); RESULT_NEXT;
+                    L_IntDiv: idivInto(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
+                    L_Mod: modInto(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
+                    L_IntDivConst: idivInto(sp[-1], consts[I->a]); RESULT_NEXT;
+                    L_ModConst: modInto(sp[-1], consts[I->a]); RESULT_NEXT;
+                    L_Pow: sp = binaryOp(sp, ops::pow); NEXT;
+                    L_Concat: concatInto(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
+                    L_ConcatConst: concatInto(sp[-1], consts[I->a]); RESULT_NEXT;
+                    L_AndConst: logicInto<Logic::And>(sp[-1], consts[I->a]); RESULT_NEXT;
+                    L_OrConst: logicInto<Logic::Or>(sp[-1], consts[I->a]); RESULT_NEXT;
+                    L_XorConst: logicInto<Logic::Xor>(sp[-1], consts[I->a]); RESULT_NEXT;
 #define LOCAL_CONST(name, apply)                     \
-    case Op::Local##name##Const:                     \
     L_Local##name##Const:                            \
         copyInto(sp++, locals[I->b].deref());        \
         apply(sp[-1], consts[I->a]);                 \
@@ -292,7 +330,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     LOCAL_CONST(Or, logicInto<Logic::Or>)
                     LOCAL_CONST(Xor, logicInto<Logic::Xor>)
 #undef LOCAL_CONST
-                    case Op::Append: L_Append: {
+                    L_Append: {
                         Value* parts = sp - I->argc;
                         Value* base = parts - 1 - I->flags;
                         Value& target = *base->ref;
@@ -306,7 +344,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         sp = base;
                     }
                     NEXT;
-                    case Op::Neg: L_Neg: {
+                    L_Neg: {
                         Value& a = sp[-1];
                         if (a.type == Type::Integer && a.i32 != INT16_MIN) a.i32 = -a.i32;
                         else if (a.type == Type::Long && a.i32 != INT32_MIN) a.i32 = -a.i32;
@@ -314,24 +352,24 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         else a = ops::neg(a);
                     }
                     RESULT_NEXT;
-                    case Op::Not: L_Not: {
+                    L_Not: {
                         Value& a = sp[-1];
                         if (a.type == Type::Boolean) a.b = !a.b;
                         else a = ops::bitNot(a);
                     }
                     NEXT;
-                    case Op::And: L_And: logicInto<Logic::And>(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
-                    case Op::Or: L_Or: logicInto<Logic::Or>(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
-                    case Op::Xor: L_Xor: logicInto<Logic::Xor>(sp[-2], sp[-1]); dropTop(sp); RESULT_NEXT;
-                    case Op::Eqv: L_Eqv: binaryOp(sp, ops::eqv); NEXT;
-                    case Op::Imp: L_Imp: binaryOp(sp, ops::imp); NEXT;
-                    case Op::Eq: L_Eq: compareOp(sp, I->flags, [](int c) { return c == 0; }); NEXT;
-                    case Op::Ne: L_Ne: compareOp(sp, I->flags, [](int c) { return c != 0; }); NEXT;
-                    case Op::Lt: L_Lt: compareOp(sp, I->flags, [](int c) { return c < 0; }); NEXT;
-                    case Op::Gt: L_Gt: compareOp(sp, I->flags, [](int c) { return c > 0; }); NEXT;
-                    case Op::Le: L_Le: compareOp(sp, I->flags, [](int c) { return c <= 0; }); NEXT;
-                    case Op::Ge: L_Ge: compareOp(sp, I->flags, [](int c) { return c >= 0; }); NEXT;
-                    case Op::Is: L_Is: {
+                    L_And: logicInto<Logic::And>(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
+                    L_Or: logicInto<Logic::Or>(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
+                    L_Xor: logicInto<Logic::Xor>(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
+                    L_Eqv: sp = binaryOp(sp, ops::eqv); NEXT;
+                    L_Imp: sp = binaryOp(sp, ops::imp); NEXT;
+                    L_Eq: sp = compareOp(sp, I->flags, [](int c) { return c == 0; }); NEXT;
+                    L_Ne: sp = compareOp(sp, I->flags, [](int c) { return c != 0; }); NEXT;
+                    L_Lt: sp = compareOp(sp, I->flags, [](int c) { return c < 0; }); NEXT;
+                    L_Gt: sp = compareOp(sp, I->flags, [](int c) { return c > 0; }); NEXT;
+                    L_Le: sp = compareOp(sp, I->flags, [](int c) { return c <= 0; }); NEXT;
+                    L_Ge: sp = compareOp(sp, I->flags, [](int c) { return c >= 0; }); NEXT;
+                    L_Is: {
                         bool same = ops::is(sp[-2], sp[-1]);
                         sp[-1] = Value();
                         sp[-2] = Value::boolean(same);
@@ -339,12 +377,12 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     }
                     NEXT;
 
-                    case Op::Jump: L_Jump:
+                    L_Jump:
                         if (I->a < ip - code && deadline_.tripped()) checkClock();
                         ip = code + I->a;
                         NEXT;
-                    case Op::JumpFalse: L_JumpFalse:
-                    case Op::JumpTrue: L_JumpTrue: {
+                    L_JumpFalse:
+                    L_JumpTrue: {
                         Value c = std::move(*--sp);
                         bool t = truthy(c);
                         if (t == (I->op == Op::JumpTrue)) {
@@ -354,7 +392,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                     }
                     NEXT;
 
-                    case Op::JumpCompare: L_JumpCompare: {
+                    L_JumpCompare: {
                         bool t = compareJumps(I->argc, compareValues(sp[-2], sp[-1], I->flags));
                         sp -= 2;
                         clearPair(sp);
@@ -364,28 +402,28 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         }
                     }
                     NEXT;
-                    case Op::JumpCompareConst: L_JumpCompareConst: {
+                    L_JumpCompareConst: {
                         bool t = compareJumps(I->argc, compareValues(sp[-1], consts[I->b], I->flags));
-                        dropTop(sp);
+                        sp = dropTop(sp);
                         if (t) {
                             if (I->a < ip - code && deadline_.tripped()) checkClock();
                             ip = code + I->a;
                         }
                     }
                     NEXT;
-                    case Op::JumpCompareLocalConst: L_JumpCompareLocalConst:
+                    L_JumpCompareLocalConst:
                         if (compareJumps(I->argc, compareValues(locals[I->lk.slot].deref(), consts[I->lk.k], I->flags))) {
                             if (I->a < ip - code && deadline_.tripped()) checkClock();
                             ip = code + I->a;
                         }
                         NEXT;
-                    case Op::CallProc: L_CallProc:
-                    case Op::CallMethod: L_CallMethod: {
+                    L_CallProc:
+                    L_CallMethod: {
                         Value* args = sp - I->argc;
                         enter(static_cast<Proc*>(I->p), args, I->argc, I->op == Op::CallMethod ? me : nullptr, args);
                     }
                     NEXT;
-                    case Op::CallBuiltin: L_CallBuiltin: {
+                    L_CallBuiltin: {
                         Value* args = sp - I->argc;
                         Value r;
                         static_cast<const Builtin*>(I->p)->fn(ctx, args, I->argc, r);
@@ -393,10 +431,10 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         *sp++ = std::move(r);
                     }
                     NEXT;
-                    case Op::Convert: L_Convert:
+                    L_Convert:
                         if (convertInline(sp[-1], static_cast<Type>(I->flags))) NEXT;
                         goto L_CallBuiltin;
-                    case Op::CallName: L_CallName: {
+                    L_CallName: {
                         Value* place = sp - I->argc - 1;
                         Value r;
                         sp_ = place + 1;
@@ -406,7 +444,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         *place = std::move(r);
                     }
                     NEXT;
-                    case Op::Index: L_Index:
+                    L_Index:
                         if (I->argc == 1 && indexVector(sp - 2, sp[-1], sp - 2)) {
                             sp[-1].type = Type::Empty;  // the subscript, a number: nothing to release
                             --sp;
@@ -420,7 +458,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                             *c = std::move(r);
                         }
                     NEXT;
-                    case Op::IndexLocal: L_IndexLocal: {
+                    L_IndexLocal: {
                         Value* a = &locals[I->a];
                         if (indexVector(a, sp[-1], sp - 1)) NEXT;
                         sp[0] = std::move(sp[-1]);  // Index's operands: a reference to the array, the subscript
@@ -428,7 +466,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         ++sp;
                         goto L_Index;
                     }
-                    case Op::RefIndex: L_RefIndex: {
+                    L_RefIndex: {
                         Value* c = sp - I->argc - 1;
                         Value& t = c->deref();
                         if (t.isArray()) {
@@ -447,7 +485,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         }
                     }
                     NEXT;
-                    case Op::StoreIndex: L_StoreIndex:
+                    L_StoreIndex:
                         if (I->argc == 1 && storeVector(sp - 3, sp[-1])) {
                             clearRange(sp - 3, sp);
                             sp -= 3;
@@ -460,7 +498,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                             while (sp > c) *--sp = Value();
                         }
                     NEXT;
-                    case Op::Member: L_Member: {
+                    L_Member: {
                         Value* obj = sp - I->argc - 1;
                         auto* site = static_cast<MemberSite*>(I->p);
                         auto kind = static_cast<Invoke>(I->flags);
@@ -491,7 +529,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         *obj = std::move(r);
                     }
                     NEXT;
-                    case Op::New: L_New: {
+                    L_New: {
                         auto* site = static_cast<NameSite*>(I->p);
                         if (I->flags) {
                             *sp++ = newRegExp();
@@ -505,10 +543,10 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         *sp++ = newObject(site->cls);
                     }
                     NEXT;
-                    case Op::CheckObject: L_CheckObject:
+                    L_CheckObject:
                         if (!sp[-1].isObject()) raise(errObjectRequired);
                         NEXT;
-                    case Op::DimArray: L_DimArray: {
+                    L_DimArray: {
                         Value* c = sp - I->argc - 1;
                         if (I->argc > ArrayRep::kMaxDims) raise(errSubscript);  // as ReDim
                         int32_t upper[ArrayRep::kMaxDims];
@@ -517,15 +555,15 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         while (sp > c) *--sp = Value();
                     }
                     NEXT;
-                    case Op::ReDim: L_ReDim: {
+                    L_ReDim: {
                         Value* c = sp - I->argc - 1;
                         redim(*c, c + 1, I->argc, I->flags);
                         while (sp > c) *--sp = Value();
                     }
                     NEXT;
-                    case Op::Erase: L_Erase: erase(sp[-1]); *--sp = Value(); NEXT;
+                    L_Erase: erase(sp[-1]); *--sp = Value(); NEXT;
 
-                    case Op::ForInit: L_ForInit: {
+                    L_ForInit: {
                         Value* h = locals + I->a;  // [variable ref, limit, step]
                         Value* in = sp - 4;       // [variable ref, from, to, step]
                         for (int i = 1; i < 4; ++i)
@@ -542,7 +580,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         if (!forContinues(var, h[1], h[2])) ip = code + I->b;
                     }
                     NEXT;
-                    case Op::ForNext: L_ForNext: {
+                    L_ForNext: {
                         Value* h = locals + I->a;
                         if (h[1].type == Type::Empty) NEXT;  // the header failed: the body ran once
                         Value& var = *h[0].ref;
@@ -567,7 +605,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         }
                     }
                     NEXT;
-                    case Op::ForEachInit: L_ForEachInit: {
+                    L_ForEachInit: {
                         Value* h = locals + I->a;  // [variable ref, array or enumerator, next index]
                         Value* in = sp - 2;
                         h[0] = in[0];
@@ -585,20 +623,20 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         if (!forEachStep(h)) ip = code + I->b;
                     }
                     NEXT;
-                    case Op::ForEachNext: L_ForEachNext:
+                    L_ForEachNext:
                         if (forEachStep(locals + I->a)) {
                             if (deadline_.tripped()) checkClock();
                             ip = code + I->b;
                         }
                         NEXT;
-                    case Op::ClearLocal: L_ClearLocal: locals[I->a] = Value(); NEXT;
+                    L_ClearLocal: locals[I->a] = Value(); NEXT;
 
-                    case Op::OnError: L_OnError:
+                    L_OnError:
                         resumeNext = I->flags;
                         err->clear();
                         NEXT;
-                    case Op::Unpin: L_Unpin: unpin(pins_.size() - I->argc); NEXT;
-                    case Op::Eval: L_Eval: {
+                    L_Unpin: unpin(pins_.size() - I->argc); NEXT;
+                    L_Eval: {
                         Value text = std::move(sp[-1]);
                         String s = toString(text);
                         sp_ = frameTop();
@@ -607,15 +645,15 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         sp[-1] = std::move(r);
                     }
                     NEXT;
-                    case Op::GetRef: L_GetRef: {
+                    L_GetRef: {
                         String name = toString(sp[-1]);
                         auto it = procs.find(foldName(name.view()));
                         if (it == procs.end()) raise(errInvalidCall);
                         sp[-1] = Value::object(new ProcRef(*this, it->second));
                     }
                     NEXT;
-                    case Op::Raise: L_Raise: raise(I->a);
-                    case Op::CallBuiltinTimed: L_CallBuiltinTimed: {
+                    L_Raise: raise(I->a);
+                    L_CallBuiltinTimed: {
                         Value* args = sp - I->argc;
                         Value r;
                         profiledBuiltin(*static_cast<const Builtin*>(I->p), args, I->argc, r);
@@ -623,12 +661,11 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
                         *sp++ = std::move(r);
                     }
                     NEXT;
-                    case Op::Line: L_Line: profile_->hit(I->a);
+                    L_Line: profile_->hit(I->a);
                     NEXT;
-                    case Op::StoreReturn: L_StoreReturn:
+                    L_StoreReturn:
                         store(locals[I->a], --sp, I->flags);
-                        [[fallthrough]];
-                    case Op::Return: L_Return: {
+                    L_Return: {
                         if (frameCount_ == entryDepth) goto done;
                         Value result;
                         if (p->retSlot >= 0) moveInto(result, &locals[p->retSlot]);
@@ -690,6 +727,7 @@ void VM::execute(Proc* p, Value* locals, ScriptObject* me, Value* outer) {
     }
 #undef RESULT_NEXT
 #undef NEXT
+#undef frameTop
 #undef INLINE
 done:;
 }

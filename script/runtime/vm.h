@@ -108,6 +108,9 @@ public:
 private:
     friend class ErrObject;
     void execute(Proc* p, Value* locals, ScriptObject* me, Value* outer);
+    Value* namedValue(Instr& I, Value* locals);
+    Value& mustNameValue(Instr& I, Value* locals);
+    void activate(Proc* callee, Value* frame, ScriptObject* self, Value* scope);
     void checkClock();
     void memberOp(MemberSite& site, Invoke kind, Value* base, int argc, Value& result);
     // Fills the site's direct target for a script class (MemberSite::proc, field).
@@ -149,6 +152,17 @@ private:
         bool resumeNext;
     };
     std::unique_ptr<CallerFrame[]> frames_;  // one per call depth: never reallocated
+    // What execute() knows of the running frame besides ip, sp and locals (see there).
+    struct Running {
+        Proc* p;
+        Instr* code;
+        const Value* consts;
+        ScriptObject* me;
+        Value* outer;
+        size_t pinMark;
+        bool resumeNext;
+    };
+    Running run_{};
     size_t frameCount_ = 0;
     std::vector<ArrayRep*> pins_;  // arrays with an element passed ByRef
     int depth_ = 0;

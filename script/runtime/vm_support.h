@@ -60,10 +60,13 @@ private:
     slot->type = v.type;
     slot->cy = v.cy;
     if (!v.counted()) return;  // one range test for numbers, instead of one per counted type
-    switch (v.type) {
-        case Type::String: if (v.str) ++v.str->refs; break;
-        case Type::Object: if (v.obj) v.obj->addRef(); break;
-        default: ++v.arr->refs; break;
+    // Tests, not a switch: a jump table's address would take one of the dispatch loop's registers.
+    if (v.type == Type::String) {
+        if (v.str) ++v.str->refs;
+    } else if (v.type == Type::Object) {
+        if (v.obj) v.obj->addRef();
+    } else {
+        ++v.arr->refs;
     }
 }
 
@@ -98,9 +101,11 @@ inline void clearRange(Value* from, Value* to) {
     }
 }
 
-inline void dropTop(Value*& sp) {
-    --sp;
-    clearRange(sp, sp + 1);
+// The stack helpers take sp by value and answer the new top: a reference would put sp in memory
+// for the whole dispatch loop.
+[[gnu::always_inline]] inline Value* dropTop(Value* sp) {
+    clearRange(sp - 1, sp);
+    return sp - 1;
 }
 
 inline bool isInt(const Value& v) { return v.type == Type::Integer || v.type == Type::Long; }
@@ -205,15 +210,10 @@ inline void concatInto(Value& a, const Value& b) {
 
 // If and loop conditions: Null counts as False.
 inline bool truthy(const Value& v) {
-    switch (v.type) {
-        case Type::Boolean: return v.b;
-        case Type::Integer: return v.i16 != 0;
-        case Type::Long: return v.i32 != 0;
-        case Type::Double: return v.f64 != 0;
-        case Type::Null:
-        case Type::Empty: return false;
-        default: return toBool(v);
-    }
+    if (v.type == Type::Boolean) return v.b;
+    if (isInt(v)) return intOf(v) != 0;
+    if (v.type == Type::Double) return v.f64 != 0;
+    return v.type > Type::Null && toBool(v);  // Empty and Null: False
 }
 
 // <0, 0, >0, or 2 for Null.
@@ -243,7 +243,7 @@ inline bool compareJumps(unsigned mask, int c) { return (mask >> (c + 1)) & 1; }
 }
 
 template <class Pred>
-inline void compareOp(Value*& sp, unsigned flags, Pred pred) {
+inline Value* compareOp(Value* sp, unsigned flags, Pred pred) {
     Value &a = sp[-2], &b = sp[-1];
     int c = compareValues(a, b, flags);
     clearRange(&a, &b + 1);
@@ -253,15 +253,15 @@ inline void compareOp(Value*& sp, unsigned flags, Pred pred) {
         a.type = Type::Boolean;
         a.b = pred(c);
     }
-    --sp;
+    return sp - 1;
 }
 
 template <class F>
-inline void binaryOp(Value*& sp, F op) {
+inline Value* binaryOp(Value* sp, F op) {
     Value &a = sp[-2], &b = sp[-1];
     a = op(a, b);
     clearRange(&b, &b + 1);
-    --sp;
+    return sp - 1;
 }
 
 // For's test: the variable has not passed the limit in the step's direction.
