@@ -182,7 +182,13 @@ std::string childPath(const std::string& folder, const std::string& name) {
     return (folder == "/" ? "" : folder) + "/" + name;
 }
 
-String scriptPath(const std::string& native) { return String::fromUtf8(native); }
+String scriptPath(const std::string& native) {
+    std::u16string p = utf8ToUtf16(native);
+    for (char16_t& c : p)
+        if (c == u'/') c = u'\\';
+    if (p.starts_with(u'\\') && !p.starts_with(u"\\\\")) p.insert(0, u"C:");
+    return String(p);
+}
 
 std::string temporaryFolder() {
     const char* tmp = std::getenv("TMPDIR");

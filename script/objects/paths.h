@@ -34,7 +34,9 @@ std::string leafOf(const std::string& path);
 // The path of `name` inside an absolute POSIX folder ("/" included).
 std::string childPath(const std::string& folder, const std::string& name);
 
-// The script's view of a POSIX path.
+// The script's view of a POSIX path, as Windows would show it: "\" between folders and an absolute
+// path on the one drive ("/tmp/a.txt" is "C:\tmp\a.txt"), so scripts that take paths apart at
+// "\" (Left(p, InStrRev(p, "\"))) find the parts. nativePath() turns it back.
 String scriptPath(const std::string& native);
 
 // The folders Windows scripts name, as this system has them: %TEMP% is $TMPDIR or /tmp; the Windows

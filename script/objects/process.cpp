@@ -38,6 +38,7 @@ namespace {
 }
 
 bool blank(char16_t c) { return c == u' ' || c == u'\t'; }
+bool isAsciiLetter(char16_t c) { return (c | 0x20) >= u'a' && (c | 0x20) <= u'z'; }
 
 // A word of the command line and where it ends in the line.
 struct Word {
@@ -88,6 +89,13 @@ std::u16string lower(std::u16string_view s) {
     return out;
 }
 
+// An argument as a program here takes it: a Windows path ("C:\\x\\y.txt", as scripts see paths)
+// becomes the POSIX one.
+std::string argument(std::u16string_view word) {
+    bool path = word.size() >= 3 && isAsciiLetter(word[0]) && word[1] == u':' && isSeparator(word[2]);
+    return path ? nativePath(word) : utf16ToUtf8(word);
+}
+
 std::string thisProgram() {
     std::string path(4096, '\0');
     ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
@@ -124,13 +132,14 @@ std::vector<std::string> programFor(std::u16string_view command, std::u16string_
     if (name == u"cscript" || name == u"wscript") {
         argv.push_back(thisProgram());
         while (first < ws.size() && ws[first].text.starts_with(u"//")) ++first;  // host options
+        if (first < ws.size()) argv.push_back(nativePath(ws[first++].text));  // the script
     } else if (ext == u"vbs") {
         argv = {thisProgram(), nativePath(ws[0].text)};
     } else {
         bool path = ws[0].text.find_first_of(u"\\/") != std::u16string::npos;
         argv.push_back(path ? nativePath(ws[0].text) : utf16ToUtf8(name));
     }
-    for (size_t k = first; k < ws.size(); ++k) argv.push_back(utf16ToUtf8(ws[k].text));
+    for (size_t k = first; k < ws.size(); ++k) argv.push_back(argument(ws[k].text));
     return argv;
 }
 

@@ -15,6 +15,7 @@
 #include "script/values/string.h"
 #include "script/values/text.h"
 #include "script/objects/members.h"
+#include "script/objects/paths.h"
 #include "script/objects/shell.h"
 
 namespace vbs {
@@ -37,9 +38,10 @@ struct Entry {
     int32_t number = 0;   // Dword
 };
 
+// Read at each call: a script may point XDG_CONFIG_HOME elsewhere, with a path as it sees paths.
 std::string storePath() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::string folder = config && *config ? config : std::string(std::getenv("HOME") ? std::getenv("HOME") : "") + "/.config";
+    std::string folder = config && *config ? nativePath(utf8ToUtf16(config)) : std::string(std::getenv("HOME") ? std::getenv("HOME") : "") + "/.config";
     return folder + "/tarvik/registry";
 }
 

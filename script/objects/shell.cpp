@@ -87,7 +87,8 @@ String windowsDefault(std::u16string_view name) {
     if (is(u"TEMP") || is(u"TMP")) return scriptPath(temporaryFolder());
     if (is(u"USERNAME")) return userName();
     if (is(u"COMPUTERNAME") || is(u"USERDOMAIN")) return computerName();
-    if (is(u"USERPROFILE") || is(u"HOMEPATH")) return scriptPath(homeFolder());
+    if (is(u"USERPROFILE")) return scriptPath(homeFolder());
+    if (is(u"HOMEPATH")) return String(scriptPath(homeFolder()).view().substr(2));  // after HOMEDRIVE
     if (is(u"APPDATA")) return scriptPath(homeFolder() + "/.config");
     if (is(u"LOCALAPPDATA")) return scriptPath(homeFolder() + "/.local/share");
     if (is(u"HOMEDRIVE") || is(u"SystemDrive")) return String(u"C:");  // "C:" is the one file system

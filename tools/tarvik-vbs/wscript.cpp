@@ -153,7 +153,7 @@ void WScript::call(int id, Invoke kind, Value* args, int argc, Value& result) {
         }
         case kQuit: throw QuitRequest{hasArg(args, argc, 0) ? toLong(args[0]) : 0};
         case kArguments: result = Value::object(arguments_.get()); return;
-        case kScriptName: result = Value(fullName_.substr(fullName_.rfind(u'/') + 1)); return;
+        case kScriptName: result = Value(fullName_.substr(fullName_.rfind(u'\\') + 1)); return;
         case kScriptFullName: result = Value(fullName_); return;
         case kStdIn: result = Value::object(stdIn_.get()); return;
         case kStdOut: result = Value::object(stdOut_.get()); return;

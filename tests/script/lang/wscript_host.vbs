@@ -12,6 +12,11 @@ WScript.Echo WScript, WScript.Version, WScript.FullName, WScript.Path, WScript.I
 Dim fso : Set fso = CreateObject("Scripting.FileSystemObject")
 WScript.Echo WScript.ScriptName, fso.FileExists(WScript.ScriptFullName), _
   fso.GetFileName(WScript.ScriptFullName), fso.GetAbsolutePathName(WScript.ScriptFullName) = WScript.ScriptFullName
+' Paths read as Windows shows them, on drive C:, so the script's folder is what comes before the last "\".
+Dim here : here = Left(WScript.ScriptFullName, InStrRev(WScript.ScriptFullName, "\"))
+WScript.Echo fso.FileExists(here & WScript.ScriptName), Left(here, 3) = "C:\", fso.GetFile(WScript.ScriptFullName).ParentFolder.Path & "\" = here, _
+  fso.GetFolder(here).Path & "\" = here, fso.GetFolder("\").Path, CreateObject("WScript.Shell").ExpandEnvironmentStrings("%HOMEDRIVE%%HOMEPATH%") = _
+  CreateObject("WScript.Shell").ExpandEnvironmentStrings("%USERPROFILE%")
 
 Dim args, a : Set args = WScript.Arguments
 WScript.Echo args.Count, args.Length, args(0), args.Item(4), TypeName(args)
