@@ -48,6 +48,7 @@ enum class Op : uint8_t {
     JumpCompare,  // [lhs, rhs] a: target; argc: compareJumpMask; flags: CompareFlags
     JumpCompareConst,  // the same with [lhs] and consts[b] on the right
     JumpCompareLocalConst,  // the same with locals[lk.slot] and consts[lk.k], nothing on the stack
+    JumpCompareLocals,      // the same with locals[lk.slot] and locals[lk.k]
     CallProc,     // p: Proc, argc
     CallMethod,   // p: Proc of Me's class, argc
     CallBuiltin,  // p: Builtin, argc

@@ -1213,6 +1213,12 @@ private:
                 if (slot >= 0) p_->code[at].lk = {slot, k};
                 else p_->code[at].b = k;
                 patches.push_back(at);
+            } else if (Instr* last = mergeable(); last && last->op == vbs::Op::LoadLocal2) {
+                LocalAndConst both{last->a, static_cast<int32_t>(last->b)};  // k: the second local
+                p_->code.pop_back();
+                int at = emit(vbs::Op::JumpCompareLocals, -2, 0, kind, flags);
+                p_->code[at].lk = both;
+                patches.push_back(at);
             } else {
                 patches.push_back(emit(vbs::Op::JumpCompare, -2, 0, kind, flags));
             }

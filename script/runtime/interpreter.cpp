@@ -201,7 +201,7 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
         &&L_LocalModConst, &&L_LocalConcatConst, &&L_LocalAndConst, &&L_LocalOrConst, &&L_LocalXorConst,
         &&L_AddLocalConst, &&L_Append,
         &&L_Eq, &&L_Ne, &&L_Lt, &&L_Gt, &&L_Le, &&L_Ge, &&L_Is, &&L_Jump, &&L_JumpFalse, &&L_JumpTrue,
-        &&L_JumpCompare, &&L_JumpCompareConst, &&L_JumpCompareLocalConst, &&L_CallProc, &&L_CallMethod, &&L_CallBuiltin, &&L_Convert,
+        &&L_JumpCompare, &&L_JumpCompareConst, &&L_JumpCompareLocalConst, &&L_JumpCompareLocals, &&L_CallProc, &&L_CallMethod, &&L_CallBuiltin, &&L_Convert,
         &&L_CallName, &&L_Index, &&L_IndexLocal, &&L_RefIndex, &&L_StoreIndex, &&L_Member, &&L_New, &&L_CheckObject,
         &&L_DimArray, &&L_ReDim, &&L_Erase, &&L_ForInit, &&L_ForNext, &&L_ForEachInit,
         &&L_ForEachNext, &&L_ClearLocal, &&L_OnError, &&L_Unpin, &&L_Eval, &&L_GetRef, &&L_Raise,
@@ -413,6 +413,12 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                     NEXT;
                     L_JumpCompareLocalConst:
                         if (compareJumps(I->argc, compareValues(locals[I->lk.slot].deref(), consts[I->lk.k], I->flags))) {
+                            if (I->a < ip - code && deadline_.tripped()) checkClock();
+                            ip = code + I->a;
+                        }
+                        NEXT;
+                    L_JumpCompareLocals:
+                        if (compareJumps(I->argc, compareValues(locals[I->lk.slot].deref(), locals[I->lk.k].deref(), I->flags))) {
                             if (I->a < ip - code && deadline_.tripped()) checkClock();
                             ip = code + I->a;
                         }

@@ -56,3 +56,28 @@ Function Kind(v)
   End Select
 End Function
 WScript.Echo Kind(1), Kind("1"), Kind("b"), Kind("B"), Kind(3), Kind(Null), Kind(Empty), Kind(CLng(1))
+
+' Two locals compared and jumped on in one instruction: ByRef parameters, Null, Empty, text and
+' numbers held in variables (a number is less than any text).
+Function Order(a, b)
+  Dim x, y
+  x = a : y = b
+  If x < y Then
+    Order = "<"
+  ElseIf x = y Then
+    Order = "="
+  ElseIf x > y Then
+    Order = ">"
+  Else
+    Order = "null"
+  End If
+End Function
+Sub Bump(i, limit)
+  Do While i < limit
+    i = i + 1
+  Loop
+End Sub
+Dim t
+t = 3
+Bump t, 7
+WScript.Echo Order(1, 2), Order(2.5, 2), Order("a", "a"), Order("a", "B"), Order("10", 9), Order(9, "10"), Order(Null, 1), Order(Empty, ""), Order(Empty, 0), t
