@@ -1,6 +1,7 @@
 #include "script/objects/factory.h"
 
 #include "script/values/errors.h"
+#include "script/objects/ado_stream.h"
 #include "script/objects/array_list.h"
 #include "script/objects/dictionary.h"
 #include "script/objects/filesystem.h"
@@ -29,6 +30,7 @@ Value createObject(std::u16string_view progId, Host* host) {
     if (equalsIgnoreCase(progId, u"Scriptlet.TypeLib")) return newTypeLib();
     if (equalsIgnoreCase(progId, u"WScript.Shell")) return newShell(host);
     if (equalsIgnoreCase(progId, u"WScript.Network")) return newNetwork();
+    if (equalsIgnoreCase(progId, u"ADODB.Stream")) return newAdoStream();
     cannotCreate(progId);
 }
 
