@@ -650,6 +650,7 @@ StmtPtr Parser::ifStatement() {
     IfArm arm;
     arm.cond = expression();
     expect(Tok::Then, eExpectedThen);
+    while (accept(Tok::Colon)) {}  // "If a Then:" at the line's end still opens a block
     if (!atLineEnd()) {
         ++inlineThen_;
         singleLineBody(arm.body, true);

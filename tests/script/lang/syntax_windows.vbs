@@ -62,3 +62,7 @@ Deepen : WScript.Echo Join(cube(0)(0))
 ' Not right after a comparison operator; a constant used above its Const line.
 WScript.Echo True <> Not False, early
 Const early = "early"
+' "If a Then:" with nothing after the colon opens a block, as "If a Then" does.
+If True Then:
+  WScript.Echo "colon block"
+End If
