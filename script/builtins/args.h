@@ -5,6 +5,7 @@
 
 #include "script/values/convert.h"
 #include "script/values/errors.h"
+#include "script/values/locale.h"
 #include "script/values/value.h"
 
 namespace vbs::builtin {
@@ -30,11 +31,12 @@ inline bool textCompareArg(const Value* args, int argc, int i) {
     return mode != 0;
 }
 
-// First-day-of-week argument: 0 (vbUseSystemDayOfWeek) is Sunday in locale 1033.
+// First-day-of-week argument, Sunday when omitted: 0 (vbUseSystemDayOfWeek) is the locale's
+// (Sunday in 1033, Monday in most of Europe).
 inline int firstDayArg(const Value* args, int argc, int i) {
     int32_t d = longArg(args, argc, i, 1);
     if (d < 0 || d > 7) raise(errInvalidCall);
-    return d == 0 ? 1 : d;
+    return d == 0 ? locale().firstDay : d;
 }
 
 }  // namespace vbs::builtin

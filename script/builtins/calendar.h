@@ -1,7 +1,6 @@
 #pragma once
 // Date helpers shared by the date functions, DateAdd/DateDiff/DatePart and FormatDateTime.
 #include <cmath>
-#include <string_view>
 
 #include "script/builtins/args.h"
 #include "script/values/datetime.h"
@@ -21,13 +20,5 @@ inline double fromLinear(double linear) {
 
 // The day number (whole days on the linear scale) of a serial.
 inline double dayNumber(double serial) { return std::floor(toLinear(serial)); }
-
-constexpr std::u16string_view kMonthNames[12] = {
-    u"January", u"February", u"March", u"April", u"May", u"June",
-    u"July", u"August", u"September", u"October", u"November", u"December",
-};
-constexpr std::u16string_view kDayNames[7] = {
-    u"Sunday", u"Monday", u"Tuesday", u"Wednesday", u"Thursday", u"Friday", u"Saturday",
-};
 
 }  // namespace vbs::builtin

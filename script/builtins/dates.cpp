@@ -76,8 +76,7 @@ VBS_BUILTIN(MonthName) {
     int32_t m = toLong(args[0]);
     if (m < 1 || m > 12) raise(errInvalidCall);
     bool abbreviate = given(args, argc, 1) && toBool(args[1]);
-    std::u16string_view name = kMonthNames[m - 1];
-    result = Value(abbreviate ? name.substr(0, 3) : name);
+    result = Value(locale().months[m - 1 + (abbreviate ? 12 : 0)]);
 }
 
 // WeekdayName(weekday[, abbreviate[, firstdayofweek]]): weekday counts from firstdayofweek.
@@ -86,8 +85,7 @@ VBS_BUILTIN(WeekdayName) {
     if (w < 1 || w > 7) raise(errInvalidCall);
     bool abbreviate = given(args, argc, 1) && toBool(args[1]);
     int first = firstDayArg(args, argc, 2);
-    std::u16string_view name = kDayNames[(w - 1 + first - 1) % 7];
-    result = Value(abbreviate ? name.substr(0, 3) : name);
+    result = Value(locale().days[(w - 1 + first - 1) % 7 + (abbreviate ? 7 : 0)]);
 }
 
 }  // namespace vbs::builtin

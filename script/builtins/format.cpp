@@ -1,12 +1,14 @@
-// FormatNumber, FormatCurrency, FormatPercent and FormatDateTime in United States English:
+// FormatNumber, FormatCurrency, FormatPercent and FormatDateTime in the locale's forms (in 1033
 // "," groups thousands, "." is the decimal point, the currency is "$" with negative amounts in
-// parentheses.
+// parentheses).
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "script/builtins/calendar.h"
+#include "script/builtins/args.h"
 #include "script/builtins/library.h"
+#include "script/values/locale.h"
 
 namespace vbs::builtin {
 
@@ -102,27 +104,45 @@ void decimalParts(Digits n, int digits, std::string& whole, std::string& frac) {
     }
 }
 
-String formatNumber(const Digits& n, const NumberStyle& style, std::u16string_view prefix, std::u16string_view suffix) {
+// The amount without its sign, grouped and pointed as the locale has it ("1,234.50"); `negative`
+// tells whether a sign is due (not for what rounds to zero).
+std::u16string amountText(const Digits& n, const NumberStyle& style, bool& negative) {
     std::string whole, frac;
     decimalParts(n, style.digits, whole, frac);
     bool zero = whole.find_first_not_of('0') == std::string::npos && frac.find_first_not_of('0') == std::string::npos;
-    bool negative = n.negative && !zero;
+    negative = n.negative && !zero;
+    const Locale& loc = locale();
     std::u16string out;
-    if (negative) out += style.parens ? u'(' : u'-';
-    out += prefix;
     if (whole != "0" || style.leadingZero || frac.empty()) {
         for (size_t i = 0; i < whole.size(); ++i) {
-            if (style.group && i > 0 && (whole.size() - i) % 3 == 0) out += u',';
+            if (style.group && i > 0 && (whole.size() - i) % 3 == 0) out += loc.group;
             out += static_cast<char16_t>(whole[i]);
         }
     }
     if (!frac.empty()) {
-        out += u'.';
+        out += loc.decimal;
         for (char c : frac) out += static_cast<char16_t>(c);
     }
+    return out;
+}
+
+// A number or percentage: "-" before a negative one, or parentheses around it.
+String signedText(const Digits& n, const NumberStyle& style, std::u16string_view suffix) {
+    bool negative;
+    std::u16string out = amountText(n, style, negative);
     out += suffix;
-    if (negative && style.parens) out += u')';
+    if (negative) out = style.parens ? u"(" + out + u")" : u"-" + out;
     return String(out);
+}
+
+// The amount put in a currency picture ("$#", "-# €").
+std::u16string inPicture(std::u16string_view picture, const std::u16string& amount) {
+    std::u16string out;
+    for (char16_t c : picture) {
+        if (c == u'#') out += amount;
+        else out += c;
+    }
+    return out;
 }
 
 }  // namespace
@@ -130,74 +150,38 @@ String formatNumber(const Digits& n, const NumberStyle& style, std::u16string_vi
 // FormatNumber(value[, digits[, leadingdigit[, parens[, groupdigits]]]]).
 VBS_BUILTIN(FormatNumber) {
     Digits n = digitsOf(args[0]);
-    result = Value(formatNumber(n, styleArgs(args, argc, NumberStyle{}), u"", u""));
+    result = Value(signedText(n, styleArgs(args, argc, NumberStyle{}), u""));
 }
 
+// The locale's symbol where it puts it; negative amounts in parentheses in 1033 ("($1.50)").
 VBS_BUILTIN(FormatCurrency) {
     Digits n = digitsOf(args[0]);
+    const Locale& loc = locale();
     NumberStyle style;
-    style.parens = true;
-    result = Value(formatNumber(n, styleArgs(args, argc, style), u"$", u""));
+    style.parens = loc.currencyParens;
+    style = styleArgs(args, argc, style);
+    bool negative;
+    std::u16string amount = amountText(n, style, negative);
+    std::u16string out = !negative ? inPicture(loc.currency, amount)
+                         : style.parens ? u"(" + inPicture(loc.currency, amount) + u")"
+                                        : inPicture(loc.currencyNegative, amount);
+    result = Value(String(out));
 }
 
 VBS_BUILTIN(FormatPercent) {
     Digits n = digitsOf(args[0]);
     if (n.d != "0") n.exp += 2;  // times 100, exactly
-    result = Value(formatNumber(n, styleArgs(args, argc, NumberStyle{}), u"", u"%"));
+    result = Value(signedText(n, styleArgs(args, argc, NumberStyle{}), u"%"));
 }
 
-namespace {
-
-void appendNumber(std::u16string& out, int n, int width = 1) {
-    std::string s = std::to_string(n);
-    for (int i = static_cast<int>(s.size()); i < width; ++i) out += u'0';
-    for (char c : s) out += static_cast<char16_t>(c);
-}
-
-}  // namespace
-
-// FormatDateTime(date[, format]): 0 as CStr shows it, 1 "Tuesday, December 8, 2026" (Windows 10's
-// long date), 2 "12/8/2026", 3 "1:05:09 PM", 4 "13:05". Years have four digits ("1/1/0100").
+// FormatDateTime(date[, format]): 0 as CStr shows it, then the locale's long date (Windows 10's
+// "Tuesday, December 8, 2026" in 1033), short date, long time and "13:05".
 VBS_BUILTIN(FormatDateTime) {
     if (args[0].isNull()) raise(errTypeMismatch);
     double serial = toDate(args[0]);
     int32_t format = longArg(args, argc, 1, 0);
     if (format < 0 || format > 4) raise(errInvalidCall);
-    if (format == 0) { result = Value(formatDate(serial)); return; }
-    DateParts p = splitDate(serial);
-    std::u16string out;
-    switch (format) {
-        case 1:
-            out += kDayNames[p.weekday - 1];
-            out += u", ";
-            out += kMonthNames[p.month - 1];
-            out += u' ';
-            appendNumber(out, p.day);
-            out += u", ";
-            appendNumber(out, p.year, 4);
-            break;
-        case 2:
-            appendNumber(out, p.month);
-            out += u'/';
-            appendNumber(out, p.day);
-            out += u'/';
-            appendNumber(out, p.year, 4);
-            break;
-        case 3:
-            appendNumber(out, (p.hour + 11) % 12 + 1);
-            out += u':';
-            appendNumber(out, p.minute, 2);
-            out += u':';
-            appendNumber(out, p.second, 2);
-            out += p.hour < 12 ? u" AM" : u" PM";
-            break;
-        case 4:
-            appendNumber(out, p.hour, 2);
-            out += u':';
-            appendNumber(out, p.minute, 2);
-            break;
-    }
-    result = Value(String(out));
+    result = Value(formatDate(serial, static_cast<DateForm>(format)));
 }
 
 }  // namespace vbs::builtin

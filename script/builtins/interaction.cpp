@@ -2,6 +2,7 @@
 #include "script/builtins/args.h"
 #include "script/builtins/library.h"
 #include "script/objects/factory.h"
+#include "script/values/locale.h"
 #include "script/values/text.h"
 
 namespace vbs::builtin {
@@ -57,26 +58,22 @@ VBS_BUILTIN(LoadPicture) {
     raise(481, u"Invalid picture: LoadPicture is not supported here");
 }
 
-constexpr int32_t kLocale = 1033;
+VBS_BUILTIN(GetLocale) { result = Value::lng(ctx.lcid); }
 
-VBS_BUILTIN(GetLocale) { result = Value::lng(kLocale); }
-
-// Scripts run in United States English only: SetLocale accepts 1033, 0 (the default) or "en-us"
-// and answers the previous locale.
+// SetLocale([lcid]): a locale ID or name ("en-gb", 2057); 0 or none is the default. Answers the
+// one it replaces.
 VBS_BUILTIN(SetLocale) {
-    const Value& v = args[0];
-    bool ok;
-    if (v.isString()) {
-        ok = equalsIgnoreCase(v.strView(), u"en-us") || v.strView() == u"1033";
-    } else {
-        int32_t id = toLong(v);
-        ok = id == 0 || id == kLocale;
+    LocaleId id{kDefaultLcid, &usEnglish()};
+    if (given(args, argc, 0)) {
+        const Value& v = args[0].deref();
+        double number;
+        if (v.isString() && !parseNumber(v.strView(), number)) id = findLocale(v.strView());
+        else id = findLocale(toLong(v));
+        if (!id.locale) raise(errInvalidCall);
     }
-    if (!ok) {
-        raise(errInvalidCall,
-              u"Invalid procedure call or argument: only locale 1033 (en-us) is supported");
-    }
-    result = Value::lng(kLocale);
+    result = Value::lng(ctx.lcid);
+    ctx.lcid = id.lcid;
+    ctx.locale = currentLocale = id.locale == &usEnglish() ? nullptr : id.locale;
 }
 
 VBS_BUILTIN(ScriptEngine) { result = Value(u"VBScript"); }

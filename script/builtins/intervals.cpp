@@ -26,13 +26,14 @@ Interval intervalArg(const Value& v) {
     raise(errInvalidCall);
 }
 
-// First-week-of-year argument: 0 (vbUseSystem) is vbFirstJan1 in locale 1033.
+// First-week-of-year argument: 0 (vbUseSystem) is the locale's (vbFirstJan1 in 1033, the first
+// four-day week in most of Europe).
 enum FirstWeek { kFirstJan1 = 1, kFirstFourDays = 2, kFirstFullWeek = 3 };
 
 int firstWeekArg(const Value* args, int argc, int i) {
     int32_t w = longArg(args, argc, i, kFirstJan1);
     if (w < 0 || w > 3) raise(errInvalidCall);
-    return w == 0 ? kFirstJan1 : w;
+    return w == 0 ? locale().firstWeek : w;
 }
 
 // 1 = Sunday; day number 0 (30 Dec 1899) was a Saturday.

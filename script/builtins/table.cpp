@@ -91,7 +91,7 @@ constexpr Builtin kBuiltins[] = {
     {u"ScriptEngineMajorVersion", builtin::ScriptEngineMajorVersion, 0, 0},
     {u"ScriptEngineMinorVersion", builtin::ScriptEngineMinorVersion, 0, 0},
     {u"Second", builtin::Second, 1, 1},
-    {u"SetLocale", builtin::SetLocale, 1, 1},
+    {u"SetLocale", builtin::SetLocale, 0, 1},
     {u"Sgn", builtin::Sgn, 1, 1},
     {u"Sin", builtin::Sin, 1, 1},
     {u"Space", builtin::Space, 1, 1},

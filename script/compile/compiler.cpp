@@ -337,14 +337,24 @@ private:
     // A Const's value: literals and operators on them, and other constants.
     Value constValue(const Expr& e) {
         Value v;
-        if (!tryFold(e, v)) compileError(1045, e.pos);  // Expected literal constant
+        if (!tryFold(e, v, true)) compileError(1045, e.pos);  // Expected literal constant
         return v;
     }
 
-    bool tryFold(const Expr& e, Value& out) {
+    // Beyond a Const, text read as a number or a number written as text is left to run time: its
+    // form depends on the locale the script may set ("1,5" + 1 is 2.5 in German ones).
+    static bool localeBound(const Value& a, const Value& b, ast::Op op) {
+        auto real = [](const Value& v) {
+            return v.type == Type::Single || v.type == Type::Double || v.type == Type::Currency || v.type == Type::Date;
+        };
+        if (op == ast::Op::Concat) return real(a) || real(b);
+        return a.isString() != b.isString();
+    }
+
+    bool tryFold(const Expr& e, Value& out, bool forConst = false) {
         switch (e.kind) {
             case ExprKind::Literal: out = e.literal; return true;
-            case ExprKind::Paren: return tryFold(*e.object, out);
+            case ExprKind::Paren: return tryFold(*e.object, out, forConst);
             case ExprKind::Name: {
                 Resolved r = resolve(e.name);
                 if (r.kind != Kind::Const) return false;
@@ -353,7 +363,7 @@ private:
             }
             case ExprKind::Unary: {
                 Value a;
-                if (!tryFold(*e.object, a) || a.isObject()) return false;
+                if (!tryFold(*e.object, a, forConst) || a.isObject() || (!forConst && a.isString())) return false;
                 try {
                     out = e.op == ast::Op::Neg ? ops::neg(a) : ops::bitNot(a);
                 } catch (const ScriptError&) {
@@ -363,7 +373,9 @@ private:
             }
             case ExprKind::Binary: {
                 Value a, b;
-                if (!tryFold(*e.object, a) || !tryFold(*e.rhs, b) || a.isObject() || b.isObject()) return false;
+                if (!tryFold(*e.object, a, forConst) || !tryFold(*e.rhs, b, forConst) || a.isObject() || b.isObject())
+                    return false;
+                if (!forConst && localeBound(a, b, e.op)) return false;
                 try {
                     out = foldBinary(e.op, a, b, compareFlags(e));
                 } catch (const ScriptError&) {

@@ -8,6 +8,7 @@
 namespace vbs {
 
 class Object;
+struct Locale;
 
 // Implemented by the embedding program: the window shows dialogs, the runner uses the terminal.
 class Host {
@@ -40,6 +41,9 @@ inline int defaultButton(int32_t buttons) {
 struct Context {
     Host* host = nullptr;
     uint32_t rndSeed = 327680;  // VBScript's generator state before any Randomize
+    // SetLocale's choice: the ID GetLocale answers and the forms it stands for (null: the default).
+    int32_t lcid = 1033;
+    const Locale* locale = nullptr;
 };
 
 }  // namespace vbs

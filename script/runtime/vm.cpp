@@ -8,6 +8,7 @@
 
 #include "script/compile/compiler.h"
 #include "script/values/convert.h"
+#include "script/values/locale.h"
 #include "script/runtime/err_object.h"
 #include "script/objects/debug_object.h"
 #include "script/values/operators.h"
@@ -96,7 +97,8 @@ int VM::addGlobal(std::u16string_view name) {
     return slot;
 }
 
-VM::Entry::Entry(VM& v) : vm(v), cap(v.memoryLimit) {
+VM::Entry::Entry(VM& v) : vm(v), cap(v.memoryLimit), outerLocale(currentLocale) {
+    currentLocale = vm.ctx.locale;
     if (vm.hostDepth_++ == 0) {
         char probe;
         vm.stackFloor_ = stackFloor(&probe);
@@ -106,6 +108,7 @@ VM::Entry::Entry(VM& v) : vm(v), cap(v.memoryLimit) {
 }
 
 VM::Entry::~Entry() {
+    currentLocale = outerLocale;
     if (--vm.hostDepth_ == 0) {
         vm.stackFloor_ = nullptr;
         vm.deadline_.disarm();

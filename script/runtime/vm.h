@@ -89,6 +89,7 @@ public:
     struct Entry {
         VM& vm;
         MemoryCap cap;
+        const Locale* outerLocale;  // the thread's locale before this engine's call
         explicit Entry(VM& v);
         ~Entry();
     };

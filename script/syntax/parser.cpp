@@ -301,7 +301,7 @@ ExprPtr Parser::literal() {
         case Tok::Date: {
             std::u16string_view text = lex_.text(tok_);
             double serial = 0;
-            if (!parseDate(text.substr(1, text.size() - 2), serial)) fail(eSyntax);
+            if (!parseDate(text.substr(1, text.size() - 2), serial, usEnglish())) fail(eSyntax);
             v = Value::date(serial);
             break;
         }

@@ -3,10 +3,12 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "script/values/datetime.h"
 #include "script/values/errors.h"
+#include "script/values/locale.h"
 #include "script/values/object.h"
 #include "script/values/text.h"
 
@@ -18,6 +20,18 @@ String ascii(const char* s, size_t n) {
     String out = String::uninitialized(n);
     char16_t* d = out.data();
     for (size_t i = 0; i < n; ++i) d[i] = static_cast<unsigned char>(s[i]);
+    return out;
+}
+
+// A number's text with the locale's decimal point ("1,5" in German ones).
+String localNumber(const char* s, size_t n) {
+    String out = ascii(s, n);
+    char16_t point = locale().decimal;
+    if (point != u'.') {
+        char16_t* d = out.data();
+        for (size_t i = 0; i < n; ++i)
+            if (d[i] == u'.') d[i] = point;
+    }
     return out;
 }
 
@@ -133,6 +147,7 @@ double roundEven(double d) { return std::nearbyint(d); }
 // digits of large amounts ("922337203685477.5807"). False for any other form, or beyond the range
 // (the caller then raises the error the Double route gives).
 bool exactCurrency(std::u16string_view s, int64_t& out) {
+    char16_t point = locale().decimal;
     size_t i = 0, n = s.size();
     while (i < n && isBlank(s[i])) ++i;
     while (n > i && isBlank(s[n - 1])) --n;
@@ -141,7 +156,7 @@ bool exactCurrency(std::u16string_view s, int64_t& out) {
     __int128 v = 0;
     int decimals = -1, digits = 0;
     for (; i < n; ++i) {
-        if (s[i] == '.' && decimals < 0) { decimals = 0; continue; }
+        if (s[i] == point && decimals < 0) { decimals = 0; continue; }
         if (!isDigit(s[i]) || digits > 30) return false;
         ++digits;
         if (decimals >= 4) return false;
@@ -188,8 +203,11 @@ bool parseNumber(std::u16string_view s, double& out, bool* tooLarge) {
     if (s.empty()) return false;
     if (s[0] == '&') return parseRadix(s, out, tooLarge);
 
-    // Decimal: optional "(", sign and "$" in either order, digits with "," grouping, ".", exponent,
-    // then an optional trailing sign or ")".
+    // Decimal: optional "(", sign and currency sign in either order, digits with grouping, the
+    // decimal point, exponent, then an optional trailing sign or ")". The locale says which
+    // characters group, point and stand for money ("," "." "$" in 1033).
+    const Locale& loc = locale();
+    char16_t group = loc.group, point = loc.decimal, moneySign = loc.currencySign;
     bool negative = false, paren = false, sign = false, money = false;
     size_t k = 0;
     if (s[k] == '(') { paren = true; ++k; }
@@ -197,7 +215,7 @@ bool parseNumber(std::u16string_view s, double& out, bool* tooLarge) {
         if (!sign && (s[k] == '-' || s[k] == '+')) {
             negative = s[k] == '-';
             sign = true;
-        } else if (!money && s[k] == '$') {
+        } else if (!money && s[k] == moneySign) {
             money = true;
         } else {
             break;
@@ -223,13 +241,13 @@ bool parseNumber(std::u16string_view s, double& out, bool* tooLarge) {
             ++digits;
             significant |= s[k] != '0';
             magnitude += significant;
-        } else if (s[k] == ',' && digits) {
+        } else if (s[k] == group && digits) {
             continue;
         } else {
             break;
         }
     }
-    if (k < s.size() && s[k] == '.') {
+    if (k < s.size() && s[k] == point) {
         put('.');
         for (++k; k < s.size() && isDigit(s[k]); ++k) {
             put(static_cast<char>(s[k]));
@@ -255,7 +273,12 @@ bool parseNumber(std::u16string_view s, double& out, bool* tooLarge) {
         }
         magnitude += negativeExp ? -exp : exp;
     }
-    if (!money && k < s.size() && s[k] == '$') { money = true; ++k; }
+    // A sign after the amount may stand apart, as the locale writes it ("3,50 €").
+    if (!money) {
+        size_t at = k;
+        while (at < s.size() && s[at] == ' ') ++at;
+        if (at < s.size() && s[at] == moneySign) { money = true; k = at + 1; }
+    }
     if (!sign && k < s.size() && (s[k] == '-' || s[k] == '+')) { negative = s[k] == '-'; sign = true; ++k; }
     if (paren) {
         if (k == s.size() || s[k] != ')' || sign) return false;
@@ -402,12 +425,12 @@ bool toBool(const Value& v) {
 
 String formatDouble(double d) {
     char buf[40];
-    return ascii(buf, formatReal(buf, d, 15));
+    return localNumber(buf, formatReal(buf, d, 15));
 }
 
 String formatSingle(float f) {
     char buf[40];
-    return ascii(buf, formatReal(buf, f, 7));
+    return localNumber(buf, formatReal(buf, f, 7));
 }
 
 String formatCurrency(int64_t scaled) {
@@ -424,40 +447,88 @@ String formatCurrency(int64_t scaled) {
             frac %= div;
         }
     }
-    return ascii(buf, static_cast<size_t>(p - buf));
+    return localNumber(buf, static_cast<size_t>(p - buf));
 }
 
-String formatDate(double serial) {
+namespace {
+
+// Text built from a format picture; the longest ("dddd, d' de 'MMMM' de 'yyyy" in Spanish with a
+// time) stays well inside.
+struct DateText {
+    char16_t buf[128];
+    size_t n = 0;
+
+    void put(char16_t c) { if (n < std::size(buf)) buf[n++] = c; }
+    void put(std::u16string_view s) { for (char16_t c : s) put(c); }
+    void number(int v, int width) {
+        char digits[8];
+        int len = static_cast<int>(std::to_chars(digits, digits + sizeof digits, v).ptr - digits);
+        for (int i = len; i < width; ++i) put(u'0');
+        for (int i = 0; i < len; ++i) put(static_cast<char16_t>(digits[i]));
+    }
+
+    // Windows' picture letters: d dd ddd dddd, M MM MMM MMMM, y yy yyyy, h hh H HH, m mm, s ss,
+    // t tt; 'quoted' text as it is.
+    void picture(std::u16string_view p, const DateParts& t, const Locale& loc) {
+        for (size_t i = 0; i < p.size();) {
+            char16_t c = p[i];
+            size_t run = 1;
+            while (i + run < p.size() && p[i + run] == c) ++run;
+            int r = static_cast<int>(run);
+            switch (c) {
+                case u'd':
+                    if (r <= 2) number(t.day, r);
+                    else put(loc.days[t.weekday - 1 + (r == 3 ? 7 : 0)]);
+                    break;
+                case u'M':
+                    if (r <= 2) number(t.month, r);
+                    else put(loc.months[t.month - 1 + (r == 3 ? 12 : 0)]);
+                    break;
+                case u'y': number(r <= 2 ? t.year % 100 : t.year, r <= 2 ? r : 4); break;
+                case u'h': number(t.hour % 12 == 0 ? 12 : t.hour % 12, r); break;
+                case u'H': number(t.hour, r); break;
+                case u'm': number(t.minute, r); break;
+                case u's': number(t.second, r); break;
+                case u't': {
+                    std::u16string_view half = t.hour < 12 ? loc.am : loc.pm;
+                    put(r == 1 ? half.substr(0, 1) : half);
+                    break;
+                }
+                case u'\'':
+                    run = 1;
+                    while (i + run < p.size() && p[i + run] != u'\'') put(p[i + run++]);
+                    ++run;
+                    break;
+                default:
+                    for (size_t k = 0; k < run; ++k) put(c);
+            }
+            i += run;
+        }
+    }
+};
+
+}  // namespace
+
+String formatDate(double serial, DateForm form) {
     DateParts t = splitDate(serial);
-    char buf[40];
-    char* p = buf;
-    char* e = buf + sizeof buf;
-    // Day zero shows only the time, midnight only the date; zero itself is "12:00:00 AM".
-    bool hasDate = !(t.year == 1899 && t.month == 12 && t.day == 30);
-    bool hasTime = t.hour || t.minute || t.second || !hasDate;
-    if (hasDate) {
-        p = std::to_chars(p, e, t.month).ptr;
-        *p++ = '/';
-        p = std::to_chars(p, e, t.day).ptr;
-        *p++ = '/';
-        for (int div = 1000; div > t.year && div > 1; div /= 10) *p++ = '0';
-        p = std::to_chars(p, e, t.year).ptr;
+    const Locale& loc = locale();
+    DateText out;
+    switch (form) {
+        case DateForm::General: {
+            // Day zero shows only the time, midnight only the date; zero itself is "12:00:00 AM".
+            bool hasDate = !(t.year == 1899 && t.month == 12 && t.day == 30);
+            bool hasTime = t.hour || t.minute || t.second || !hasDate;
+            if (hasDate) out.picture(loc.shortDate, t, loc);
+            if (hasDate && hasTime) out.put(u' ');
+            if (hasTime) out.picture(loc.longTime, t, loc);
+            break;
+        }
+        case DateForm::Long: out.picture(loc.longDate, t, loc); break;
+        case DateForm::Short: out.picture(loc.shortDate, t, loc); break;
+        case DateForm::Time: out.picture(loc.longTime, t, loc); break;
+        case DateForm::ShortTime: out.picture(u"HH:mm", t, loc); break;
     }
-    if (hasTime) {
-        if (p != buf) *p++ = ' ';
-        int h12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
-        p = std::to_chars(p, e, h12).ptr;
-        *p++ = ':';
-        *p++ = static_cast<char>('0' + t.minute / 10);
-        *p++ = static_cast<char>('0' + t.minute % 10);
-        *p++ = ':';
-        *p++ = static_cast<char>('0' + t.second / 10);
-        *p++ = static_cast<char>('0' + t.second % 10);
-        *p++ = ' ';
-        *p++ = t.hour < 12 ? 'A' : 'P';
-        *p++ = 'M';
-    }
-    return ascii(buf, static_cast<size_t>(p - buf));
+    return String(std::u16string_view(out.buf, out.n));
 }
 
 String convertToString(const Value& v) {

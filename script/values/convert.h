@@ -1,10 +1,11 @@
 #pragma once
-// Conversions between Variant subtypes with VBScript's rules and United States English (locale
-// 1033) text forms. Each raises VBScript's error where VBScript does: 13 Type mismatch, 94 Invalid
+// Conversions between Variant subtypes with VBScript's rules and the text forms of the running
+// engine's locale (locale.h). Each raises VBScript's error where VBScript does: 13 Type mismatch, 94 Invalid
 // use of Null, 6 Overflow. Objects are read through their default property first.
 #include <cstdint>
 #include <string_view>
 
+#include "script/values/locale.h"
 #include "script/values/value.h"
 
 namespace vbs {
@@ -38,13 +39,17 @@ __int128 divideHalfEven(__int128 n, int64_t d);
 String formatDouble(double d);       // up to 15 significant digits: "0.333333333333333", "1E+20"
 String formatSingle(float f);        // up to 7 significant digits
 String formatCurrency(int64_t scaled);
-String formatDate(double serial);    // "12/8/2026", "1:18:04 PM" or both, as CStr shows a Date
+// FormatDateTime's forms 0 to 4 in the locale: as CStr shows a Date ("12/8/2026", "1:18:04 PM" or
+// both), "Tuesday, December 8, 2026", "12/8/2026", "1:18:04 PM", "13:18".
+enum class DateForm : uint8_t { General, Long, Short, Time, ShortTime };
+String formatDate(double serial, DateForm form = DateForm::General);
 
 // What CDbl and IsNumeric accept: blanks around, sign, digits with "," grouping, ".", exponent,
 // &H and &O forms. False when s is not a number, and also when it is one too large for a Double
 // (or, in &H/&O form, for 32 bits): then *tooLarge is set, as conversions raise 6 there, not 13.
 bool parseNumber(std::u16string_view s, double& out, bool* tooLarge = nullptr);
-// What CDate and IsDate accept in locale 1033.
+// What CDate and IsDate accept in the locale; date literals (#12/8/2026#) read as 1033 whatever it is.
+bool parseDate(std::u16string_view s, double& out, const Locale& loc);
 bool parseDate(std::u16string_view s, double& out);
 
 }  // namespace vbs

@@ -1,10 +1,12 @@
 #include "script/values/datetime.h"
 
 #include <cmath>
+#include <utility>
 #include <ctime>
 
 #include "script/values/convert.h"
 #include "script/values/errors.h"
+#include "script/values/text.h"
 
 namespace vbs {
 
@@ -93,18 +95,27 @@ constexpr std::u16string_view kMonths[12] = {u"january", u"february", u"march", 
 constexpr std::u16string_view kWeekdays[7] = {u"sunday", u"monday", u"tuesday", u"wednesday", u"thursday",
                                               u"friday", u"saturday"};
 
-bool isLetter(char16_t c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+// Letters of month names in the locales (März, février) as well as ASCII.
+bool isLetter(char16_t c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c != 0xD7 && c != 0xF7);
+}
 bool isDigit(char16_t c) { return c >= '0' && c <= '9'; }
 
-// A whole name or an abbreviation of at least three letters.
-int matchName(std::u16string_view word, const std::u16string_view* names, int count) {
-    if (word.size() < 3) return -1;
+// A whole name or an abbreviation of at least three letters, in English or in the locale's
+// language (whose own abbreviations, "mrt" for "maart", count too).
+int matchName(std::u16string_view word, const std::u16string_view* english, const std::u16string_view* local,
+              int count) {
+    auto prefix = [&word](std::u16string_view name) {
+        if (word.size() > name.size()) return false;
+        for (size_t k = 0; k < word.size(); ++k)
+            if (toLower(word[k]) != toLower(name[k])) return false;
+        return true;
+    };
     for (int i = 0; i < count; ++i) {
-        std::u16string_view name = names[i];
-        if (word.size() > name.size()) continue;
-        bool same = true;
-        for (size_t k = 0; k < word.size() && same; ++k) same = (word[k] | 0x20) == name[k];
-        if (same) return i;
+        if (word.size() >= 3 && (prefix(english[i]) || prefix(local[i]))) return i;
+        std::u16string_view abbreviation = local[count + i];
+        if (!abbreviation.empty() && abbreviation.back() == u'.') abbreviation.remove_suffix(1);
+        if (equalsIgnoreCase(word, abbreviation)) return i;
     }
     return -1;
 }
@@ -133,7 +144,7 @@ bool validDate(int year, int month, int day) {
 
 int thisYear() { return splitDate(nowSerial()).year; }
 
-bool assembleDate(const DateNumber* n, int count, int monthName, int& y, int& m, int& d) {
+bool assembleDate(const DateNumber* n, int count, int monthName, bool dayFirst, int& y, int& m, int& d) {
     if (monthName >= 0) {
         m = monthName + 1;
         if (count == 0) return false;
@@ -155,16 +166,17 @@ bool assembleDate(const DateNumber* n, int count, int monthName, int& y, int& m,
             y = fullYear(n[0]); m = n[1].value; d = n[2].value;
             return validDate(y, m, d);
         }
+        // The locale's order first; 13/1/2026 can only be day first even in 1033.
         y = fullYear(n[2]);
-        m = n[0].value; d = n[1].value;
+        m = n[dayFirst].value; d = n[!dayFirst].value;
         if (validDate(y, m, d)) return true;
-        m = n[1].value; d = n[0].value;  // 13/1/2026 can only be day first
+        std::swap(m, d);
         return validDate(y, m, d);
     }
     if (count == 2) {
-        y = thisYear(); m = n[0].value; d = n[1].value;
+        y = thisYear(); m = n[dayFirst].value; d = n[!dayFirst].value;
         if (validDate(y, m, d)) return true;
-        m = n[1].value; d = n[0].value;
+        std::swap(m, d);
         if (validDate(y, m, d)) return true;
         // 12/2026: a month and a year.
         y = fullYear(n[1]); m = n[0].value; d = 1;
@@ -175,9 +187,12 @@ bool assembleDate(const DateNumber* n, int count, int monthName, int& y, int& m,
 
 }  // namespace
 
+bool parseDate(std::u16string_view s, double& out) { return parseDate(s, out, locale()); }
+
 // The forms Windows accepts in locale 1033: "12/8/2026", "2026-12-08", "December 8, 2026",
-// "8 Dec 2026", "13:18", "1:18:04 PM", "1 PM", each date with or without a time.
-bool parseDate(std::u16string_view s, double& out) {
+// "8 Dec 2026", "13:18", "1:18:04 PM", "1 PM", each date with or without a time. Other locales
+// put the day first and may separate with "." ("8.12.2026").
+bool parseDate(std::u16string_view s, double& out, const Locale& loc) {
     DateNumber dateNums[3];
     int dateCount = 0, monthName = -1;
     int time[3] = {0, 0, 0};
@@ -186,8 +201,8 @@ bool parseDate(std::u16string_view s, double& out) {
     size_t i = 0;
     while (i < s.size()) {
         char16_t c = s[i];
-        // Not "." in this locale: "6.1.2002" is no date there (it is in German ones).
-        if (c == ' ' || c == '\t' || c == ',' || c == '/' || c == '-') { ++i; continue; }
+        // "." only where the locale has it: "6.1.2002" is no date in 1033.
+        if (c == ' ' || c == '\t' || c == ',' || c == '/' || c == '-' || c == loc.dateSeparator) { ++i; continue; }
         if (isDigit(c)) {
             int value = 0, digits = 0;
             for (; i < s.size() && isDigit(s[i]); ++i, ++digits) {
@@ -237,9 +252,9 @@ bool parseDate(std::u16string_view s, double& out) {
                 pm = (word[0] | 0x20) == 'p';
                 continue;
             }
-            int month = matchName(word, kMonths, 12);
+            int month = matchName(word, kMonths, loc.months, 12);
             if (month >= 0 && monthName < 0) { monthName = month; continue; }
-            if (matchName(word, kWeekdays, 7) >= 0) continue;
+            if (matchName(word, kWeekdays, loc.days, 7) >= 0) continue;
             return false;
         }
         return false;
@@ -259,7 +274,7 @@ bool parseDate(std::u16string_view s, double& out) {
     double day = 0;
     if (dateCount || monthName >= 0) {
         int y, m, d;
-        if (!assembleDate(dateNums, dateCount, monthName, y, m, d)) return false;
+        if (!assembleDate(dateNums, dateCount, monthName, loc.order == DateOrder::DayMonthYear, y, m, d)) return false;
         day = makeDate(y, m, d);
     }
     out = joinDateTime(day, timePart);
