@@ -21,6 +21,11 @@ WScript.Echo "StrComp: " & StrComp("a", "B") & " " & StrComp("a", "B", 1) & " " 
 WScript.Echo "StrComp order: " & StrComp(ChrW(228), "b", 1) & " " & StrComp(ChrW(196), ChrW(228), 1) & " " & StrComp("~", "0", 1) & " " & StrComp("9", "a", 1) & " " & StrComp("co-op", "coop", 1) & " " & StrComp("r" & ChrW(233) & "sum" & ChrW(233), "resume", 1) & " " & StrComp("a_b", "a1b", 1) & " " & StrComp("{", "a", 0)
 ' A ligature weighs as its letters: "ß" is "ss" and "æ" is "ae" in text order, not in binary.
 WScript.Echo "StrComp ligatures: " & StrComp("Stra" & ChrW(223) & "e", "STRASSE", 1) & " " & StrComp(ChrW(230), "AE", 1) & " " & StrComp(ChrW(223), "st", 1) & " " & StrComp(ChrW(223), "ss", 0)
+' Searching in text mode matches a stretch as long as the text sought, letter for letter with case
+' ignored: "ß" is not "ss" there, nor in a text-mode Dictionary, but accented capitals match.
+Set keys = CreateObject("Scripting.Dictionary") : keys.CompareMode = vbTextCompare
+keys("Stra" & ChrW(223) & "e") = 1 : keys("STRASSE") = 2 : keys(ChrW(196) & "pfel") = 3 : keys(ChrW(228) & "PFEL") = 4
+WScript.Echo "Text search ligatures: " & InStr(1, "STRASSE", ChrW(223), 1) & " " & InStr(1, "Stra" & ChrW(223) & "e", "ss", 1) & " " & Replace(ChrW(196) & "rger " & ChrW(228) & "rger", ChrW(228), "a", 1, -1, 1) & " " & InStrRev("ab" & ChrW(201), ChrW(233), -1, 1) & " " & UBound(Filter(Array(ChrW(201) & "clair", "eclair"), ChrW(233) & "C", True, 1)) & " " & keys.Count
 WScript.Echo "Replace: " & Replace("aXbXc", "X", "-") & " " & Replace("aXbXc", "x", "-") & " " & Replace("aXbXc", "x", "-", 1, -1, vbTextCompare)
 WScript.Echo "Replace start: " & Replace("aXbXc", "X", "-", 3) & " [" & Replace("abc", "b", "x", 10) & "]"
 WScript.Echo "Replace count: " & Replace("aXbXc", "X", "-", 1, 1) & " " & Replace("aXbXc", "X", "-", 1, 0)
