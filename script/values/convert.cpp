@@ -217,6 +217,7 @@ bool parseNumber(std::u16string_view s, double& out, bool* tooLarge) {
             sign = true;
         } else if (!money && s[k] == moneySign) {
             money = true;
+            while (k + 1 < s.size() && s[k + 1] == ' ') ++k;  // "€ 1.234,50"
         } else {
             break;
         }
@@ -273,7 +274,7 @@ bool parseNumber(std::u16string_view s, double& out, bool* tooLarge) {
         }
         magnitude += negativeExp ? -exp : exp;
     }
-    // A sign after the amount may stand apart, as the locale writes it ("3,50 €").
+    // A currency sign after the amount may stand apart too ("3,50 €").
     if (!money) {
         size_t at = k;
         while (at < s.size() && s[at] == ' ') ++at;

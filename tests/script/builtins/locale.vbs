@@ -8,6 +8,8 @@ For Each id In Array("en-us", "en-gb", "de-de", "fr-fr", "nl-nl")
     WScript.Echo id & ": " & 1234.5 & " " & CSng(0.5) & " " & CCur(2.25) & " | " & d & " | " & DateValue(d) & " | " & FormatDateTime(d, vbLongDate) & " | " & FormatDateTime(d, vbLongTime)
     WScript.Echo id & ": " & FormatNumber(-1234567.891) & " | " & FormatCurrency(-1234.5) & " | " & FormatCurrency(1234.5, 0) & " | " & FormatPercent(-0.256, 1) & " | " & FormatCurrency(-1, 2, , vbTrue)
     WScript.Echo id & ": " & MonthName(3) & " " & MonthName(3, True) & " " & WeekdayName(4) & " " & WeekdayName(4, True) & " " & WeekdayName(1, False, vbUseSystemDayOfWeek) & " " & Weekday(d, vbUseSystemDayOfWeek) & " " & DatePart("ww", #1/1/2021#, vbUseSystemDayOfWeek, vbUseSystem)
+    ' What the locale writes, it reads back.
+    WScript.Echo id & ": " & (CDate(CStr(d)) = d) & " " & (CDate(FormatDateTime(d, vbLongDate)) = DateValue(d)) & " " & (CDbl(CStr(-1234.5)) = -1234.5) & " " & CDbl(FormatNumber(1234.5)) & " " & CDbl(FormatCurrency(1234.5)) & " " & IsNumeric(FormatNumber(-2.5))
 Next
 
 ' Text is read the locale's way at run time, even where it is written as a literal.
