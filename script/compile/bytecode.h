@@ -55,7 +55,8 @@ enum class Op : uint8_t {
     Convert,      // CallBuiltin of CInt, CLng or CDbl (flags: the Type), a number converted inline
     CallName,     // [place, args...] p: NameSite, argc; a: implicit local or -1; flags: CallNameFlags
     Index,        // [container, args...] -> element or default member
-    IndexLocal,   // [subscript] -> element of the array in locals[a] (argc 1: Index's, when it is none)
+    IndexLocal,   // [subscript] -> element of the array in locals[a] (argc 1: Index's, when it is none);
+                  // flags 1: [] -> the element, the subscript being locals[b]
     RefIndex,     // [ref, args...] -> reference to the element
     StoreIndex,   // [ref, args..., value]
     Member,       // p: MemberSite, argc, flags: Invoke; [object, args...(, value)]

@@ -941,7 +941,12 @@ private:
             default:
                 if (r.kind == Kind::Local && n == 1) {  // a(i): the array stays where it is
                     expr(*args[0]);
-                    emit(vbs::Op::IndexLocal, 0, r.slot, 1);
+                    if (int i = takeLoadedLocal(); i >= 0) {  // a(i): both read in place
+                        int at = emit(vbs::Op::IndexLocal, 0, r.slot, 1, 1);
+                        p_->code[at].b = i;
+                    } else {
+                        emit(vbs::Op::IndexLocal, 0, r.slot, 1);
+                    }
                     break;
                 }
                 // A variable is indexed through a reference: no copy of the array is taken.
@@ -1343,13 +1348,12 @@ private:
     }
 
     void doLoop(const Do& d) {
+        if (d.preKind != LoopCond::None) {
+            testedFirst(*d.preCond, d.preKind == LoopCond::Until, d.body, true);
+            return;
+        }
         std::vector<int> exits;
         int top = here();
-        if (d.preKind != LoopCond::None) {
-            lineHit(d.preCond->pos);
-            condition(*d.preCond, d.preKind == LoopCond::Until, exits);
-            mark(top, d.preCond->pos);
-        }
         loops_.push_back({false, {}});
         block(d.body);
         if (d.postKind != LoopCond::None) {
@@ -1366,16 +1370,24 @@ private:
         loops_.pop_back();
     }
 
-    void whileLoop(const While& w) {
-        std::vector<int> exits;
-        int top = here();
-        lineHit(w.cond->pos);
-        condition(*w.cond, false, exits);
-        mark(top, w.cond->pos);
+    void whileLoop(const While& w) { testedFirst(*w.cond, false, w.body, false); }
+
+    // A loop tested before each pass has its test after the body, reached first by a jump: a pass
+    // then runs one jump fewer. An error in the test resumes in the body, as with the test on top.
+    void testedFirst(const Expr& cond, bool until, const Block& body, bool patchExits) {
+        int toTest = emit(vbs::Op::Jump, 0);
+        int bodyStart = here();
         loops_.push_back({false, {}});
-        block(w.body);
-        emit(vbs::Op::Jump, 0, top);
-        for (int e : exits) patch(e);
+        block(body);
+        patch(toTest);
+        int at = pc();
+        lineHit(cond.pos);
+        std::vector<int> again;
+        condition(cond, !until, again);
+        for (int j : again) p_->code[j].a = bodyStart;
+        p_->stmts.push_back({at, bodyStart, cond.pos});
+        if (patchExits)
+            for (int e : loops_.back().exits) patch(e);
         loops_.pop_back();
     }
 

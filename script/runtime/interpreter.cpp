@@ -466,7 +466,15 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                     NEXT;
                     L_IndexLocal: {
                         Value* a = &locals[I->a];
-                        if (indexVector(a, sp[-1], sp - 1)) NEXT;
+                        if (I->flags) {  // the subscript is locals[b]
+                            if (indexVector(a, locals[I->b].deref(), sp)) {
+                                ++sp;
+                                NEXT;
+                            }
+                            copyInto(sp++, locals[I->b].deref());
+                        } else if (indexVector(a, sp[-1], sp - 1)) {
+                            NEXT;
+                        }
                         sp[0] = std::move(sp[-1]);  // Index's operands: a reference to the array, the subscript
                         sp[-1] = Value::reference(a->type == Type::Ref ? a->ref : a);
                         ++sp;

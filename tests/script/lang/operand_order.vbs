@@ -81,3 +81,24 @@ Dim t
 t = 3
 Bump t, 7
 WScript.Echo Order(1, 2), Order(2.5, 2), Order("a", "a"), Order("a", "B"), Order("10", 9), Order(9, "10"), Order(Null, 1), Order(Empty, ""), Order(Empty, 0), t
+
+' A loop's test is laid out after its body: an error in it still resumes in the body, Exit Do
+' still leaves, and While and Until test before the first pass.
+Dim z, runs
+z = 0
+On Error Resume Next
+runs = 0
+Do While 1 / z > 0
+  runs = runs + 1
+  If runs = 3 Then Exit Do
+Loop
+WScript.Echo "error in the test:", runs, Err.Number
+On Error GoTo 0
+runs = 0
+Do Until runs >= 2
+  runs = runs + 1
+Loop
+While runs < 0
+  runs = 100
+Wend
+WScript.Echo "until:", runs
