@@ -42,6 +42,11 @@ constexpr MemberTable kTable(kMembers);
 
 constexpr std::u16string_view kNewline = u"\r\n";  // what Windows writes
 
+// Line and Column are Longs, and go on as Doubles past that range.
+Value position(int64_t n) {
+    return n <= INT32_MAX ? Value::lng(static_cast<int32_t>(n)) : Value::dbl(static_cast<double>(n));
+}
+
 size_t countArg(const Value& v) {
     int32_t n = toLong(v);
     if (n < 0) raise(errInvalidCall);
@@ -115,11 +120,11 @@ void TextStream::needWriting() const {
 void TextStream::track(std::u16string_view text) {
     size_t lf = text.rfind(u'\n');
     if (lf == std::u16string_view::npos) {
-        column_ += static_cast<int32_t>(text.size());
+        column_ += static_cast<int64_t>(text.size());
         return;
     }
-    for (char16_t c : text.substr(0, lf + 1)) line_ += c == u'\n';
-    column_ = static_cast<int32_t>(text.size() - lf);
+    line_ += std::count(text.begin(), text.begin() + static_cast<ptrdiff_t>(lf) + 1, u'\n');
+    column_ = static_cast<int64_t>(text.size() - lf);
 }
 
 bool TextStream::fill() {
@@ -198,9 +203,14 @@ void TextStream::call(int id, Invoke /*kind*/, Value* args, int argc, Value& res
         case WriteBlankLines: {
             size_t n = countArg(args[0]);
             needWriting();
+            // In pieces: a huge count writes for as long as it takes, not first builds its text.
+            constexpr size_t kPiece = 4096;
             std::u16string lines;
-            for (size_t i = 0; i < n; ++i) lines += kNewline;
-            write(lines);
+            for (size_t i = 0; i < std::min(n, kPiece); ++i) lines += kNewline;
+            for (size_t done = 0; done < n; done += kPiece) {
+                pollDeadline();
+                write(std::u16string_view(lines).substr(0, std::min(n - done, kPiece) * kNewline.size()));
+            }
             return;
         }
         case AtEndOfStream: needReading(); result = Value::boolean(pos_ == text_.size() && !fill()); return;
@@ -209,8 +219,8 @@ void TextStream::call(int id, Invoke /*kind*/, Value* args, int argc, Value& res
             if (pos_ == text_.size()) fill();
             result = Value::boolean(pos_ == text_.size() || text_[pos_] == u'\n' || text_[pos_] == u'\r');
             return;
-        case Line: result = Value::lng(line_); return;
-        case Column: result = Value::lng(column_); return;
+        case Line: result = position(line_); return;
+        case Column: result = position(column_); return;
         case Close: close(); return;
     }
 }

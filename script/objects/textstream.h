@@ -56,8 +56,8 @@ private:
     bool reading_ = false;
     bool unicode_ = false;
     bool closed_ = false;
-    int32_t line_ = 1;
-    int32_t column_ = 1;
+    int64_t line_ = 1;
+    int64_t column_ = 1;
 };
 
 }  // namespace vbs
