@@ -6,6 +6,7 @@
 #include "script/values/convert.h"
 #include "script/values/errors.h"
 #include "script/objects/members.h"
+#include "script/objects/net_values.h"
 #include "script/values/text.h"
 
 namespace vbs {
@@ -31,45 +32,11 @@ constexpr Member kMembers[] = {
 };
 constexpr MemberTable kTable(kMembers);
 
-// The HRESULTs of the .NET exceptions, as Err.Number shows them.
-constexpr int32_t kOutOfRange = -2146233086;       // ArgumentOutOfRangeException
-constexpr int32_t kBadArgument = -2147024809;      // ArgumentException
-constexpr int32_t kInvalidOperation = -2146233079;  // InvalidOperationException
-constexpr int32_t kNullArgument = -2147467261;     // ArgumentNullException
-
 constexpr std::u16string_view kIndexMessage =
     u"Index was out of range. Must be non-negative and less than the size of the collection.\r\nParameter name: ";
 
-[[noreturn]] void netError(int32_t hresult, std::u16string description) {
-    ScriptError e;
-    e.number = hresult;
-    e.description = std::move(description);
-    e.source = u"mscorlib";
-    throw e;
-}
-
 [[noreturn]] void outOfRange(std::u16string_view parameter) {
-    netError(kOutOfRange, std::u16string(kIndexMessage) + std::u16string(parameter));
-}
-
-// Nothing crosses into .NET as null, and comes back as Empty.
-Value stored(const Value& v) {
-    const Value& x = v.deref();
-    return x.isObject() && !x.obj ? Value() : x;
-}
-
-// Object.Equals on the boxed values: same type and same value; arrays are new objects each time.
-bool equal(const Value& a, const Value& b) {
-    if (a.type != b.type) return false;
-    switch (a.type) {
-        case Type::Empty:
-        case Type::Null: return true;
-        case Type::String: return a.strView() == b.strView();
-        case Type::Object: return a.obj == b.obj;
-        case Type::Array: return false;
-        case Type::Boolean: return a.b == b.b;
-        default: return toDouble(a) == toDouble(b);
-    }
+    netError(kNetOutOfRange, std::u16string(kIndexMessage) + std::u16string(parameter));
 }
 
 // .NET's culture order (en-US): StrComp's text order, then lower case before upper case.
@@ -98,7 +65,7 @@ void checkSortable(const ValueList& items) {
         if (v.isEmpty()) continue;
         bool incomparable = v.type == Type::Object || v.type == Type::Array;
         if (first && (v.type != first->type || incomparable))
-            netError(kInvalidOperation, u"Failed to compare two elements in the array.");
+            netError(kNetInvalidOperation, u"Failed to compare two elements in the array.");
         first = &v;
     }
 }
@@ -143,9 +110,9 @@ private:
     // The start and end of an (index, count) range.
     std::pair<int32_t, int32_t> range(const Value& at, const Value& count) const {
         int32_t i = toLong(at), n = toLong(count);
-        if (i < 0 || n < 0) netError(kOutOfRange, std::u16string(u"Non-negative number required.\r\nParameter name: ") + (i < 0 ? u"index" : u"count"));
+        if (i < 0 || n < 0) netError(kNetOutOfRange, std::u16string(u"Non-negative number required.\r\nParameter name: ") + (i < 0 ? u"index" : u"count"));
         if (size() - i < n)
-            netError(kBadArgument, u"Offset and length were out of bounds for the array or count is greater than the number "
+            netError(kNetBadArgument, u"Offset and length were out of bounds for the array or count is greater than the number "
                                    u"of elements from index to the end of the source collection.");
         return {i, i + n};
     }
@@ -164,7 +131,7 @@ private:
 };
 
 int32_t ArrayList::search(const Value* args, int argc, bool last) const {
-    Value wanted = stored(args[0]);
+    Value wanted = netStored(args[0]);
     int32_t start = last ? size() - 1 : 0;
     if (hasArg(args, argc, 1)) start = toLong(args[1]);
     if (size() == 0 && last) return -1;
@@ -173,7 +140,7 @@ int32_t ArrayList::search(const Value* args, int argc, bool last) const {
     if (count < 0 || (last ? start - count + 1 < 0 : start + count > size())) outOfRange(u"count");
     for (int32_t k = 0; k < count; ++k) {
         int32_t i = last ? start - k : start + k;
-        if (equal(items_[i], wanted)) return i;
+        if (netEqual(items_[i], wanted)) return i;
     }
     return -1;
 }
@@ -183,10 +150,10 @@ ValueList ArrayList::elementsOf(const Value& collection) {
     const Value& c = collection.deref();
     if (c.isArray()) {
         ValueList out;
-        for (const Value& v : c.arr->data) out.push_back(stored(v));
+        for (const Value& v : c.arr->data) out.push_back(netStored(v));
         return out;
     }
-    if (c.isObject() && !c.obj) netError(kNullArgument, u"Value cannot be null.\r\nParameter name: c");
+    if (c.isObject() && !c.obj) netError(kNetNullArgument, u"Value cannot be null.\r\nParameter name: c");
     if (c.isObject())
         if (auto* list = dynamic_cast<ArrayList*>(c.obj)) return list->items_;
     raise(errTypeMismatch);
@@ -199,7 +166,7 @@ std::unique_ptr<Enumerator> ArrayList::enumerate() {
         size_t i = 0;
         bool next(Value& out) override {
             if (version != list->version_)
-                netError(kInvalidOperation, u"Collection was modified; enumeration operation may not execute.");
+                netError(kNetInvalidOperation, u"Collection was modified; enumeration operation may not execute.");
             if (i == list->items_.size()) return false;
             out = list->items_[i++];
             return true;
@@ -220,21 +187,21 @@ void ArrayList::call(int id, Invoke kind, Value* args, int argc, Value& result) 
                 result = items_[i];
                 return;
             }
-            items_[i] = stored(args[1]);
+            items_[i] = netStored(args[1]);
             ++version_;
             return;
         }
         case Add:
             result = Value::lng(size());
-            insert(size(), {stored(args[0])});
+            insert(size(), {netStored(args[0])});
             return;
         case AddRange: insert(size(), elementsOf(args[0])); return;
         case Insert: {
             int32_t at = toLong(args[0]);
             if (at < 0 || at > size())
-                netError(kOutOfRange, u"Insertion index was out of range. Must be non-negative and less than or equal to "
+                netError(kNetOutOfRange, u"Insertion index was out of range. Must be non-negative and less than or equal to "
                                       u"size.\r\nParameter name: index");
-            insert(at, {stored(args[1])});
+            insert(at, {netStored(args[1])});
             return;
         }
         case InsertRange: insert(index(args[0], size(), u"index"), elementsOf(args[1])); return;
@@ -290,7 +257,7 @@ void ArrayList::call(int id, Invoke kind, Value* args, int argc, Value& result) 
                 return;
             }
             if (toLong(args[0]) < size())
-                netError(kOutOfRange, u"capacity was less than the current size.\r\nParameter name: value");
+                netError(kNetOutOfRange, u"capacity was less than the current size.\r\nParameter name: value");
             capacity_ = toLong(args[0]);
             return;
         case IsFixedSize:
