@@ -243,6 +243,16 @@ private:
         }
     }
 
+    // A procedure's Const takes effect in all of it, also above its line, as Windows compiles it.
+    void declareConsts(const Block& body) {
+        for (auto& s : body) {
+            if (s->kind == StmtKind::Const)
+                for (auto& item : static_cast<const Const&>(*s).items) constStatement(item);
+            else
+                innerBlocks(*s, [&](const Block& b) { declareConsts(b); });
+        }
+    }
+
     void declareLocal(const std::u16string& name, Pos pos) {
         std::u16string key = foldName(name);
         if (scope_ && !inProc_) {
@@ -1017,7 +1027,8 @@ private:
                 mark(start, s.pos);
                 break;
             case StmtKind::Const:
-                for (auto& item : static_cast<const Const&>(s).items) constStatement(item);
+                if (!inProc_)  // a procedure's constants are declared before its body
+                    for (auto& item : static_cast<const Const&>(s).items) constStatement(item);
                 break;
             case StmtKind::If: ifStatement(static_cast<const If&>(s)); break;
             case StmtKind::Select: select(static_cast<const Select&>(s)); break;
@@ -1448,6 +1459,7 @@ private:
             proc->localNames.emplace(foldName(d.name), proc->retSlot);
         }
         declareVariables(d.body, false);
+        declareConsts(d.body);
         block(d.body);
         for (int e : procExits_) patch(e);
         procExits_.clear();

@@ -60,3 +60,9 @@ UsesCounter
 WScript.Echo "[" & counter & "]"   ' the Sub's counter was its own; this line makes the global
 UsesCounter
 WScript.Echo counter
+' A procedure's Const holds in all of the procedure, also above its line, as a script's does.
+Sub EarlyConst
+  WScript.Echo "early const:", limit, TypeName(limit)
+  If limit > 0 Then Const limit = 3
+End Sub
+EarlyConst
