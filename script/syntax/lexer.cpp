@@ -69,6 +69,9 @@ bool isBlank(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f' || c == 0xA0 || c == 0xFEFF;
 }
 bool isLineEnd(char16_t c) { return c == u'\n' || c == u'\r'; }
+// A NUL ends the text, as it ends the string Windows hands its engine; so does a Ctrl-Z, as DOS
+// editors marked a file's end.
+bool isTextEnd(char16_t c) { return c == 0 || c == 0x1A; }
 int digitValue(char16_t c) {
     if (isDigit(c)) return c - u'0';
     c = lower(c);
@@ -139,7 +142,7 @@ void Lexer::skipBlanks(Token& t) {
 }
 
 void Lexer::skipToLineEnd() {
-    while (pos_ < src_.size() && !isLineEnd(src_[pos_])) ++pos_;
+    while (pos_ < src_.size() && !isLineEnd(src_[pos_]) && !isTextEnd(src_[pos_])) ++pos_;
 }
 
 Token Lexer::next() {
@@ -149,9 +152,7 @@ Token Lexer::next() {
     t.offset = static_cast<uint32_t>(pos_);
     t.line = line_;
     t.column = column(pos_);
-    // A NUL ends the text, as it ends the string Windows hands its engine; so does a Ctrl-Z, as
-    // DOS editors marked a file's end.
-    if (pos_ >= src_.size() || src_[pos_] == 0 || src_[pos_] == 0x1A) {
+    if (pos_ >= src_.size() || isTextEnd(src_[pos_])) {
         t.kind = Tok::EndOfText;
         last_ = t.kind;
         return t;
