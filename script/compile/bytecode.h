@@ -53,6 +53,7 @@ enum class Op : uint8_t {
     CallMethod,   // p: Proc of Me's class, argc
     CallBuiltin,  // p: Builtin, argc
     Convert,      // CallBuiltin of CInt, CLng or CDbl (flags: the Type), a number converted inline
+    Floor,        // CallBuiltin of Int, a Double, Integer or Long done inline
     CallName,     // [place, args...] p: NameSite, argc; a: implicit local or -1; flags: CallNameFlags
     Index,        // [container, args...] -> element or default member
     IndexLocal,   // [subscript] -> element of the array in locals[a] (argc 1: Index's, when it is none);

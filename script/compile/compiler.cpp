@@ -858,8 +858,12 @@ private:
         for (auto& a : args) expr(*a);
         auto op = vm_.profile() ? vbs::Op::CallBuiltinTimed : vbs::Op::CallBuiltin;
         Type to = conversionTo(*b);
-        if (to != Type::Empty && op == vbs::Op::CallBuiltin) emit(vbs::Op::Convert, 0, 0, 1, static_cast<uint8_t>(to), const_cast<Builtin*>(b));
-        else emit(op, 1 - n, 0, n, 0, const_cast<Builtin*>(b));
+        if (op == vbs::Op::CallBuiltin && to != Type::Empty)
+            emit(vbs::Op::Convert, 0, 0, 1, static_cast<uint8_t>(to), const_cast<Builtin*>(b));
+        else if (op == vbs::Op::CallBuiltin && b->name == u"Int")
+            emit(vbs::Op::Floor, 0, 0, 1, 0, const_cast<Builtin*>(b));
+        else
+            emit(op, 1 - n, 0, n, 0, const_cast<Builtin*>(b));
         if (wrongUse(b, asStatement)) emit(vbs::Op::Raise, 0, errUnsupportedType);
     }
 

@@ -2,6 +2,7 @@
 // else goes to vbs::ops. Errors are C++ exceptions caught once per frame, where On Error Resume
 // Next continues after the failing statement.
 #include <algorithm>
+#include <cmath>
 #include <new>
 #include <typeinfo>
 
@@ -201,7 +202,7 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
         &&L_LocalModConst, &&L_LocalConcatConst, &&L_LocalAndConst, &&L_LocalOrConst, &&L_LocalXorConst,
         &&L_AddLocalConst, &&L_Append,
         &&L_Eq, &&L_Ne, &&L_Lt, &&L_Gt, &&L_Le, &&L_Ge, &&L_Is, &&L_Jump, &&L_JumpFalse, &&L_JumpTrue,
-        &&L_JumpCompare, &&L_JumpCompareConst, &&L_JumpCompareLocalConst, &&L_JumpCompareLocals, &&L_CallProc, &&L_CallMethod, &&L_CallBuiltin, &&L_Convert,
+        &&L_JumpCompare, &&L_JumpCompareConst, &&L_JumpCompareLocalConst, &&L_JumpCompareLocals, &&L_CallProc, &&L_CallMethod, &&L_CallBuiltin, &&L_Convert, &&L_Floor,
         &&L_CallName, &&L_Index, &&L_IndexLocal, &&L_RefIndex, &&L_StoreIndex, &&L_Member, &&L_New, &&L_CheckObject,
         &&L_DimArray, &&L_ReDim, &&L_Erase, &&L_ForInit, &&L_ForNext, &&L_ForEachInit,
         &&L_ForEachNext, &&L_ClearLocal, &&L_OnError, &&L_Unpin, &&L_Eval, &&L_GetRef, &&L_Raise,
@@ -440,6 +441,10 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                     L_Convert:
                         if (convertInline(sp[-1], static_cast<Type>(I->flags))) NEXT;
                         goto L_CallBuiltin;
+                    L_Floor:
+                        if (sp[-1].type == Type::Double) sp[-1].f64 = std::floor(sp[-1].f64);
+                        else if (!isInt(sp[-1])) goto L_CallBuiltin;
+                        NEXT;
                     L_CallName: {
                         Value* place = sp - I->argc - 1;
                         Value r;

@@ -368,7 +368,7 @@ inline void appendAll(Value& target, Value* parts, int n) {
 // A built-in's own error names it in the report, as Windows does: "Invalid procedure call or
 // argument: 'Mid'". Errors with a position already came from script code the built-in ran.
 inline void nameBuiltin(ScriptError& e, const Instr& at) {
-    bool builtin = at.op == Op::CallBuiltin || at.op == Op::Convert || at.op == Op::CallBuiltinTimed || at.op == Op::Raise;
+    bool builtin = at.op == Op::CallBuiltin || at.op == Op::Convert || at.op == Op::Floor || at.op == Op::CallBuiltinTimed || at.op == Op::Raise;
     if (!builtin || !at.p || e.named || e.line != 0) return;
     if (e.description != errorDescription(e.number)) return;
     e.description += u": '";

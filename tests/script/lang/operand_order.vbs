@@ -102,3 +102,12 @@ While runs < 0
   runs = 100
 Wend
 WScript.Echo "until:", runs
+
+' Int of a number inline, of anything else through the built-in.
+Dim w
+w = -2.5
+WScript.Echo Int(CInt(5)), TypeName(Int(CInt(5))), Int(CLng(-7)), TypeName(Int(CLng(-7))), Int(w), TypeName(Int(w)), Int("3.7"), TypeName(Int("3.7")), Int(True), TypeName(Int(True)), IsNull(Int(n)), Int(-0.5)
+On Error Resume Next
+WScript.Echo Int("x")
+WScript.Echo "Int of text:", Err.Number
+On Error GoTo 0
