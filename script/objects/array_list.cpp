@@ -39,25 +39,6 @@ constexpr std::u16string_view kIndexMessage =
     netError(kNetOutOfRange, std::u16string(kIndexMessage) + std::u16string(parameter));
 }
 
-// .NET's culture order (en-US): StrComp's text order, then lower case before upper case.
-int cultureCompare(std::u16string_view a, std::u16string_view b) {
-    if (int c = collateText(a, b)) return c;
-    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
-        if (a[i] != b[i]) return a[i] == toLower(a[i]) ? -1 : b[i] == toLower(b[i]) ? 1 : a[i] < b[i] ? -1 : 1;
-    return compareBinary(a, b);
-}
-
-// Comparer.Default: null (Empty) first; otherwise both must be of one comparable type.
-bool less(const Value& a, const Value& b) {
-    if (a.isEmpty() || b.isEmpty()) return a.isEmpty() && !b.isEmpty();
-    switch (a.type) {
-        case Type::String: return cultureCompare(a.strView(), b.strView()) < 0;
-        case Type::Boolean: return a.b < b.b;
-        case Type::Null: return false;
-        default: return toDouble(a) < toDouble(b);
-    }
-}
-
 // .NET sorts by comparing neighbours, which fails between two types, or objects and arrays.
 void checkSortable(const ValueList& items) {
     const Value* first = nullptr;
@@ -239,7 +220,7 @@ void ArrayList::call(int id, Invoke kind, Value* args, int argc, Value& result) 
         }
         case Sort:
             checkSortable(items_);
-            std::stable_sort(items_.begin(), items_.end(), less);
+            std::stable_sort(items_.begin(), items_.end(), netLess);
             ++version_;
             return;
         case ToArray: {

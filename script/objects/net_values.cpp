@@ -2,6 +2,7 @@
 
 #include "script/values/convert.h"
 #include "script/values/errors.h"
+#include "script/values/text.h"
 
 namespace vbs {
 
@@ -28,6 +29,28 @@ bool netEqual(const Value& a, const Value& b) {
         case Type::Array: return false;
         case Type::Boolean: return a.b == b.b;
         default: return toDouble(a) == toDouble(b);
+    }
+}
+
+namespace {
+
+// .NET's culture order (en-US): StrComp's text order, then lower case before upper case.
+int cultureCompare(std::u16string_view a, std::u16string_view b) {
+    if (int c = collateText(a, b)) return c;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+        if (a[i] != b[i]) return a[i] == toLower(a[i]) ? -1 : b[i] == toLower(b[i]) ? 1 : a[i] < b[i] ? -1 : 1;
+    return compareBinary(a, b);
+}
+
+}  // namespace
+
+bool netLess(const Value& a, const Value& b) {
+    if (a.isEmpty() || b.isEmpty()) return a.isEmpty() && !b.isEmpty();
+    switch (a.type) {
+        case Type::String: return cultureCompare(a.strView(), b.strView()) < 0;
+        case Type::Boolean: return a.b < b.b;
+        case Type::Null: return false;
+        default: return toDouble(a) < toDouble(b);
     }
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// What the .NET collections scripts create (ArrayList, Stack, Queue) share: their exceptions as
+// What the .NET collections scripts create (ArrayList, Stack, Queue, SortedList) share: their exceptions as
 // Err shows them, how a value crosses into .NET, and Object.Equals.
 #include <cstdint>
 #include <string>
@@ -20,5 +20,8 @@ constexpr int32_t kNetNullArgument = -2147467261;     // ArgumentNullException
 Value netStored(const Value& v);
 // Object.Equals on the boxed values: same type and same value; arrays are new objects each time.
 bool netEqual(const Value& a, const Value& b);
+// Comparer.Default: null (Empty) first; otherwise both must be of one comparable type, which
+// the caller checks.
+bool netLess(const Value& a, const Value& b);
 
 }  // namespace vbs
