@@ -177,9 +177,13 @@ void WScript::call(int id, Invoke kind, Value* args, int argc, Value& result) {
             console::endAfter(timeout_, timeoutMessage_.c_str());
             return;
         case kCreateObject: result = createObject(toString(args[0]).view(), host_); return;
-        case kGetObject:
-            result = getObject(toString(args[0]).view(), hasArg(args, argc, 1) ? toString(args[1]).view() : u"");
+        case kGetObject: {
+            // As the GetObject function: an empty path with a class starts a new object of it.
+            String path = toString(args[0]);
+            String progId = hasArg(args, argc, 1) ? toString(args[1]) : String();
+            result = path.empty() && !progId.empty() ? createObject(progId.view(), host_) : getObject(path.view(), progId.view());
             return;
+        }
         case kApplication: result = Value::object(this); return;
         // No object here raises events, so there is nothing to connect a script's handlers to.
         case kConnectObject:

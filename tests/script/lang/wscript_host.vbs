@@ -31,6 +31,8 @@ a = args.Unnamed(2) : WScript.Echo "past the unnamed:", Err.Number : Err.Clear
 a = args.Unnamed.Named : WScript.Echo "unnamed has no Named:", Err.Number : Err.Clear
 ' A .vbs has no usage text (a .wsf's <runtime> gives it): ShowUsage prints nothing.
 args.ShowUsage : WScript.Echo "ShowUsage:", Err.Number : Err.Clear
+a = TypeName(WScript.GetObject("", "Scripting.Dictionary")) : WScript.Echo "GetObject of a class:", a, Err.Number : Err.Clear
+WScript.GetObject "C:\no\such.xls" : WScript.Echo "GetObject of a file:", Err.Number : Err.Clear
 WScript.Echo "Echo of an array:" : WScript.Echo Array(1) : WScript.Echo Err.Number : Err.Clear
 ' No object here raises events: connecting handlers does nothing, and needs an object.
 WScript.ConnectObject fso, "fso_" : WScript.DisconnectObject fso : WScript.Echo "events:", Err.Number
