@@ -1,7 +1,10 @@
 #include "script/objects/ado_stream.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fstream>
+#include <iconv.h>
 #include <iterator>
 #include <string>
 #include <sys/stat.h>
@@ -37,7 +40,7 @@ enum { adTypeBinary = 1, adTypeText = 2 };
 enum { adReadAll = -1, adReadLine = -2 };
 enum { adCR = 13, adLF = 10, adCRLF = -1 };
 enum { adSaveCreateOverWrite = 2 };
-enum class Encoding { Utf16, Utf8, Ansi, Ascii };
+enum class Encoding { Utf16, Utf8, Ansi, Ascii, Other };
 
 // ADO's errors, with the text and Source it gives them.
 [[noreturn]] void adoError(int32_t number, std::u16string_view text) {
@@ -51,6 +54,40 @@ enum class Encoding { Utf16, Utf8, Ansi, Ascii };
     adoError(3001, u"Arguments are of the wrong type, are out of acceptable range, or are in conflict with one another.");
 }
 [[noreturn]] void notAllowed() { adoError(3219, u"Operation is not allowed in this context."); }
+
+// The other character sets Windows knows by name (windows-1251, koi8-r, shift_jis...), through
+// iconv. What the target lacks becomes '?', as ADO writes it; bytes that do not decode, U+FFFD.
+std::string convert(const std::string& to, const std::string& from, std::string_view in) {
+    iconv_t cd = ::iconv_open(to.c_str(), from.c_str());
+    if (cd == reinterpret_cast<iconv_t>(-1)) badArguments();
+    bool encoding = from == "UTF-16LE";
+    std::string out(in.size() * 4 + 16, '\0');
+    char* src = const_cast<char*>(in.data());
+    size_t srcLeft = in.size(), used = 0;
+    while (srcLeft > 0) {
+        char* dst = out.data() + used;
+        size_t dstLeft = out.size() - used;
+        size_t r = ::iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+        used = out.size() - dstLeft;
+        if (r != static_cast<size_t>(-1)) break;
+        if (errno == E2BIG) {
+            out.resize(out.size() * 2);
+        } else if (errno == EILSEQ) {
+            size_t skip = std::min<size_t>(encoding ? 2 : 1, srcLeft);
+            src += skip;
+            srcLeft -= skip;
+            std::string_view replacement = encoding ? std::string_view("?") : std::string_view("\xFD\xFF");
+            if (out.size() - used < replacement.size()) out.resize(out.size() * 2);
+            out.replace(used, replacement.size(), replacement);
+            used += replacement.size();
+        } else {
+            break;  // a sequence cut short at the end
+        }
+    }
+    ::iconv_close(cd);
+    out.resize(used);
+    return out;
+}
 
 class AdoStream final : public TableObject {
 public:
@@ -99,7 +136,12 @@ void AdoStream::setCharset(std::u16string_view name) {
     else if (is(u"utf-8")) encoding_ = Encoding::Utf8;
     else if (is(u"us-ascii") || is(u"ascii")) encoding_ = Encoding::Ascii;
     else if (is(u"windows-1252") || is(u"iso-8859-1") || is(u"latin1") || is(u"x-ansi")) encoding_ = Encoding::Ansi;
-    else badArguments();
+    else {
+        iconv_t cd = ::iconv_open("UTF-16LE", utf16ToUtf8(name).c_str());
+        if (cd == reinterpret_cast<iconv_t>(-1)) badArguments();
+        ::iconv_close(cd);
+        encoding_ = Encoding::Other;
+    }
     charset_ = name;
 }
 
@@ -109,6 +151,8 @@ std::string AdoStream::encode(std::u16string_view text) const {
         case Encoding::Utf16:
             for (char16_t c : text) out += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
             return out;
+        case Encoding::Other:
+            return convert(utf16ToUtf8(charset_), "UTF-16LE", {reinterpret_cast<const char*>(text.data()), 2 * text.size()});
         case Encoding::Utf8: return utf16ToUtf8(text);
         case Encoding::Ansi:
         case Encoding::Ascii:
@@ -125,6 +169,12 @@ std::u16string AdoStream::decode(std::string_view bytes) const {
     switch (encoding_) {
         case Encoding::Utf16: return decodeUtf16(bytes, false);
         case Encoding::Utf8: return utf8ToUtf16(bytes);
+        case Encoding::Other: {
+            std::string units = convert("UTF-16LE", utf16ToUtf8(charset_), bytes);
+            std::u16string text(units.size() / 2, u'\0');
+            std::memcpy(text.data(), units.data(), 2 * text.size());
+            return text;
+        }
         case Encoding::Ansi:
         case Encoding::Ascii: break;
     }

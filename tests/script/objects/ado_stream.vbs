@@ -61,6 +61,18 @@ s.CopyTo t, 6
 WScript.Echo t.Size & " " & s.Position
 t.Close
 
+' Any character set Windows knows by name: one byte a letter in windows-1251, '?' for what it lacks.
+Set u = CreateObject("ADODB.Stream")
+u.Charset = "windows-1251"
+u.Open
+u.WriteText "Привет €" & ChrW(&H4E2D)
+u.Position = 0
+WScript.Echo u.Size & " " & u.ReadText(6) & " [" & u.ReadText & "]"
+u.Position = 0
+u.Type = 1
+WScript.Echo Hex(AscB(MidB(u.Read(1), 1, 1)))
+u.Close
+
 On Error Resume Next
 s.ReadText
 WScript.Echo "text from a binary stream: " & Err.Number & " " & Err.Source & " " & Err.Description
