@@ -207,7 +207,8 @@ bool parseNumber(std::u16string_view s, double& out, bool* tooLarge) {
     // decimal point, exponent, then an optional trailing sign or ")". The locale says which
     // characters group, point and stand for money ("," "." "$" in 1033).
     const Locale& loc = locale();
-    char16_t group = loc.group, point = loc.decimal, moneySign = loc.currencySign;
+    char16_t group = loc.group, point = loc.decimal;
+    std::u16string_view symbol = loc.currencySign;
     bool negative = false, paren = false, sign = false, money = false;
     size_t k = 0;
     if (s[k] == '(') { paren = true; ++k; }
@@ -215,8 +216,9 @@ bool parseNumber(std::u16string_view s, double& out, bool* tooLarge) {
         if (!sign && (s[k] == '-' || s[k] == '+')) {
             negative = s[k] == '-';
             sign = true;
-        } else if (!money && s[k] == moneySign) {
+        } else if (!money && s.substr(k).starts_with(symbol)) {
             money = true;
+            k += symbol.size() - 1;
             while (k + 1 < s.size() && s[k + 1] == ' ') ++k;  // "€ 1.234,50"
         } else {
             break;
@@ -278,7 +280,7 @@ bool parseNumber(std::u16string_view s, double& out, bool* tooLarge) {
     if (!money) {
         size_t at = k;
         while (at < s.size() && s[at] == ' ') ++at;
-        if (at < s.size() && s[at] == moneySign) { money = true; k = at + 1; }
+        if (s.substr(at).starts_with(symbol)) { money = true; k = at + symbol.size(); }
     }
     if (!sign && k < s.size() && (s[k] == '-' || s[k] == '+')) { negative = s[k] == '-'; sign = true; ++k; }
     if (paren) {

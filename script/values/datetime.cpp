@@ -1,5 +1,6 @@
 #include "script/values/datetime.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <ctime>
@@ -118,6 +119,22 @@ int matchName(std::u16string_view word, const std::u16string_view* english, cons
         if (equalsIgnoreCase(word, abbreviation)) return i;
     }
     return -1;
+}
+
+// A word of the quoted text in a format picture: "de" in "d' de 'MMMM".
+bool quotedIn(std::u16string_view word, std::u16string_view picture) {
+    for (size_t open = picture.find(u'\''); open != std::u16string_view::npos;) {
+        size_t close = picture.find(u'\'', open + 1);
+        if (close == std::u16string_view::npos) break;
+        std::u16string_view text = picture.substr(open + 1, close - open - 1);
+        for (size_t at = 0; at <= text.size();) {
+            size_t end = std::min(text.find(u' ', at), text.size());
+            if (end > at && equalsIgnoreCase(text.substr(at, end - at), word)) return true;
+            at = end + 1;
+        }
+        open = picture.find(u'\'', close + 1);
+    }
+    return false;
 }
 
 int daysInMonth(int year, int month) {
@@ -242,7 +259,8 @@ bool parseDate(std::u16string_view s, double& out, const Locale& loc) {
         }
         if (isLetter(c)) {
             size_t start = i;
-            while (i < s.size() && isLetter(s[i])) ++i;
+            // A hyphen between letters is part of the word ("segunda-feira").
+            while (i < s.size() && (isLetter(s[i]) || (s[i] == '-' && i + 1 < s.size() && isLetter(s[i + 1])))) ++i;
             std::u16string_view word = s.substr(start, i - start);
             // "AM", "PM", or just "A" or "P".
             bool half = word.size() == 1 || (word.size() == 2 && (word[1] | 0x20) == 'm');
@@ -255,6 +273,7 @@ bool parseDate(std::u16string_view s, double& out, const Locale& loc) {
             int month = matchName(word, kMonths, loc.months, 12);
             if (month >= 0 && monthName < 0) { monthName = month; continue; }
             if (matchName(word, kWeekdays, loc.days, 7) >= 0) continue;
+            if (quotedIn(word, loc.longDate)) continue;  // "9 de diciembre de 2026"
             return false;
         }
         return false;

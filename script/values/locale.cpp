@@ -61,23 +61,23 @@ constexpr auto DMY = DateOrder::DayMonthYear;
 
 // Windows 10's defaults for each.
 constexpr Locale kUS{u'.', u',', MDY, u'/', u"M/d/yyyy", u"dddd, MMMM d, yyyy", u"h:mm:ss tt", u"AM", u"PM",
-                     u"$#", u"-$#", true, u'$', 1, 1, kEnglishMonths, kEnglishDays};
+                     u"$#", u"-$#", true, u"$", 1, 1, kEnglishMonths, kEnglishDays};
 constexpr Locale kUK{u'.', u',', DMY, u'/', u"dd/MM/yyyy", u"dd MMMM yyyy", u"HH:mm:ss", u"AM", u"PM",
-                     u"£#", u"-£#", false, u'£', 2, 2, kEnglishMonths, kEnglishDays};
+                     u"£#", u"-£#", false, u"£", 2, 2, kEnglishMonths, kEnglishDays};
 constexpr Locale kAustralia{u'.', u',', DMY, u'/', u"d/MM/yyyy", u"dddd, d MMMM yyyy", u"h:mm:ss tt", u"AM",
-                            u"PM", u"$#", u"-$#", false, u'$', 2, 1, kEnglishMonths, kEnglishDays};
+                            u"PM", u"$#", u"-$#", false, u"$", 2, 1, kEnglishMonths, kEnglishDays};
 constexpr Locale kGermany{u',', u'.', DMY, u'.', u"dd.MM.yyyy", u"dddd, d. MMMM yyyy", u"HH:mm:ss", u"", u"",
-                          u"# €", u"-# €", false, u'€', 2, 2, kGermanMonths, kGermanDays};
+                          u"# €", u"-# €", false, u"€", 2, 2, kGermanMonths, kGermanDays};
 constexpr Locale kFrance{u',', u'\u00A0', DMY, u'/', u"dd/MM/yyyy", u"dddd d MMMM yyyy", u"HH:mm:ss", u"", u"",
-                         u"# €", u"-# €", false, u'€', 2, 2, kFrenchMonths, kFrenchDays};
+                         u"# €", u"-# €", false, u"€", 2, 2, kFrenchMonths, kFrenchDays};
 constexpr Locale kSpain{u',', u'.', DMY, u'/', u"dd/MM/yyyy", u"dddd, d' de 'MMMM' de 'yyyy", u"H:mm:ss", u"",
-                        u"", u"# €", u"-# €", false, u'€', 2, 2, kSpanishMonths, kSpanishDays};
+                        u"", u"# €", u"-# €", false, u"€", 2, 2, kSpanishMonths, kSpanishDays};
 constexpr Locale kItaly{u',', u'.', DMY, u'/', u"dd/MM/yyyy", u"dddd d MMMM yyyy", u"HH:mm:ss", u"", u"",
-                        u"# €", u"-# €", false, u'€', 2, 2, kItalianMonths, kItalianDays};
+                        u"# €", u"-# €", false, u"€", 2, 2, kItalianMonths, kItalianDays};
 constexpr Locale kNetherlands{u',', u'.', DMY, u'-', u"d-M-yyyy", u"dddd d MMMM yyyy", u"HH:mm:ss", u"", u"",
-                              u"€ #", u"€ -#", false, u'€', 2, 2, kDutchMonths, kDutchDays};
+                              u"€ #", u"€ -#", false, u"€", 2, 2, kDutchMonths, kDutchDays};
 constexpr Locale kBrazil{u',', u'.', DMY, u'/', u"dd/MM/yyyy", u"dddd, d' de 'MMMM' de 'yyyy", u"HH:mm:ss", u"",
-                         u"", u"R$ #", u"-R$ #", false, u'$', 1, 1, kPortugueseMonths, kPortugueseDays};
+                         u"", u"R$ #", u"-R$ #", false, u"R$", 1, 1, kPortugueseMonths, kPortugueseDays};
 
 struct Entry {
     int32_t lcid;

@@ -20,7 +20,7 @@ struct Locale {
     // '#' stands for the amount: "$#" and "-$#"; parentheses wrap the positive form.
     std::u16string_view currency, currencyNegative;
     bool currencyParens;  // negative amounts in parentheses unless the script says otherwise
-    char16_t currencySign;  // the one CDbl and IsNumeric let stand before or after a number
+    std::u16string_view currencySign;  // what CDbl and IsNumeric let stand before or after a number
     uint8_t firstDay;     // 1 Sunday, 2 Monday
     uint8_t firstWeek;    // 1 the week of 1 January, 2 the first with four days
     const std::u16string_view* months;  // 12 names, then 12 abbreviations

@@ -12,6 +12,11 @@ For Each id In Array("en-us", "en-gb", "de-de", "fr-fr", "nl-nl")
     WScript.Echo id & ": " & (CDate(CStr(d)) = d) & " " & (CDate(FormatDateTime(d, vbLongDate)) = DateValue(d)) & " " & (CDbl(CStr(-1234.5)) = -1234.5) & " " & CDbl(FormatNumber(1234.5)) & " " & CDbl(FormatCurrency(1234.5)) & " " & IsNumeric(FormatNumber(-2.5))
 Next
 
+For Each id In Array("es-es", "pt-br")
+    SetLocale id
+    WScript.Echo id & ": " & FormatDateTime(d, vbLongDate) & " | " & (CDate(FormatDateTime(d, vbLongDate)) = DateValue(d)) & " " & (CDate(CStr(d)) = d) & " " & CDbl(FormatCurrency(-1234.5))
+Next
+
 ' Text is read the locale's way at run time, even where it is written as a literal.
 SetLocale 1031
 WScript.Echo "de read: " & CDbl("1,5") & " " & CDbl("1.234,5") & " " & CDbl("1.5") & " " & ("1,5" + 1) & " " & IsNumeric("2,5") & " " & CCur("12,3456") & " " & CDbl("3 €")
