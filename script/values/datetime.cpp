@@ -121,6 +121,16 @@ int matchName(std::u16string_view word, const std::u16string_view* english, cons
     return -1;
 }
 
+// A mark the format picture puts between its parts, outside quoted text: "." in "d. MMMM yyyy".
+bool separatorIn(char16_t c, std::u16string_view picture) {
+    bool quoted = false;
+    for (char16_t p : picture) {
+        if (p == u'\'') quoted = !quoted;
+        else if (!quoted && p == c && !isLetter(c)) return true;
+    }
+    return false;
+}
+
 // A word of the quoted text in a format picture: "de" in "d' de 'MMMM".
 bool quotedIn(std::u16string_view word, std::u16string_view picture) {
     for (size_t open = picture.find(u'\''); open != std::u16string_view::npos;) {
@@ -161,7 +171,8 @@ bool validDate(int year, int month, int day) {
 
 int thisYear() { return splitDate(nowSerial()).year; }
 
-bool assembleDate(const DateNumber* n, int count, int monthName, bool dayFirst, int& y, int& m, int& d) {
+bool assembleDate(const DateNumber* n, int count, int monthName, DateOrder order, int& y, int& m, int& d) {
+    bool dayFirst = order == DateOrder::DayMonthYear;
     if (monthName >= 0) {
         m = monthName + 1;
         if (count == 0) return false;
@@ -179,7 +190,8 @@ bool assembleDate(const DateNumber* n, int count, int monthName, bool dayFirst, 
         return validDate(y, m, d);
     }
     if (count == 3) {
-        if (n[0].value > 31 || n[0].digits > 2) {  // 2026-12-08
+        // 2026-12-08, and 26-12-08 where the locale puts the year first.
+        if (n[0].value > 31 || n[0].digits > 2 || (order == DateOrder::YearMonthDay && n[2].digits <= 2)) {
             y = fullYear(n[0]); m = n[1].value; d = n[2].value;
             return validDate(y, m, d);
         }
@@ -218,8 +230,13 @@ bool parseDate(std::u16string_view s, double& out, const Locale& loc) {
     size_t i = 0;
     while (i < s.size()) {
         char16_t c = s[i];
-        // "." only where the locale has it: "6.1.2002" is no date in 1033.
-        if (c == ' ' || c == '\t' || c == ',' || c == '/' || c == '-' || c == loc.dateSeparator) { ++i; continue; }
+        // "." only where the locale writes it in dates ("8.12.2026", "8. december 2026"): "6.1.2002"
+        // is no date in 1033.
+        if (c == ' ' || c == '\t' || c == ',' || c == '/' || c == '-' || c == loc.dateSeparator ||
+            separatorIn(c, loc.longDate)) {
+            ++i;
+            continue;
+        }
         if (isDigit(c)) {
             int value = 0, digits = 0;
             for (; i < s.size() && isDigit(s[i]); ++i, ++digits) {
@@ -293,7 +310,7 @@ bool parseDate(std::u16string_view s, double& out, const Locale& loc) {
     double day = 0;
     if (dateCount || monthName >= 0) {
         int y, m, d;
-        if (!assembleDate(dateNums, dateCount, monthName, loc.order == DateOrder::DayMonthYear, y, m, d)) return false;
+        if (!assembleDate(dateNums, dateCount, monthName, loc.order, y, m, d)) return false;
         day = makeDate(y, m, d);
     }
     out = joinDateTime(day, timePart);

@@ -56,8 +56,26 @@ constexpr N kPortugueseDays[14] = {u"domingo", u"segunda-feira", u"terça-feira"
                                    u"quinta-feira", u"sexta-feira", u"sábado",
                                    u"dom", u"seg", u"ter", u"qua", u"qui", u"sex", u"sáb"};
 
+constexpr N kSwedishMonths[24] = {
+    u"januari", u"februari", u"mars", u"april", u"maj", u"juni", u"juli", u"augusti", u"september",
+    u"oktober", u"november", u"december",
+    u"jan", u"feb", u"mar", u"apr", u"maj", u"jun", u"jul", u"aug", u"sep", u"okt", u"nov", u"dec"};
+constexpr N kSwedishDays[14] = {u"söndag", u"måndag", u"tisdag", u"onsdag", u"torsdag", u"fredag", u"lördag",
+                                u"sön", u"mån", u"tis", u"ons", u"tor", u"fre", u"lör"};
+constexpr N kDanishMonths[24] = {
+    u"januar", u"februar", u"marts", u"april", u"maj", u"juni", u"juli", u"august", u"september",
+    u"oktober", u"november", u"december",
+    u"jan", u"feb", u"mar", u"apr", u"maj", u"jun", u"jul", u"aug", u"sep", u"okt", u"nov", u"dec"};
+constexpr N kNorwegianMonths[24] = {
+    u"januar", u"februar", u"mars", u"april", u"mai", u"juni", u"juli", u"august", u"september",
+    u"oktober", u"november", u"desember",
+    u"jan", u"feb", u"mar", u"apr", u"mai", u"jun", u"jul", u"aug", u"sep", u"okt", u"nov", u"des"};
+constexpr N kDanoNorwegianDays[14] = {u"søndag", u"mandag", u"tirsdag", u"onsdag", u"torsdag", u"fredag",
+                                      u"lørdag", u"søn", u"man", u"tir", u"ons", u"tor", u"fre", u"lør"};
+
 constexpr auto MDY = DateOrder::MonthDayYear;
 constexpr auto DMY = DateOrder::DayMonthYear;
+constexpr auto YMD = DateOrder::YearMonthDay;
 
 // Windows 10's defaults for each.
 constexpr Locale kUS{u'.', u',', MDY, u'/', u"M/d/yyyy", u"dddd, MMMM d, yyyy", u"h:mm:ss tt", u"AM", u"PM",
@@ -78,6 +96,12 @@ constexpr Locale kNetherlands{u',', u'.', DMY, u'-', u"d-M-yyyy", u"dddd d MMMM 
                               u"€ #", u"€ -#", false, u"€", 2, 2, kDutchMonths, kDutchDays};
 constexpr Locale kBrazil{u',', u'.', DMY, u'/', u"dd/MM/yyyy", u"dddd, d' de 'MMMM' de 'yyyy", u"HH:mm:ss", u"",
                          u"", u"R$ #", u"-R$ #", false, u"R$", 1, 1, kPortugueseMonths, kPortugueseDays};
+constexpr Locale kSweden{u',', u'\u00A0', YMD, u'-', u"yyyy-MM-dd", u"'den 'd MMMM yyyy", u"HH:mm:ss", u"", u"",
+                         u"# kr", u"-# kr", false, u"kr", 2, 2, kSwedishMonths, kSwedishDays};
+constexpr Locale kDenmark{u',', u'.', DMY, u'-', u"dd-MM-yyyy", u"d. MMMM yyyy", u"HH:mm:ss", u"", u"",
+                          u"# kr.", u"-# kr.", false, u"kr.", 2, 2, kDanishMonths, kDanoNorwegianDays};
+constexpr Locale kNorway{u',', u'\u00A0', DMY, u'.', u"dd.MM.yyyy", u"d. MMMM yyyy", u"HH:mm:ss", u"", u"",
+                         u"kr #", u"-kr #", false, u"kr", 2, 2, kNorwegianMonths, kDanoNorwegianDays};
 
 struct Entry {
     int32_t lcid;
@@ -104,14 +128,14 @@ constexpr Entry kIds[] = {
     {3073, u"ar-eg", &kUS}, {14337, u"ar-ae", &kUS}, {1069, u"eu", &kUS}, {1059, u"be", &kUS},
     {1026, u"bg", &kUS}, {1027, u"ca", &kUS}, {2052, u"zh-cn", &kUS}, {1028, u"zh-tw", &kUS},
     {3076, u"zh-hk", &kUS}, {4100, u"zh-sg", &kUS}, {2052, u"zh", &kUS}, {1050, u"hr", &kUS},
-    {1029, u"cs", &kUS}, {1030, u"da", &kUS}, {1061, u"et", &kUS}, {1080, u"fo", &kUS}, {1065, u"fa", &kUS},
+    {1029, u"cs", &kUS}, {1030, u"da", &kDenmark}, {1030, u"da-dk", &kDenmark}, {1061, u"et", &kUS}, {1080, u"fo", &kUS}, {1065, u"fa", &kUS},
     {1035, u"fi", &kUS}, {1084, u"gd", &kUS}, {1032, u"el", &kUS}, {1037, u"he", &kUS}, {1081, u"hi", &kUS},
     {1038, u"hu", &kUS}, {1039, u"is", &kUS}, {1057, u"id", &kUS}, {1041, u"ja", &kUS}, {1042, u"ko", &kUS},
     {1062, u"lv", &kUS}, {1063, u"lt", &kUS}, {1071, u"mk", &kUS}, {1086, u"ms", &kUS}, {1082, u"mt", &kUS},
-    {1044, u"no", &kUS}, {1044, u"nb-no", &kUS}, {2068, u"nn-no", &kUS}, {1045, u"pl", &kUS},
+    {1044, u"no", &kNorway}, {1044, u"nb-no", &kNorway}, {2068, u"nn-no", &kNorway}, {1045, u"pl", &kUS},
     {1047, u"rm", &kUS}, {1048, u"ro", &kUS}, {1049, u"ru", &kUS}, {3098, u"sr", &kUS}, {1051, u"sk", &kUS},
-    {1060, u"sl", &kUS}, {1070, u"sb", &kUS}, {1053, u"sv", &kUS}, {1053, u"sv-se", &kUS},
-    {2077, u"sv-fi", &kUS}, {1054, u"th", &kUS}, {1073, u"ts", &kUS}, {1074, u"tn", &kUS},
+    {1060, u"sl", &kUS}, {1070, u"sb", &kUS}, {1053, u"sv", &kSweden}, {1053, u"sv-se", &kSweden},
+    {2077, u"sv-fi", &kSweden}, {1054, u"th", &kUS}, {1073, u"ts", &kUS}, {1074, u"tn", &kUS},
     {1055, u"tr", &kUS}, {1058, u"uk", &kUS}, {1056, u"ur", &kUS}, {1091, u"uz", &kUS}, {1066, u"vi", &kUS},
     {1076, u"xh", &kUS}, {1085, u"yi", &kUS}, {1077, u"zu", &kUS},
 };

@@ -12,15 +12,17 @@ For Each id In Array("en-us", "en-gb", "de-de", "fr-fr", "nl-nl")
     WScript.Echo id & ": " & (CDate(CStr(d)) = d) & " " & (CDate(FormatDateTime(d, vbLongDate)) = DateValue(d)) & " " & (CDbl(CStr(-1234.5)) = -1234.5) & " " & CDbl(FormatNumber(1234.5)) & " " & CDbl(FormatCurrency(1234.5)) & " " & IsNumeric(FormatNumber(-2.5))
 Next
 
-For Each id In Array("es-es", "pt-br")
+For Each id In Array("es-es", "pt-br", "sv-se", "da-dk", "nb-no")
     SetLocale id
-    WScript.Echo id & ": " & FormatDateTime(d, vbLongDate) & " | " & (CDate(FormatDateTime(d, vbLongDate)) = DateValue(d)) & " " & (CDate(CStr(d)) = d) & " " & CDbl(FormatCurrency(-1234.5))
+    WScript.Echo id & ": " & FormatDateTime(d, vbLongDate) & " | " & (CDate(FormatDateTime(d, vbLongDate)) = DateValue(d)) & " " & (CDate(CStr(d)) = d) & " " & CDbl(FormatCurrency(-1234.5)) & " " & DateValue(d) & " " & FormatCurrency(-1234.5)
 Next
 
 ' Text is read the locale's way at run time, even where it is written as a literal.
 SetLocale 1031
 WScript.Echo "de read: " & CDbl("1,5") & " " & CDbl("1.234,5") & " " & CDbl("1.5") & " " & ("1,5" + 1) & " " & IsNumeric("2,5") & " " & CCur("12,3456") & " " & CDbl("3 €")
 WScript.Echo "de dates: " & CDate("09.12.2026") & " | " & CDate("9.12.26 13:04") & " | " & CDate("1/2/2026") & " | " & CDate("3. März 2026") & " | " & CDate("Dezember 2026") & " | " & #1/2/2026# & " | " & IsDate("31.12.2026")
+SetLocale "sv-se"
+WScript.Echo "sv dates: " & CDate("26-12-09") & " " & CDate("12-09") & " " & CDate("9/12/2026")
 SetLocale "en-us"
 WScript.Echo "us read: " & CDbl("1,5") & " " & CDate("1/2/2026") & " " & IsDate("31.12.2026") & " " & ("1.5" + 1)
 
