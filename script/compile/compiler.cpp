@@ -1389,10 +1389,11 @@ private:
 
     // A loop tested before each pass has its test after the body, reached first by a jump: a pass
     // then runs one jump fewer. An error in the test resumes in the body, as with the test on top.
-    void testedFirst(const Expr& cond, bool until, const Block& body, bool patchExits) {
+    // While ... Wend has no Exit of its own: an Exit Do in it leaves the Do around it.
+    void testedFirst(const Expr& cond, bool until, const Block& body, bool isDo) {
         int toTest = emit(vbs::Op::Jump, 0);
         int bodyStart = here();
-        loops_.push_back({false, {}});
+        if (isDo) loops_.push_back({false, {}});
         block(body);
         patch(toTest);
         int at = pc();
@@ -1401,8 +1402,8 @@ private:
         condition(cond, !until, again);
         for (int j : again) p_->code[j].a = bodyStart;
         p_->stmts.push_back({at, bodyStart, cond.pos});
-        if (patchExits)
-            for (int e : loops_.back().exits) patch(e);
+        if (!isDo) return;
+        for (int e : loops_.back().exits) patch(e);
         loops_.pop_back();
     }
 

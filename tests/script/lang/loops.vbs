@@ -72,3 +72,13 @@ For outer = 1 To 3
   Next
 Next
 WScript.Echo "nested", count
+' Exit Do inside While ... Wend leaves the Do around it: While has no Exit of its own.
+n = 0
+Do
+  n = n + 1
+  While n < 5
+    If n = 2 Then Exit Do
+    n = n + 1
+  Wend
+Loop
+WScript.Echo "exit do from while:", n
