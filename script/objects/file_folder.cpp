@@ -112,7 +112,7 @@ String shortPath(const std::string& path) {
         out += shortName(std::u16string_view(full).substr(start, end - start));
         start = end + 1;
     }
-    return String(out.empty() ? u"/" : out);
+    return scriptPath(utf16ToUtf8(out.empty() ? u"/" : out));  // shown as every path is
 }
 
 // The type Explorer shows: a few registered ones, else "EXT File".

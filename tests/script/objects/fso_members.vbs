@@ -36,6 +36,8 @@ fso.CreateTextFile(base & "\data[1].csv").Close
 fso.CreateTextFile(base & "\data1.csv").Close
 Set f = fso.GetFile(base & "\Long File Name.text")
 WScript.Echo f.ShortName & " " & fso.GetFile(base & "\notes.txt").ShortName & " " & fso.GetFileName(f.ShortPath) & " " & fso.GetFileVersion(f.Path) & "|"
+' A short path is a path as the others are: on the drive, "\" between its folders.
+WScript.Echo Left(f.ShortPath, 3) & " " & (InStr(f.ShortPath, "/") = 0) & " " & (fso.GetFolder(base).ShortPath = fso.GetParentFolderName(f.ShortPath))
 WScript.Echo f.Type & " / " & fso.GetFile(base & "\notes.txt").Type & " / " & fso.GetFile(base & "\data1.csv").Type & " / " & folder.Type & " / " & f.Drive.Path
 fso.DeleteFile base & "\data[1]*"
 WScript.Echo fso.FileExists(base & "\data[1].csv") & " " & fso.FileExists(base & "\data1.csv")
