@@ -83,6 +83,19 @@ std::vector<Word> words(std::u16string_view s) {
     }
 }
 
+// cmd's "> nul" (and "2>nul", ">>NUL") is /dev/null here, not a file named nul.
+std::u16string withoutNul(std::u16string line) {
+    for (size_t gt = line.find(u'>'); gt != std::u16string::npos; gt = line.find(u'>', gt + 1)) {
+        size_t at = gt + 1;
+        if (at < line.size() && line[at] == u'>') ++at;
+        while (at < line.size() && blank(line[at])) ++at;
+        bool word = at + 3 <= line.size() && (line[at] | 0x20) == u'n' && (line[at + 1] | 0x20) == u'u' && (line[at + 2] | 0x20) == u'l';
+        if (word && (at + 3 == line.size() || blank(line[at + 3]) || line[at + 3] == u'&' || line[at + 3] == u'|'))
+            line.replace(at, 3, u"/dev/null");
+    }
+    return line;
+}
+
 std::u16string lower(std::u16string_view s) {
     std::u16string out(s);
     for (char16_t& c : out) c = toLower(c);
@@ -124,7 +137,7 @@ std::vector<std::string> programFor(std::u16string_view command, std::u16string_
                 line.erase(0, 1);
                 if (size_t last = line.rfind(u'"'); last != std::u16string::npos) line.erase(last, 1);
             }
-            return {"/bin/sh", "-c", utf16ToUtf8(line)};
+            return {"/bin/sh", "-c", utf16ToUtf8(withoutNul(line))};
         }
         return {"/bin/sh"};
     }

@@ -20,6 +20,9 @@ WScript.Echo "Run waits: " & sh.Run("cmd /c exit 3", 0, True) & " " & sh.Run("%C
 WScript.Echo "Run without waiting: " & sh.Run("cmd /c exit 5", 0, False) & " " & sh.Run("cmd.exe /c exit 6")
 x = sh.Run("cmd /c echo from the program", 1, True)
 WScript.Echo "after " & x
+' cmd's nul device swallows output; no file named nul appears.
+x = sh.Run("cmd /c echo hidden > nul&& echo hidden too 2>NUL 1>>nul", 0, True)
+WScript.Echo "nul: " & x & " " & fso.FileExists("nul") & " " & fso.FileExists("NUL")
 x = sh.Run("cscript //nologo """ & child & """ ""a b"" c\""d e\\f", 0, True)
 WScript.Echo "cscript: " & x
 
