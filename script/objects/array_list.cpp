@@ -61,9 +61,11 @@ private:
     void call(int id, Invoke kind, Value* args, int argc, Value& result) override;
 
     int32_t size() const { return static_cast<int32_t>(items_.size()); }
-    int32_t index(const Value& v, int32_t limit, std::u16string_view name) const {
+    // An index below the size, or up to it when atEnd; read before the size, as an object's
+    // default value may change the list.
+    int32_t index(const Value& v, bool atEnd, std::u16string_view name) const {
         int32_t i = toLong(v);
-        if (i < 0 || i > limit) outOfRange(name);
+        if (i < 0 || i > size() - !atEnd) outOfRange(name);
         return i;
     }
     // .NET grows to twice the capacity (4 at first), or to what is needed if that is more.
@@ -163,7 +165,7 @@ void ArrayList::call(int id, Invoke kind, Value* args, int argc, Value& result) 
     bool assign = kind == Invoke::Let || kind == Invoke::Set;
     switch (static_cast<Id>(id)) {
         case Item: {
-            int32_t i = index(args[0], size() - 1, u"index");
+            int32_t i = index(args[0], false, u"index");
             if (!assign) {
                 result = items_[i];
                 return;
@@ -185,7 +187,7 @@ void ArrayList::call(int id, Invoke kind, Value* args, int argc, Value& result) 
             insert(at, {netStored(args[1])});
             return;
         }
-        case InsertRange: insert(index(args[0], size(), u"index"), elementsOf(args[1])); return;
+        case InsertRange: insert(index(args[0], true, u"index"), elementsOf(args[1])); return;
         case Clear: drop(0, size()); return;
         case Clone: result = copy(0, size()); return;
         case GetRange: {
@@ -202,7 +204,7 @@ void ArrayList::call(int id, Invoke kind, Value* args, int argc, Value& result) 
             return;
         }
         case RemoveAt: {
-            int32_t i = index(args[0], size() - 1, u"index");
+            int32_t i = index(args[0], false, u"index");
             drop(i, i + 1);
             return;
         }

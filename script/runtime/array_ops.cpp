@@ -45,6 +45,13 @@ void dimArray(Value& variable, const int32_t* upper, int dims) {
     if (dims) variable.arr->fixedIn = &variable;
 }
 
+bool indexable(const Value& t, Value* subscripts, int n) {
+    if (!t.isArray()) return false;
+    for (int i = 0; i < n; ++i)
+        if (subscripts[i].deref().isObject()) subscripts[i] = defaultValue(subscripts[i].deref());
+    return t.isArray();
+}
+
 Value& element(ArrayRep* a, const Value* subscripts, int n) {
     if (n != static_cast<int>(a->dims()) || n == 0) raise(errSubscript);  // a() of Dim a(): no element
     size_t offset = 0, stride = 1;
@@ -112,7 +119,7 @@ void erase(Value& target) {
 void storeElement(Value& container, Value* args, int n, Value v, bool isSet) {
     Value& c = container.deref();
     if (!isSet && v.isObject()) v = defaultValue(v);
-    if (c.isArray()) {
+    if (indexable(c, args, n)) {
         ArrayRep* a = ownArray(c);
         // A String array (Split's, Filter's) keeps strings: a(0) = 5 stores "5".
         if (a->elemVarType == vtString && !v.isString()) {

@@ -18,6 +18,9 @@ void dimArray(Value& variable, const int32_t* upper, int dims);
 inline bool isFixedIn(const Value& variable) {
     return variable.isArray() && variable.arr->fixedIn == &variable;
 }
+// Whether t holds an array to index once object subscripts have given their default values: that
+// runs script code, which may ReDim or let go of the very array, so it comes before element().
+bool indexable(const Value& t, Value* subscripts, int n);
 // The element at the subscripts (9 when out of range or the wrong number of them).
 Value& element(ArrayRep* a, const Value* subscripts, int n);
 // The array in v, copied first when something else shares it.

@@ -488,7 +488,7 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                     L_RefIndex: {
                         Value* c = sp - I->argc - 1;
                         Value& t = c->deref();
-                        if (t.isArray()) {
+                        if (indexable(t, c + 1, I->argc)) {
                             ArrayRep* a = ownArray(t);
                             Value& e = element(a, c + 1, I->argc);
                             ++a->refs;

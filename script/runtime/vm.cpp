@@ -296,14 +296,14 @@ void VM::index(Value& container, Value* args, int argc, Value& result) {
     Value& c = container.deref();
     for (int i = 0; i < argc; ++i)
         if (args[i].type == Type::Ref) args[i] = Value(*args[i].ref);
-    if (c.type == Type::Array) {
+    if (indexable(c, args, argc)) {
         result = element(c.arr, args, argc);
         return;
     }
     if (c.type == Type::Object) {
         if (!c.obj) raise(errObjectNotSet);
+        Ref<Object> keep(c.obj);  // the call may overwrite the container (a temporary, or a variable)
         if (auto* so = asScriptObject(c.obj); so && &so->vm == this) {
-            Value keep = c;  // the container may be a temporary the call overwrites
             scriptMember(so, kDefaultMember, Invoke::Get, args, argc, result);
         } else if (profile_) [[unlikely]] {
             profiledInvoke(*c.obj, kDefaultMember, u"", Invoke::Get, args, argc, result);
@@ -354,7 +354,7 @@ void VM::callName(NameSite& site, int argc, Value& result, uint8_t flags, Value*
     Value* var = g != globalIndex.end() ? &globals[g->second] : implicitLocal;
     if (!var) raiseNamed(flags & kExplicitNames ? errVariableUndefined : errTypeMismatch, site.name);
     Value& t = var->deref();
-    if ((flags & kByRefArgument) && t.isArray()) {
+    if ((flags & kByRefArgument) && indexable(t, sp_, argc)) {
         ArrayRep* a = ownArray(t);
         Value& e = element(a, sp_, argc);
         ++a->refs;
