@@ -122,8 +122,7 @@ std::vector<std::string> programFor(std::u16string_view command, std::u16string_
     if (ws.empty()) notFound(source);
     std::u16string name = lower(fileNamePart(ws[0].text));
     std::u16string ext = lower(extensionPart(name));
-    bool windowsProgram = ext == u"exe" || ext == u"com";
-    if (windowsProgram) name.resize(name.size() - 4);
+    if (ext == u"exe" || ext == u"com") name.resize(name.size() - 4);  // "ping.exe" is ping here
     std::vector<std::string> argv;
     if (name == u"cmd") {
         // cmd /c runs the rest of the line, without the quotes around all of it, as cmd does.
