@@ -470,6 +470,15 @@ struct DateText {
         for (int i = 0; i < len; ++i) put(static_cast<char16_t>(digits[i]));
     }
 
+    // The picture shows the day's number ("d" or "dd", not a day name).
+    static bool hasDay(std::u16string_view p) {
+        for (size_t i = 0; i < p.size(); ++i)
+            if (p[i] == u'd' && (i + 1 == p.size() || p[i + 1] != u'd' || i + 2 == p.size() || p[i + 2] != u'd') &&
+                (i == 0 || p[i - 1] != u'd'))
+                return true;
+        return false;
+    }
+
     // Windows' picture letters: d dd ddd dddd, M MM MMM MMMM, y yy yyyy, h hh H HH, m mm, s ss,
     // t tt; 'quoted' text as it is.
     void picture(std::u16string_view p, const DateParts& t, const Locale& loc) {
@@ -485,7 +494,7 @@ struct DateText {
                     break;
                 case u'M':
                     if (r <= 2) number(t.month, r);
-                    else put(loc.months[t.month - 1 + (r == 3 ? 12 : 0)]);
+                    else put((loc.monthsAfterDay && hasDay(p) ? loc.monthsAfterDay : loc.months)[t.month - 1 + (r == 3 ? 12 : 0)]);
                     break;
                 case u'y': number(r <= 2 ? t.year % 100 : t.year, r <= 2 ? r : 4); break;
                 case u'h': number(t.hour % 12 == 0 ? 12 : t.hour % 12, r); break;

@@ -131,7 +131,7 @@ bool separatorIn(char16_t c, std::u16string_view picture) {
     return false;
 }
 
-// A word of the quoted text in a format picture: "de" in "d' de 'MMMM".
+// A word of the quoted text in a format picture: "de" in "d' de 'MMMM", "г" in "yyyy 'г.'".
 bool quotedIn(std::u16string_view word, std::u16string_view picture) {
     for (size_t open = picture.find(u'\''); open != std::u16string_view::npos;) {
         size_t close = picture.find(u'\'', open + 1);
@@ -139,7 +139,9 @@ bool quotedIn(std::u16string_view word, std::u16string_view picture) {
         std::u16string_view text = picture.substr(open + 1, close - open - 1);
         for (size_t at = 0; at <= text.size();) {
             size_t end = std::min(text.find(u' ', at), text.size());
-            if (end > at && equalsIgnoreCase(text.substr(at, end - at), word)) return true;
+            std::u16string_view piece = text.substr(at, end - at);
+            if (!piece.empty() && piece.back() == u'.') piece.remove_suffix(1);  // "г."
+            if (!piece.empty() && equalsIgnoreCase(piece, word)) return true;
             at = end + 1;
         }
         open = picture.find(u'\'', close + 1);
@@ -288,6 +290,7 @@ bool parseDate(std::u16string_view s, double& out, const Locale& loc) {
                 continue;
             }
             int month = matchName(word, kMonths, loc.months, 12);
+            if (month < 0 && loc.monthsAfterDay) month = matchName(word, kMonths, loc.monthsAfterDay, 12);
             if (month >= 0 && monthName < 0) { monthName = month; continue; }
             if (matchName(word, kWeekdays, loc.days, 7) >= 0) continue;
             if (quotedIn(word, loc.longDate)) continue;  // "9 de diciembre de 2026"

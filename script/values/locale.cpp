@@ -73,6 +73,17 @@ constexpr N kNorwegianMonths[24] = {
 constexpr N kDanoNorwegianDays[14] = {u"søndag", u"mandag", u"tirsdag", u"onsdag", u"torsdag", u"fredag",
                                       u"lørdag", u"søn", u"man", u"tir", u"ons", u"tor", u"fre", u"lør"};
 
+constexpr N kRussianMonths[24] = {
+    u"Январь", u"Февраль", u"Март", u"Апрель", u"Май", u"Июнь", u"Июль", u"Август", u"Сентябрь",
+    u"Октябрь", u"Ноябрь", u"Декабрь",
+    u"янв", u"фев", u"мар", u"апр", u"май", u"июн", u"июл", u"авг", u"сен", u"окт", u"ноя", u"дек"};
+constexpr N kRussianMonthsAfterDay[24] = {
+    u"января", u"февраля", u"марта", u"апреля", u"мая", u"июня", u"июля", u"августа", u"сентября",
+    u"октября", u"ноября", u"декабря",
+    u"янв", u"фев", u"мар", u"апр", u"май", u"июн", u"июл", u"авг", u"сен", u"окт", u"ноя", u"дек"};
+constexpr N kRussianDays[14] = {u"воскресенье", u"понедельник", u"вторник", u"среда", u"четверг", u"пятница",
+                                u"суббота", u"Вс", u"Пн", u"Вт", u"Ср", u"Чт", u"Пт", u"Сб"};
+
 constexpr auto MDY = DateOrder::MonthDayYear;
 constexpr auto DMY = DateOrder::DayMonthYear;
 constexpr auto YMD = DateOrder::YearMonthDay;
@@ -102,6 +113,8 @@ constexpr Locale kDenmark{u',', u'.', DMY, u'-', u"dd-MM-yyyy", u"d. MMMM yyyy",
                           u"# kr.", u"-# kr.", false, u"kr.", 2, 2, kDanishMonths, kDanoNorwegianDays};
 constexpr Locale kNorway{u',', u'\u00A0', DMY, u'.', u"dd.MM.yyyy", u"d. MMMM yyyy", u"HH:mm:ss", u"", u"",
                          u"kr #", u"-kr #", false, u"kr", 2, 2, kNorwegianMonths, kDanoNorwegianDays};
+constexpr Locale kRussia{u',', u'\u00A0', DMY, u'.', u"dd.MM.yyyy", u"d MMMM yyyy 'г.'", u"H:mm:ss", u"", u"",
+                         u"# ₽", u"-# ₽", false, u"₽", 2, 2, kRussianMonths, kRussianDays, kRussianMonthsAfterDay};
 
 struct Entry {
     int32_t lcid;
@@ -133,7 +146,7 @@ constexpr Entry kIds[] = {
     {1038, u"hu", &kUS}, {1039, u"is", &kUS}, {1057, u"id", &kUS}, {1041, u"ja", &kUS}, {1042, u"ko", &kUS},
     {1062, u"lv", &kUS}, {1063, u"lt", &kUS}, {1071, u"mk", &kUS}, {1086, u"ms", &kUS}, {1082, u"mt", &kUS},
     {1044, u"no", &kNorway}, {1044, u"nb-no", &kNorway}, {2068, u"nn-no", &kNorway}, {1045, u"pl", &kUS},
-    {1047, u"rm", &kUS}, {1048, u"ro", &kUS}, {1049, u"ru", &kUS}, {3098, u"sr", &kUS}, {1051, u"sk", &kUS},
+    {1047, u"rm", &kUS}, {1048, u"ro", &kUS}, {1049, u"ru", &kRussia}, {1049, u"ru-ru", &kRussia}, {3098, u"sr", &kUS}, {1051, u"sk", &kUS},
     {1060, u"sl", &kUS}, {1070, u"sb", &kUS}, {1053, u"sv", &kSweden}, {1053, u"sv-se", &kSweden},
     {2077, u"sv-fi", &kSweden}, {1054, u"th", &kUS}, {1073, u"ts", &kUS}, {1074, u"tn", &kUS},
     {1055, u"tr", &kUS}, {1058, u"uk", &kUS}, {1056, u"ur", &kUS}, {1091, u"uz", &kUS}, {1066, u"vi", &kUS},

@@ -25,6 +25,9 @@ struct Locale {
     uint8_t firstWeek;    // 1 the week of 1 January, 2 the first with four days
     const std::u16string_view* months;  // 12 names, then 12 abbreviations
     const std::u16string_view* days;    // 7 names from Sunday, then 7 abbreviations
+    // Where the language changes a month's name after a day number ("9 декабря" but "Декабрь"):
+    // 12 such forms, then the abbreviations again. Null where it does not.
+    const std::u16string_view* monthsAfterDay = nullptr;
 };
 
 constexpr int32_t kDefaultLcid = 1033;

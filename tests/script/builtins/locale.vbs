@@ -12,9 +12,10 @@ For Each id In Array("en-us", "en-gb", "de-de", "fr-fr", "nl-nl")
     WScript.Echo id & ": " & (CDate(CStr(d)) = d) & " " & (CDate(FormatDateTime(d, vbLongDate)) = DateValue(d)) & " " & (CDbl(CStr(-1234.5)) = -1234.5) & " " & CDbl(FormatNumber(1234.5)) & " " & CDbl(FormatCurrency(1234.5)) & " " & IsNumeric(FormatNumber(-2.5))
 Next
 
-For Each id In Array("es-es", "pt-br", "sv-se", "da-dk", "nb-no")
+' A month after a day number takes the form the language gives it there ("9 декабря", "Декабрь").
+For Each id In Array("es-es", "pt-br", "sv-se", "da-dk", "nb-no", "ru-ru")
     SetLocale id
-    WScript.Echo id & ": " & FormatDateTime(d, vbLongDate) & " | " & (CDate(FormatDateTime(d, vbLongDate)) = DateValue(d)) & " " & (CDate(CStr(d)) = d) & " " & CDbl(FormatCurrency(-1234.5)) & " " & DateValue(d) & " " & FormatCurrency(-1234.5)
+    WScript.Echo id & ": " & FormatDateTime(d, vbLongDate) & " | " & (CDate(FormatDateTime(d, vbLongDate)) = DateValue(d)) & " " & (CDate(CStr(d)) = d) & " " & CDbl(FormatCurrency(-1234.5)) & " " & DateValue(d) & " " & FormatCurrency(-1234.5) & " " & MonthName(12)
 Next
 
 ' Text is read the locale's way at run time, even where it is written as a literal.
