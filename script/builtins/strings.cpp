@@ -59,20 +59,16 @@ VBS_BUILTIN(Mid) {
 
 namespace {
 
-// A string already in the wanted case is returned as it is, without a copy.
-template <char16_t (*Map)(char16_t), String (*Convert)(std::u16string_view)>
+template <String (*Convert)(const String&)>
 void changeCase(const Value& v, Value& result) {
-    if (v.isNull()) { result = Value::null(); return; }
-    String s = toString(v);
-    std::u16string_view view = s.view();
-    bool same = std::all_of(view.begin(), view.end(), [](char16_t c) { return Map(c) == c; });
-    result = same ? Value(std::move(s)) : Value(Convert(view));
+    if (v.isNull()) result = Value::null();
+    else result = Value(Convert(toString(v)));
 }
 
 }  // namespace
 
-VBS_BUILTIN(LCase) { changeCase<toLower, lower>(args[0], result); }
-VBS_BUILTIN(UCase) { changeCase<toUpper, upper>(args[0], result); }
+VBS_BUILTIN(LCase) { changeCase<lower>(args[0], result); }
+VBS_BUILTIN(UCase) { changeCase<upper>(args[0], result); }
 
 namespace {
 

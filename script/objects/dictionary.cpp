@@ -64,11 +64,50 @@ bool isBlank(const Value& v, KeyKind kind) {
     return (kind == KeyKind::String && v.strView().empty()) || (kind == KeyKind::Number && numberOf(v) == 0);
 }
 
+// Strings hash four characters (one 8-byte load) a step, each step folding the 128-bit product
+// of state and block, so every character reaches the low bits the index uses.
+template <bool Fold>
+[[gnu::noinline]] uint32_t hashText(std::u16string_view s) {
+    uint64_t h = s.size();
+    auto step = [&h](uint64_t block) {
+        if (Fold) block = lowerBlock(block);
+        unsigned __int128 p = static_cast<unsigned __int128>(h ^ block) * 0x9E3779B97F4A7C15ULL;
+        h = static_cast<uint64_t>(p) ^ static_cast<uint64_t>(p >> 64);
+    };
+    size_t i = 0;
+    for (; i + 4 <= s.size(); i += 4) {
+        uint64_t block;
+        std::memcpy(&block, s.data() + i, sizeof block);
+        step(block);
+    }
+    if (i < s.size()) {
+        uint64_t block = 0;
+        for (size_t k = i; k < s.size(); ++k) block |= uint64_t{s[k]} << 16 * (k - i);
+        step(block);
+    }
+    return static_cast<uint32_t>(h ^ h >> 32);
+}
+
 uint32_t mix(uint64_t x) {
     x ^= x >> 33;
     x *= 0xff51afd7ed558ccdULL;
     x ^= x >> 33;
     return static_cast<uint32_t>(x);
+}
+
+// Keys not both strings.
+bool sameOther(const Value& x, const Value& y) {
+    KeyKind kind = kindOf(x), other = kindOf(y);
+    if (kind != other) {
+        return (kind == KeyKind::Empty && isBlank(y, other)) || (other == KeyKind::Empty && isBlank(x, kind));
+    }
+    switch (kind) {
+        case KeyKind::Number: return numberOf(x) == numberOf(y);
+        case KeyKind::Boolean: return x.b == y.b;
+        case KeyKind::Object: return x.obj == y.obj;
+        case KeyKind::Error: return x.i32 == y.i32;
+        default: return true;
+    }
 }
 
 class KeyEnumerator final : public Enumerator {
@@ -94,12 +133,7 @@ uint32_t Dictionary::hashOf(const Value& key) const {
     if (k.type == Type::String) {  // nearly every key: straight to the characters
         std::u16string_view chars = k.strView();
         if (chars.empty()) return kBlankHash;
-        uint32_t h = 2166136261u;
-        if (textMode_)
-            for (char16_t c : chars) h = (h ^ toLower(c)) * 16777619u;
-        else
-            for (char16_t c : chars) h = (h ^ c) * 16777619u;
-        return h;
+        return textMode_ ? hashText<true>(chars) : hashText<false>(chars);
     }
     KeyKind kind = kindOf(k);
     if (kind == KeyKind::Empty || isBlank(k, kind)) return kBlankHash;
@@ -112,40 +146,51 @@ uint32_t Dictionary::hashOf(const Value& key) const {
     }
 }
 
-bool Dictionary::sameKey(const Value& a, const Value& b) const {
-    const Value& x = a.deref();
-    const Value& y = b.deref();
+[[gnu::always_inline]] inline bool Dictionary::sameKey(const Value& x, const Value& y) const {
     if (x.type == Type::String && y.type == Type::String) {
+        if (x.str == y.str) return true;  // the same buffer: a key read back from Keys, or a repeated look-up
         std::u16string_view p = x.strView(), q = y.strView();
         if (p.size() != q.size()) return false;
         if (textMode_) return equalsIgnoreCase(p, q);
         return p.empty() || std::memcmp(p.data(), q.data(), p.size() * sizeof(char16_t)) == 0;
     }
-    KeyKind kind = kindOf(x), other = kindOf(y);
-    if (kind != other) {
-        return (kind == KeyKind::Empty && isBlank(y, other)) || (other == KeyKind::Empty && isBlank(x, kind));
-    }
-    switch (kind) {
-        case KeyKind::Number: return numberOf(x) == numberOf(y);
-        case KeyKind::Boolean: return x.b == y.b;
-        case KeyKind::Object: return x.obj == y.obj;
-        case KeyKind::Error: return x.i32 == y.i32;
-        default: return true;
-    }
+    return sameOther(x, y);
 }
 
 int64_t Dictionary::findSlot(const Value& key, uint32_t hash) const {
     if (index_.empty()) return -1;
+    const Value& k = key.deref();
     size_t mask = index_.size() - 1;
     for (size_t i = hash & mask;; i = (i + 1) & mask) {
         int32_t e = index_[i];
         if (e == kFree) return -1;
-        if (e >= 0 && entries_[e].hash == hash && sameKey(entries_[e].key, key))
+        if (e >= 0 && entries_[e].hash == hash && sameKey(entries_[e].key, k))
             return static_cast<int64_t>(i);
     }
 }
 
+int32_t Dictionary::locate(const Value& key, uint32_t& hash) {
+    const Value& k = key.deref();
+    if (k.type == Type::String && k.str && k.str == lastKey_.str) {
+        hash = lastHash_;
+        return lastPos_;
+    }
+    hash = hashOf(k);
+    int64_t slot = findSlot(k, hash);
+    int32_t pos = slot < 0 ? -1 : index_[slot];
+    remember(k, hash, pos);
+    return pos;
+}
+
+void Dictionary::remember(const Value& key, uint32_t hash, int32_t pos) {
+    if (key.type != Type::String || !key.str) return;
+    lastKey_ = key;
+    lastHash_ = hash;
+    lastPos_ = pos;
+}
+
 void Dictionary::rebuild(size_t capacity) {
+    forget();  // entries move
     if (dead_) {
         std::erase_if(entries_, [](const Entry& e) { return !e.live; });
         dead_ = 0;
@@ -166,20 +211,23 @@ void Dictionary::append(const Value& key, uint32_t hash, Value item) {
     size_t i = hash & mask;
     while (index_[i] >= 0) i = (i + 1) & mask;
     if (index_[i] == kFree) ++usedSlots_;
-    index_[i] = static_cast<int32_t>(entries_.size());
+    int32_t pos = static_cast<int32_t>(entries_.size());
+    index_[i] = pos;
     entries_.push_back({key.deref(), std::move(item), hash, true});
+    remember(key.deref(), hash, pos);
 }
 
 Value* Dictionary::find(const Value& key) {
-    int64_t slot = findSlot(key, hashOf(key));
-    return slot < 0 ? nullptr : &entries_[index_[slot]].item;
+    uint32_t hash;
+    int32_t pos = locate(key, hash);
+    return pos < 0 ? nullptr : &entries_[pos].item;
 }
 
 Value& Dictionary::insert(const Value& key, bool& added) {
-    uint32_t hash = hashOf(key);
-    int64_t slot = findSlot(key, hash);
-    added = slot < 0;
-    if (!added) return entries_[index_[slot]].item;
+    uint32_t hash;
+    int32_t pos = locate(key, hash);
+    added = pos < 0;
+    if (!added) return entries_[pos].item;
     append(key, hash, Value());
     return entries_.back().item;
 }
@@ -192,6 +240,7 @@ void Dictionary::add(const Value& key, Value item) {
 }
 
 void Dictionary::remove(const Value& key) {
+    forget();
     int64_t slot = findSlot(key, hashOf(key));
     if (slot < 0) raise(errKeyNotFound);
     Entry& e = entries_[index_[slot]];
@@ -204,6 +253,7 @@ void Dictionary::remove(const Value& key) {
 }
 
 void Dictionary::rename(const Value& from, const Value& to) {
+    forget();
     uint32_t oldHash = hashOf(from);
     int64_t slot = findSlot(from, oldHash);
     if (slot < 0) raise(errKeyNotFound);
@@ -230,6 +280,7 @@ void Dictionary::clear() {
     decltype(entries_) old;
     old.swap(entries_);
     index_.clear();
+    forget();
     dead_ = 0;
     usedSlots_ = 0;
 }
@@ -238,6 +289,7 @@ void Dictionary::setCompareMode(int32_t mode) {
     if (count() != 0 || mode < 0) raise(errInvalidCall);
     compareMode_ = mode;
     textMode_ = mode != 0;
+    forget();  // its hash was the other mode's
 }
 
 template <class Pick>

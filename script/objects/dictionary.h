@@ -41,9 +41,13 @@ private:
     static constexpr int32_t kDeleted = -2;
 
     uint32_t hashOf(const Value& key) const;
-    bool sameKey(const Value& a, const Value& b) const;
+    bool sameKey(const Value& x, const Value& y) const;  // both read through ByRef already
     // Slot in index_ holding key, or -1.
     int64_t findSlot(const Value& key, uint32_t hash) const;
+    // The entry holding key (-1 when absent) and key's hash.
+    int32_t locate(const Value& key, uint32_t& hash);
+    void remember(const Value& key, uint32_t hash, int32_t pos);
+    void forget() { lastKey_ = Value(); }
     void rebuild(size_t capacity);
     void append(const Value& key, uint32_t hash, Value item);
     template <class Pick> Value collect(Pick pick) const;
@@ -52,6 +56,11 @@ private:
     std::vector<int32_t, CountedAllocator<int32_t>> index_;  // power-of-two size; entry positions, kFree or kDeleted
     size_t dead_ = 0;             // tombstones in entries_
     size_t usedSlots_ = 0;        // non-free slots in index_, deleted ones included
+    // The last string key located: scripts test Exists and then read or write the same key, which
+    // then skips hashing and probing. Holding it keeps its buffer from changing or being reused.
+    Value lastKey_;
+    uint32_t lastHash_ = 0;
+    int32_t lastPos_ = -1;
     int32_t compareMode_ = 0;
     bool textMode_ = false;
 };

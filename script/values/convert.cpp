@@ -55,9 +55,8 @@ size_t formatReal(char* out, double d, int precision) {
     }
     // A whole number with at most `precision` digits prints as it is: counters and keys built from
     // numbers are the common case, and this skips the costly rounding below.
-    double limit = 1;
-    for (int i = 0; i < precision; ++i) limit *= 10;
-    if (std::fabs(d) < limit && d == std::trunc(d))
+    static constexpr double kLimit[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (std::fabs(d) < kLimit[precision] && d == std::trunc(d))
         return static_cast<size_t>(std::to_chars(p, p + 24, static_cast<int64_t>(d)).ptr - out);
     // "-d.dddde+XX": the rounding to `precision` digits is done by to_chars.
     char sci[40];
@@ -134,9 +133,34 @@ bool parseRadix(std::u16string_view s, double& out, bool* tooLarge) {
     return true;
 }
 
-String decimal(int32_t n) {
-    char buf[16];
-    return ascii(buf, static_cast<size_t>(std::to_chars(buf, buf + sizeof buf, n).ptr - buf));
+size_t currencyChars(char* out, int64_t scaled) {
+    char* p = out;
+    uint64_t mag = scaled < 0 ? 0 - static_cast<uint64_t>(scaled) : static_cast<uint64_t>(scaled);
+    if (scaled < 0) *p++ = '-';
+    p = std::to_chars(p, p + 20, mag / 10000).ptr;
+    unsigned frac = static_cast<unsigned>(mag % 10000);
+    if (frac) {
+        *p++ = '.';
+        for (unsigned div = 1000; frac; div /= 10) {
+            *p++ = static_cast<char>('0' + frac / div);
+            frac %= div;
+        }
+    }
+    return static_cast<size_t>(p - out);
+}
+
+// CStr's text of a Byte, Integer, Long, Single, Double or Currency (at most kNumberChars
+// characters); 0 for the other subtypes.
+size_t numberChars(const Value& x, char* out) {
+    switch (x.type) {
+        case Type::Byte: return static_cast<size_t>(std::to_chars(out, out + 4, x.u8).ptr - out);
+        case Type::Integer:
+        case Type::Long: return static_cast<size_t>(std::to_chars(out, out + 12, x.i32).ptr - out);
+        case Type::Single: return formatReal(out, x.f32, 7);
+        case Type::Double: return formatReal(out, x.f64, 15);
+        case Type::Currency: return currencyChars(out, x.cy);
+        default: return 0;
+    }
 }
 
 [[noreturn]] void mismatch() { raise(errTypeMismatch); }
@@ -427,30 +451,18 @@ bool toBool(const Value& v) {
 }
 
 String formatDouble(double d) {
-    char buf[40];
+    char buf[kNumberChars];
     return localNumber(buf, formatReal(buf, d, 15));
 }
 
 String formatSingle(float f) {
-    char buf[40];
+    char buf[kNumberChars];
     return localNumber(buf, formatReal(buf, f, 7));
 }
 
 String formatCurrency(int64_t scaled) {
-    char buf[32];
-    char* p = buf;
-    uint64_t mag = scaled < 0 ? 0 - static_cast<uint64_t>(scaled) : static_cast<uint64_t>(scaled);
-    if (scaled < 0) *p++ = '-';
-    p = std::to_chars(p, buf + sizeof buf, mag / 10000).ptr;
-    unsigned frac = static_cast<unsigned>(mag % 10000);
-    if (frac) {
-        *p++ = '.';
-        for (unsigned div = 1000; frac; div /= 10) {
-            *p++ = static_cast<char>('0' + frac / div);
-            frac %= div;
-        }
-    }
-    return localNumber(buf, static_cast<size_t>(p - buf));
+    char buf[kNumberChars];
+    return localNumber(buf, currencyChars(buf, scaled));
 }
 
 namespace {
@@ -550,16 +562,30 @@ String convertToString(const Value& v) {
         case Type::Empty: return String();
         case Type::Null: raise(errInvalidNull);
         case Type::Boolean: return String(x.b ? u"True" : u"False");
-        case Type::Byte: return decimal(x.u8);
-        case Type::Integer: return decimal(x.i16);
-        case Type::Long: return decimal(x.i32);
-        case Type::Single: return formatSingle(x.f32);
-        case Type::Double: return formatDouble(x.f64);
-        case Type::Currency: return formatCurrency(x.cy);
+        case Type::Byte:
+        case Type::Integer:
+        case Type::Long:
+        case Type::Single:
+        case Type::Double:
+        case Type::Currency: {
+            char buf[kNumberChars];
+            return localNumber(buf, numberChars(x, buf));
+        }
         case Type::Date: return formatDate(x.f64);
         case Type::Object: return toString(defaultValue(x));
         default: mismatch();
     }
+}
+
+std::u16string_view convertToText(const Value& x, char16_t (&buf)[kNumberChars], String& keep) {
+    char digits[kNumberChars];
+    if (size_t n = numberChars(x, digits)) {
+        char16_t point = locale().decimal;
+        for (size_t i = 0; i < n; ++i) buf[i] = digits[i] == '.' ? point : static_cast<unsigned char>(digits[i]);
+        return {buf, n};
+    }
+    keep = convertToString(x);
+    return keep.view();
 }
 
 Value toNumeric(const Value& v) {

@@ -27,6 +27,16 @@ inline String toString(const Value& v) {
     const Value& x = v.deref();
     return x.isString() ? x.string() : convertToString(x);
 }
+// Room for the text of any number but a Date.
+constexpr size_t kNumberChars = 40;
+// CStr's text of v without a String where none is needed: a String's own characters, a number's
+// (not a Date's) written into buf, anything else converted into keep. For concatenation, which
+// copies the text anyway.
+std::u16string_view convertToText(const Value& v, char16_t (&buf)[kNumberChars], String& keep);
+inline std::u16string_view textOf(const Value& v, char16_t (&buf)[kNumberChars], String& keep) {
+    const Value& x = v.deref();
+    return x.isString() ? x.strView() : convertToText(x, buf, keep);
+}
 
 // The value as the arithmetic operators see it: numeric subtypes unchanged, Empty -> Integer 0,
 // strings parsed (to Double), Boolean kept (the operators know its rules), Null kept.

@@ -292,12 +292,21 @@ Value concat(const Value& av, const Value& bv) {
     const Value& x = plain(a, ha);
     const Value& y = plain(b, hb);
     if (x.isNull() && y.isNull()) return Value::null();
-    String sx = x.isNull() ? String() : toString(x);
-    String sy = y.isNull() ? String() : toString(y);
-    if (hasOddByte(sx.rep()) || hasOddByte(sy.rep())) return Value(String::concatBytes(sx, sy));
-    if (sy.empty()) return Value(std::move(sx));
-    if (sx.empty()) return Value(std::move(sy));
-    return Value(String::concat(sx.view(), sy.view()));
+    // A number is written into a buffer, not a String of its own: "user" & i builds one string.
+    char16_t bx[kNumberChars], by[kNumberChars];
+    String kx, ky;
+    std::u16string_view tx = x.isNull() ? std::u16string_view() : textOf(x, bx, kx);
+    std::u16string_view ty = y.isNull() ? std::u16string_view() : textOf(y, by, ky);
+    auto held = [](const Value& v, const String& kept) { return v.isString() ? v.str : kept.rep(); };
+    if (hasOddByte(held(x, kx)) || hasOddByte(held(y, ky))) {
+        auto whole = [](const Value& v, const String& kept, std::u16string_view t) {
+            return v.isString() ? v.string() : kept.rep() ? kept : String(t);
+        };
+        return Value(String::concatBytes(whole(x, kx, tx), whole(y, ky, ty)));
+    }
+    if (ty.empty() && x.isString()) return x;
+    if (tx.empty() && y.isString()) return y;
+    return Value(String::concat(tx, ty));
 }
 
 Value neg(const Value& av) {

@@ -1,5 +1,6 @@
 #include "script/values/text.h"
 
+#include <cstring>
 #include <cwctype>
 #include <locale.h>
 
@@ -52,10 +53,38 @@ inline char16_t lowerOf(char16_t c) {
 }
 
 template <bool Upper>
-String mapCase(std::u16string_view s) {
-    String out = String::uninitialized(s.size());
+char16_t mapUnit(char16_t c) { return Upper ? upperOf(c) : lowerOf(c); }
+
+template <bool Upper>
+uint64_t mapBlock(uint64_t units) {
+    if (!(units & kBlockNonAscii)) return asciiCaseBlock<Upper>(units);
+    uint64_t out = 0;
+    for (int shift = 0; shift < 64; shift += 16)
+        out |= uint64_t{mapUnit<Upper>(static_cast<char16_t>(units >> shift))} << shift;
+    return out;
+}
+
+uint64_t load(const char16_t* p) {
+    uint64_t units;
+    std::memcpy(&units, p, sizeof units);
+    return units;
+}
+
+template <bool Upper>
+String mapCase(const String& s) {
+    const char16_t* p = s.data();
+    size_t n = s.size(), i = 0;
+    while (i + 4 <= n && mapBlock<Upper>(load(p + i)) == load(p + i)) i += 4;
+    while (i < n && mapUnit<Upper>(p[i]) == p[i]) ++i;
+    if (i == n) return s;
+    String out = String::uninitialized(n);
     char16_t* d = out.data();
-    for (size_t i = 0; i < s.size(); ++i) d[i] = Upper ? upperOf(s[i]) : lowerOf(s[i]);
+    std::memcpy(d, p, i * sizeof(char16_t));
+    for (; i + 4 <= n; i += 4) {
+        uint64_t units = mapBlock<Upper>(load(p + i));
+        std::memcpy(d + i, &units, sizeof units);
+    }
+    for (; i < n; ++i) d[i] = mapUnit<Upper>(p[i]);
     return out;
 }
 
@@ -63,9 +92,10 @@ String mapCase(std::u16string_view s) {
 
 char16_t toUpper(char16_t c) { return upperOf(c); }
 char16_t toLower(char16_t c) { return lowerOf(c); }
+uint64_t lowerBlockSlow(uint64_t units) { return mapBlock<false>(units); }
 
-String upper(std::u16string_view s) { return mapCase<true>(s); }
-String lower(std::u16string_view s) { return mapCase<false>(s); }
+String upper(const String& s) { return mapCase<true>(s); }
+String lower(const String& s) { return mapCase<false>(s); }
 
 int compareBinary(std::u16string_view a, std::u16string_view b) {
     // u16string_view compares char16_t as unsigned code units, which is what binary mode means.
@@ -168,7 +198,12 @@ int collateText(std::u16string_view a, std::u16string_view b) {
 
 bool equalsIgnoreCase(std::u16string_view a, std::u16string_view b) {
     if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
+    size_t i = 0;
+    for (; i + 4 <= a.size(); i += 4) {
+        uint64_t x = load(a.data() + i), y = load(b.data() + i);
+        if (x != y && lowerBlock(x) != lowerBlock(y)) return false;
+    }
+    for (; i < a.size(); ++i)
         if (a[i] != b[i] && lowerOf(a[i]) != lowerOf(b[i])) return false;
     return true;
 }

@@ -53,6 +53,38 @@ TEST_F(DictionaryTest, TextModeFoldsNonAsciiLetters) {
     assign(d, u"CompareMode", {}, Value::lng(1));
     call(d, u"Add", {u"ÄRGER", Value::lng(1)});
     EXPECT_TRUE(toBool(call(d, u"Exists", {u"ärger"})));
+    // Keys hash four characters at a time, ASCII ones by arithmetic and others through the tables:
+    // text-equal keys must hash alike whichever way each block went.
+    call(d, u"Add", {u"\u212AELVIN", Value::lng(2)});  // the Kelvin sign lowers to an ASCII k
+    EXPECT_EQ(toLong(call(d, u"Item", {u"kelvin"})), 2);
+    call(d, u"Add", {u"STRAßENBAHN", Value::lng(3)});
+    EXPECT_EQ(toLong(call(d, u"Item", {u"straßenbahn"})), 3);
+    call(d, u"Add", {u"[@[@", Value::lng(4)});
+    call(d, u"Add", {u"{`{`", Value::lng(5)});  // 0x20 apart from the key before, yet no letters
+    EXPECT_EQ(count(), 5);
+}
+
+// The last string key looked up is remembered with where it was; whatever changes the dictionary
+// must not leave that stale.
+TEST_F(DictionaryTest, RepeatedLookupsOfOneKeySeeEveryChange) {
+    Value k(u"Apple");
+    EXPECT_FALSE(toBool(call(d, u"Exists", {k})));
+    assign(d, u"CompareMode", {}, Value::lng(1));  // the hash found above was binary
+    call(d, u"Add", {k, Value::lng(1)});
+    EXPECT_TRUE(toBool(call(d, u"Exists", {u"APPLE"})));
+    EXPECT_TRUE(toBool(call(d, u"Exists", {k})));
+    call(d, u"Remove", {k});
+    EXPECT_FALSE(toBool(call(d, u"Exists", {k})));
+    call(d, u"Item", {k});  // reading a missing key adds it
+    EXPECT_TRUE(toBool(call(d, u"Exists", {k})));
+    assign(d, u"Key", {k}, Value(u"pear"));
+    EXPECT_FALSE(toBool(call(d, u"Exists", {k})));
+    for (int i = 0; i < 100; ++i) call(d, u"Add", {Value::lng(i), Value()});  // grows the index
+    EXPECT_TRUE(toBool(call(d, u"Exists", {u"PEAR"})));
+    call(d, u"Add", {k, Value::lng(2)});
+    EXPECT_EQ(toLong(call(d, u"Item", {k})), 2);
+    call(d, u"RemoveAll");
+    EXPECT_FALSE(toBool(call(d, u"Exists", {k})));
 }
 
 // Many inserts and removals: the index must keep finding every live key, and order must hold.

@@ -19,6 +19,19 @@ TEST(CaseMapping, SimpleUnicodeWhateverTheLocale) {
     EXPECT_EQ(upper(u"a\U0001F600b").view(), u"A\U0001F600B");    // surrogates pass through
 }
 
+// Four characters are mapped at a time; the neighbours of the letter ranges must stay as they are,
+// and a change may first come in any block or in the tail.
+TEST(CaseMapping, BlocksAndTheirEdges) {
+    EXPECT_EQ(upper(u"@[`{azAZ").view(), u"@[`{AZAZ");
+    EXPECT_EQ(lower(u"@[`{azAZ").view(), u"@[`{azaz");
+    EXPECT_EQ(lower(u"abcdefgH").view(), u"abcdefgh");
+    EXPECT_EQ(lower(u"abcdefghI").view(), u"abcdefghi");
+    EXPECT_EQ(upper(u"ABCDéFGH").view(), u"ABCDÉFGH");
+    EXPECT_FALSE(equalsIgnoreCase(u"[@[@", u"{`{`"));  // 0x20 apart, yet no letters
+    EXPECT_TRUE(equalsIgnoreCase(u"ÄRGERLICH", u"ärgerlich"));
+    EXPECT_FALSE(equalsIgnoreCase(u"ärgerlich", u"ärgerlicx"));
+}
+
 TEST(Compare, BinaryAndText) {
     EXPECT_LT(compareBinary(u"B", u"a"), 0);
     EXPECT_GT(compareBinary(u"é", u"z"), 0);
