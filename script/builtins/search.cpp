@@ -30,16 +30,21 @@ size_t findBinary(std::u16string_view s, std::u16string_view what, size_t from) 
     size_t i = from, end = s.size() - n;  // the last candidate
 #if defined(__SSE2__)
     __m128i f = _mm_set1_epi16(static_cast<short>(first)), l = _mm_set1_epi16(static_cast<short>(last));
-    for (; i + 7 <= end; i += 8) {
-        __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + i));
-        __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + i + n - 1));
-        // Two mask bits per position.
-        for (unsigned bits = _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi16(a, f), _mm_cmpeq_epi16(b, l)));
+    // The first match among the eight positions from p whose bits are set, two mask bits a position.
+    auto scan = [&](size_t p, unsigned keep) {
+        __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + p));
+        __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + p + n - 1));
+        for (unsigned bits = _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi16(a, f), _mm_cmpeq_epi16(b, l))) & keep;
              bits; bits &= bits - 1, bits &= bits - 1) {
-            size_t at = i + std::countr_zero(bits) / 2;
+            size_t at = p + std::countr_zero(bits) / 2;
             if (std::memcmp(h + at + 1, inner, innerBytes) == 0) return at;
         }
-    }
+        return std::u16string_view::npos;
+    };
+    for (; i + 7 <= end; i += 8)
+        if (size_t at = scan(i, ~0u); at != std::u16string_view::npos) return at;
+    // The last few candidates: the eight that end at the last one, skipping those already seen.
+    if (i <= end && end >= 7) return scan(end - 7, ~0u << 2 * (i - (end - 7)));
 #endif
     for (; i <= end; ++i)
         if (h[i] == first && h[i + n - 1] == last && std::memcmp(h + i + 1, inner, innerBytes) == 0) return i;

@@ -13,6 +13,9 @@ WScript.Echo "InStr empty find: " & InStr("abc", "") & " " & InStr(3, "abc", "")
 WScript.Echo "InStr compare: " & InStr(1, "ABC", "b", vbTextCompare) & " " & InStr(1, "ABC", "b", vbBinaryCompare) & " " & InStr(1, "xABCabc", "bc", 1)
 WScript.Echo "InStr Null: " & TypeName(InStr("abc", Null)) & " " & TypeName(InStr(Null, "a"))
 WScript.Echo "InStr numbers: " & InStr(12345, 34)
+' Binary search tests eight positions at a time, the last ones in a block overlapping those already
+' seen: a match there before the start must not count, one after it must.
+WScript.Echo "InStr blocks: " & InStr(4, "xabyyyyyyy", "ab") & " " & InStr(2, "xabyyyyyyy", "ab") & " " & InStr(4, "xabyyyyyab", "ab") & " " & InStr("yyyyyyyyyyyyyyyyyyab", "ab") & " " & InStr(12, "yabyyyyyyyyyyyyyyyyy", "ab")
 WScript.Echo "InStrRev empty: " & InStrRev("", "") & " " & InStrRev("", "a")
 WScript.Echo "InStrRev: " & InStrRev("abcabc", "c") & " " & InStrRev("abcabc", "c", 5) & " " & InStrRev("abc", "c", 10) & " " & InStrRev("abc", "")
 WScript.Echo "InStrRev compare: " & InStrRev("ABCabc", "B", -1, vbTextCompare) & " " & InStrRev("ABCabc", "B")
