@@ -169,12 +169,16 @@ int64_t Dictionary::findSlot(const Value& key, uint32_t hash) const {
     }
 }
 
-int32_t Dictionary::locate(const Value& key, uint32_t& hash) {
+[[gnu::always_inline]] inline int32_t Dictionary::locate(const Value& key, uint32_t& hash) {
     const Value& k = key.deref();
     if (k.type == Type::String && k.str && k.str == lastKey_.str) {
         hash = lastHash_;
         return lastPos_;
     }
+    return probe(k, hash);
+}
+
+int32_t Dictionary::probe(const Value& k, uint32_t& hash) {
     hash = hashOf(k);
     int64_t slot = findSlot(k, hash);
     int32_t pos = slot < 0 ? -1 : index_[slot];

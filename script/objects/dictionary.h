@@ -46,6 +46,7 @@ private:
     int64_t findSlot(const Value& key, uint32_t hash) const;
     // The entry holding key (-1 when absent) and key's hash.
     int32_t locate(const Value& key, uint32_t& hash);
+    int32_t probe(const Value& key, uint32_t& hash);  // locate's hashing and probing
     void remember(const Value& key, uint32_t hash, int32_t pos);
     void forget() { lastKey_ = Value(); }
     void rebuild(size_t capacity);
