@@ -25,7 +25,7 @@ size_t findBinary(std::u16string_view s, std::u16string_view what, size_t from) 
     if (n > s.size() || from > s.size() - n) return std::u16string_view::npos;
     const char16_t* h = s.data();
     const char16_t* inner = what.data() + 1;
-    size_t innerBytes = n > 2 ? (n - 2) * sizeof(char16_t) : 0;
+    size_t innerBytes = n > 2 ? (n - 2) * sizeof(char16_t) : 0;  // none: the ends were the whole needle
     char16_t first = what[0], last = what[n - 1];
     size_t i = from, end = s.size() - n;  // the last candidate
 #if defined(__SSE2__)
@@ -37,7 +37,7 @@ size_t findBinary(std::u16string_view s, std::u16string_view what, size_t from) 
         for (unsigned bits = _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi16(a, f), _mm_cmpeq_epi16(b, l))) & keep;
              bits; bits &= bits - 1, bits &= bits - 1) {
             size_t at = p + std::countr_zero(bits) / 2;
-            if (std::memcmp(h + at + 1, inner, innerBytes) == 0) return at;
+            if (innerBytes == 0 || std::memcmp(h + at + 1, inner, innerBytes) == 0) return at;
         }
         return std::u16string_view::npos;
     };
@@ -47,7 +47,8 @@ size_t findBinary(std::u16string_view s, std::u16string_view what, size_t from) 
     if (i <= end && end >= 7) return scan(end - 7, ~0u << 2 * (i - (end - 7)));
 #endif
     for (; i <= end; ++i)
-        if (h[i] == first && h[i + n - 1] == last && std::memcmp(h + i + 1, inner, innerBytes) == 0) return i;
+        if (h[i] == first && h[i + n - 1] == last && (innerBytes == 0 || std::memcmp(h + i + 1, inner, innerBytes) == 0))
+            return i;
     return std::u16string_view::npos;
 }
 
