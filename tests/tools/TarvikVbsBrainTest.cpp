@@ -79,6 +79,14 @@ TEST_F(TarvikVbsBrainTest, ABrainWithoutTheFifteenParameterGetResponseIsRefusedB
     EXPECT_EQ(o.out, "");
 }
 
+// A folder opens as a file does on Linux and reads as nothing: it would have run as an empty script.
+TEST_F(TarvikVbsBrainTest, AFolderIsNoScriptToRunEither) {
+    std::filesystem::create_directory(folder.path("scripts"));
+    Outcome o = RunCommand(std::string(TARVIK_VBS) + " " + folder.path("scripts"), folder);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err, folder.path("scripts") + ": cannot open the script\n");
+}
+
 TEST_F(TarvikVbsBrainTest, TheTimeOutAndMemoryCapHoldForEachCall) {
     folder.write("brain.vbs",
                  "Function GetResponse(s, user, computer, level, dir, a, b, c, d, e, f, g, h, i, j)\n"

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -85,7 +86,8 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[first], "--brain") == 0) return tarvik::tryBrain({argv + first + 1, argv + argc}, timeoutMs, memoryMb);
     std::string script = argv[first];
     std::ifstream in(script, std::ios::binary);
-    if (!in) {
+    std::error_code error;
+    if (!in || std::filesystem::is_directory(script, error)) {  // a folder opens, and reads as nothing
         std::fprintf(stderr, "%s: cannot open the script\n", script.c_str());
         return 2;
     }
