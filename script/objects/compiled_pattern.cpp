@@ -55,11 +55,8 @@ std::shared_ptr<CompiledPattern> compile(std::u16string_view pattern, uint32_t f
 
 }  // namespace
 
-const pcre2_code* CompiledPattern::use() {
-    if (++uses_ == kJitAfterUses) pcre2_jit_compile(code_, PCRE2_JIT_COMPLETE);  // failure just means no JIT
-    return code_;
-}
-
+// JIT code gets a stack that grows to several megabytes, so deep patterns behave as they do
+// interpreted.
 pcre2_match_context* matchContext() {
     struct Context {
         pcre2_match_context* context = pcre2_match_context_create(nullptr);
@@ -75,6 +72,12 @@ pcre2_match_context* matchContext() {
     };
     thread_local Context current;
     return current.context;
+}
+
+int CompiledPattern::match(std::u16string_view subject, size_t start, pcre2_match_data* data) {
+    if (++uses_ == kJitAfterUses) jit_ = pcre2_jit_compile(code_, PCRE2_JIT_COMPLETE) == 0;  // else interpreted
+    PCRE2_SPTR16 text = subject.empty() ? reinterpret_cast<PCRE2_SPTR16>(u"") : sptr(subject);
+    return (jit_ ? pcre2_jit_match : pcre2_match)(code_, text, subject.size(), start, 0, data, matchContext());
 }
 
 std::shared_ptr<CompiledPattern> compilePattern(std::u16string_view pattern, uint32_t flags) {

@@ -20,20 +20,18 @@ public:
     CompiledPattern(const CompiledPattern&) = delete;
     CompiledPattern& operator=(const CompiledPattern&) = delete;
 
-    // The code to match with; counts the use and JIT-compiles once that pays.
-    const pcre2_code* use();
-    const pcre2_code* code() const { return code_; }
+    // One search of subject from start, as pcre2_match answers it. Counts the use and JIT-compiles
+    // once that pays; JIT code is then entered directly, skipping the argument checks pcre2_match
+    // makes first, which cost more than a short match (invalid UTF is matched, not checked for).
+    int match(std::u16string_view subject, size_t start, pcre2_match_data* data);
     int groups() const { return groups_; }
 
 private:
     pcre2_code* code_;
     int groups_;
     uint32_t uses_ = 0;
+    bool jit_ = false;
 };
-
-// The match context to match with: JIT code gets a stack that grows to several megabytes, so deep
-// patterns behave as they do interpreted.
-pcre2_match_context* matchContext();
 
 // Raises 5017 for a pattern that does not compile.
 std::shared_ptr<CompiledPattern> compilePattern(std::u16string_view pattern, uint32_t flags);

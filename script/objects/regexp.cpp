@@ -26,8 +26,6 @@ constexpr Member kMembers[] = {
 };
 constexpr MemberTable kTable(kMembers);
 
-PCRE2_SPTR16 sptr(std::u16string_view s) { return reinterpret_cast<PCRE2_SPTR16>(s.data()); }
-
 bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c < 0xDC00; }
 bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c < 0xE000; }
 
@@ -52,7 +50,7 @@ bool RegExp::search(std::u16string_view subject, size_t start) {
     pollDeadline();  // Execute and Replace search once a match over big text
     if (!compiled_) prepare();
     if (start > subject.size()) return false;
-    int rc = pcre2_match(compiled_->use(), sptr(subject), subject.size(), start, 0, data_, matchContext());
+    int rc = compiled_->match(subject, start, data_);
     if (rc >= 0) return true;
     if (rc == PCRE2_ERROR_NOMATCH) return false;
     // Runaway backtracking: VBScript runs out of stack on such patterns.

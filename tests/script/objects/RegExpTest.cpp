@@ -135,6 +135,19 @@ TEST_F(RegExpTest, DeepMatchesSurviveJit) {
     for (int i = 0; i < 6; ++i) EXPECT_TRUE(test(subject)) << "run " << i;
 }
 
+// Past the JIT threshold a search enters the JIT code directly, without pcre2_match's checks:
+// broken UTF-16, empty text and runaway backtracking must come out as they did interpreted.
+TEST_F(RegExpTest, JitCodeMatchesAsInterpreted) {
+    set(u"b|^$", true);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(matches(u"a\xD800" u"b"), (std::vector<std::string>{"b@2"})) << "run " << i;
+        EXPECT_TRUE(test(u"")) << "run " << i;
+    }
+    set(u"^(\\w+x?)*$");
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(errorOf([&] { test(std::u16string(30, u'a') + u"!"); }), errOutOfStack) << "run " << i;
+}
+
 TEST_F(RegExpTest, CatastrophicBacktrackingRunsOutOfStack) {
     set(u"^(\\w+\\s?)*$");
     EXPECT_EQ(errorOf([&] { test(std::u16string(30, u'a') + u"!"); }), errOutOfStack);
