@@ -26,6 +26,7 @@ void MemberTable::check(const Member& m, Invoke kind, int argc) {
 }
 
 String comText(const Value& arg) {
+    if (arg.deref().isString()) return arg.deref().string();  // nearly every call: no copy of it first
     Value v = defaultValue(arg);
     if (v.type == Type::Boolean) return String(v.b ? u"-1" : u"0");
     if (v.isNull()) raise(errTypeMismatch);
