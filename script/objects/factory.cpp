@@ -5,6 +5,7 @@
 #include "script/objects/array_list.h"
 #include "script/objects/dictionary.h"
 #include "script/objects/filesystem.h"
+#include "script/objects/net_random.h"
 #include "script/objects/regexp.h"
 #include "script/objects/shell.h"
 #include "script/objects/sorted_list.h"
@@ -32,6 +33,7 @@ Value createObject(std::u16string_view progId, Host* host) {
     if (equalsIgnoreCase(progId, u"System.Collections.Stack")) return newStack();
     if (equalsIgnoreCase(progId, u"System.Collections.Queue")) return newQueue();
     if (equalsIgnoreCase(progId, u"System.Collections.SortedList")) return newSortedList();
+    if (equalsIgnoreCase(progId, u"System.Random")) return newNetRandom();
     if (equalsIgnoreCase(progId, u"Scriptlet.TypeLib")) return newTypeLib();
     if (equalsIgnoreCase(progId, u"WScript.Shell")) return newShell(host);
     if (equalsIgnoreCase(progId, u"WScript.Network")) return newNetwork();
