@@ -45,8 +45,7 @@ void dimArray(Value& variable, const int32_t* upper, int dims) {
     if (dims) variable.arr->fixedIn = &variable;
 }
 
-bool indexable(const Value& t, Value* subscripts, int n) {
-    if (!t.isArray()) return false;
+bool plainSubscripts(const Value& t, Value* subscripts, int n) {
     for (int i = 0; i < n; ++i)
         if (subscripts[i].deref().isObject()) subscripts[i] = defaultValue(subscripts[i].deref());
     return t.isArray();

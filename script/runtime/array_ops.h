@@ -20,7 +20,14 @@ inline bool isFixedIn(const Value& variable) {
 }
 // Whether t holds an array to index once object subscripts have given their default values: that
 // runs script code, which may ReDim or let go of the very array, so it comes before element().
-bool indexable(const Value& t, Value* subscripts, int n);
+bool plainSubscripts(const Value& t, Value* subscripts, int n);  // the conversions, out of line
+inline bool indexable(const Value& t, Value* subscripts, int n) {
+    if (!t.isArray()) return false;
+    for (int i = 0; i < n; ++i)
+        if (subscripts[i].type == Type::Object || subscripts[i].type == Type::Ref) [[unlikely]]
+            return plainSubscripts(t, subscripts, n);
+    return true;
+}
 // The element at the subscripts (9 when out of range or the wrong number of them).
 Value& element(ArrayRep* a, const Value* subscripts, int n);
 // The array in v, copied first when something else shares it.
