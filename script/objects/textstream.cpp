@@ -188,11 +188,11 @@ void TextStream::call(int id, Invoke /*kind*/, Value* args, int argc, Value& res
         case ReadAll: result = Value(take(std::u16string::npos)); return;
         case Skip: take(countArg(args[0])); return;
         case SkipLine: takeLine(); return;
-        case Write: write(toString(args[0]).view()); return;
+        case Write: write(comText(args[0]).view()); return;  // a COM string argument: True is "-1"
         case WriteLine: {
             needWriting();
             if (argc > 0) {
-                String line = toString(args[0]);
+                String line = comText(args[0]);
                 line.append(kNewline);
                 write(line.view());
             } else {

@@ -5,6 +5,7 @@
 #include "script/values/convert.h"
 #include "script/values/errors.h"
 #include "script/objects/factory.h"
+#include "script/objects/members.h"
 #include "script/objects/paths.h"
 #include "script/values/string.h"
 #include "tools/tarvik-vbs/arguments.h"
@@ -55,9 +56,9 @@ private:
         if (writing != (fd_ != 0)) raise(errBadFileMode);
         console::Input& in = console::input();
         switch (id) {
-            case Write: write(toString(args[0]).view()); return;
+            case Write: write(comText(args[0]).view()); return;  // a COM string argument, as a file's stream
             case WriteLine: {
-                std::u16string line = argc ? std::u16string(toString(args[0]).view()) : std::u16string();
+                std::u16string line = argc ? std::u16string(comText(args[0]).view()) : std::u16string();
                 write(line + u"\n");
                 return;
             }

@@ -57,3 +57,9 @@ On Error Resume Next
 a = inp.ReadLine : WScript.Echo "past the input:", Err.Number : Err.Clear
 out.ReadLine : WScript.Echo "reading StdOut:", Err.Number : Err.Clear
 On Error GoTo 0
+
+' The streams take their text as a COM string, as Echo does: a Boolean is -1 or 0, Null is 13.
+out.Write True : out.Write " " : out.WriteLine False
+On Error Resume Next
+out.WriteLine Null : WScript.Echo "writing Null:", Err.Number : Err.Clear
+On Error GoTo 0

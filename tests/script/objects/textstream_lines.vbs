@@ -55,5 +55,11 @@ WScript.Echo ts.Line & " " & ts.Column
 ts.Close
 WScript.Echo fso.GetFile(path).Size
 
+' Write takes a COM string, so a Boolean is written as -1 or 0, not as CStr gives it.
+Set ts = fso.CreateTextFile(path, True)
+ts.Write True : ts.WriteLine False
+ts.Close
+WScript.Echo fso.OpenTextFile(path).ReadAll = "-10" & vbCrLf
+
 fso.DeleteFolder base
 WScript.Echo fso.FolderExists(base)
