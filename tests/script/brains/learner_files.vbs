@@ -68,7 +68,7 @@ Function Ask(Sentence, Level)
     Ask = GetResponse(Sentence, "Ann", "PC1", Level, Dir, "", "", "", "", "", "", "", "", "", "")
 End Function
 
-Dir = FSO.GetSpecialFolder(2).Path & "\tarvik-learner-test"
+Dir = FSO.GetSpecialFolder(2).Path & "\tarvik-learner-" & FSO.GetBaseName(FSO.GetTempName)  ' its own, so suites in parallel do not share it
 If FSO.FolderExists(Dir) Then FSO.DeleteFolder Dir, True
 FSO.CreateFolder Dir
 
