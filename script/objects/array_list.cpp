@@ -143,22 +143,11 @@ ValueList ArrayList::elementsOf(const Value& collection) {
 }
 
 std::unique_ptr<Enumerator> ArrayList::enumerate() {
-    struct Items final : Enumerator {
-        Ref<ArrayList> list;
-        uint32_t version;
-        size_t i = 0;
-        bool next(Value& out) override {
-            if (version != list->version_)
-                netError(kNetInvalidOperation, u"Collection was modified; enumeration operation may not execute.");
-            if (i == list->items_.size()) return false;
-            out = list->items_[i++];
-            return true;
-        }
-    };
-    auto e = std::make_unique<Items>();
-    e->list = Ref<ArrayList>(this);
-    e->version = version_;
-    return e;
+    return netEnumerator(this, version_, [this](size_t i, Value& out) {
+        if (i >= items_.size()) return false;
+        out = items_[i];
+        return true;
+    });
 }
 
 void ArrayList::call(int id, Invoke kind, Value* args, int argc, Value& result) {

@@ -147,23 +147,11 @@ private:
 Value SortedList::view(bool keys) { return Value::object(new ListView(this, keys)); }
 
 std::unique_ptr<Enumerator> SortedList::enumerate() {
-    struct Items final : Enumerator {
-        Ref<SortedList> list;
-        uint32_t version;
-        size_t i = 0;
-        bool next(Value& out) override {
-            if (version != list->version_)
-                netError(kNetInvalidOperation, u"Collection was modified; enumeration operation may not execute.");
-            if (i == list->pairs_.size()) return false;
-            const auto& [key, value] = list->pairs_[i++];
-            out = Value::object(new Entry(key, value));
-            return true;
-        }
-    };
-    auto e = std::make_unique<Items>();
-    e->list = Ref<SortedList>(this);
-    e->version = version_;
-    return e;
+    return netEnumerator(this, version_, [this](size_t i, Value& out) {
+        if (i >= pairs_.size()) return false;
+        out = Value::object(new Entry(pairs_[i].first, pairs_[i].second));
+        return true;
+    });
 }
 
 void SortedList::call(int id, Invoke kind, Value* args, int, Value& result) {

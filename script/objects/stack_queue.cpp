@@ -31,22 +31,11 @@ public:
     explicit Sequence(bool stack) : TableObject(stack ? kStackTable : kQueueTable), stack_(stack) {}
     std::u16string_view typeName() const override { return stack_ ? u"Stack" : u"Queue"; }
     std::unique_ptr<Enumerator> enumerate() override {
-        struct Items final : Enumerator {
-            Ref<Sequence> of;
-            uint32_t version;
-            size_t i = 0;
-            bool next(Value& out) override {
-                if (version != of->version_)
-                    netError(kNetInvalidOperation, u"Collection was modified; enumeration operation may not execute.");
-                if (i == of->items_.size()) return false;
-                out = of->items_[i++];
-                return true;
-            }
-        };
-        auto e = std::make_unique<Items>();
-        e->of = Ref<Sequence>(this);
-        e->version = version_;
-        return e;
+        return netEnumerator(this, version_, [this](size_t i, Value& out) {
+            if (i >= items_.size()) return false;
+            out = items_[i];
+            return true;
+        });
     }
 
 private:
