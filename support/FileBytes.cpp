@@ -43,11 +43,21 @@ std::FILE* OpenStream(const std::string& path, const char* fopenMode) {
 }
 
 std::string ReadFileBytes(const std::string& path) {
+    // A pipe or a device has no size to check first, and one like /dev/zero never ends.
+    constexpr size_t kMaxUnsizedBytes = size_t(256) << 20;
     std::FILE* stream = OpenStream(path, "rb");
+    struct stat info;
+    bool sized = ::fstat(::fileno(stream), &info) == 0 && S_ISREG(info.st_mode);
     std::string bytes;
     char buffer[65536];
     size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, stream)) > 0) bytes.append(buffer, count);
+    while ((count = std::fread(buffer, 1, sizeof buffer, stream)) > 0) {
+        bytes.append(buffer, count);
+        if (!sized && bytes.size() > kMaxUnsizedBytes) {
+            std::fclose(stream);
+            throw Failure(PathFileAccessError);
+        }
+    }
     bool failed = std::ferror(stream) != 0;
     std::fclose(stream);
     if (failed) throw Failure(DeviceIOError);

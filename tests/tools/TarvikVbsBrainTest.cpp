@@ -85,6 +85,10 @@ TEST_F(TarvikVbsBrainTest, AFolderIsNoScriptToRunEither) {
     Outcome o = RunCommand(std::string(TARVIK_VBS) + " " + folder.path("scripts"), folder);
     EXPECT_EQ(o.status, 2);
     EXPECT_EQ(o.err, folder.path("scripts") + ": cannot open the script\n");
+    // A device that never ends is refused once it has given more than a script may be, not read for ever.
+    o = RunCommand(std::string(TARVIK_VBS) + " /dev/zero", folder);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err, "/dev/zero: cannot open the script\n");
 }
 
 TEST_F(TarvikVbsBrainTest, TheTimeOutAndMemoryCapHoldForEachCall) {

@@ -7,15 +7,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "script/values/codepage.h"
 #include "script/engine.h"
 #include "script/values/string.h"
+#include "support/FileBytes.h"
 #include "tools/tarvik-vbs/console.h"
 #include "tools/tarvik-vbs/profile_output.h"
 #include "tools/tarvik-vbs/try_brain.h"
@@ -85,14 +83,13 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[first], "--brain") == 0) return tarvik::tryBrain({argv + first + 1, argv + argc}, timeoutMs, memoryMb);
     std::string script = argv[first];
-    std::ifstream in(script, std::ios::binary);
-    std::error_code error;
-    if (!in || std::filesystem::is_directory(script, error)) {  // a folder opens, and reads as nothing
+    std::string bytes;
+    try {
+        bytes = tarvik::ReadFileBytes(script);  // refuses a folder, and a device that never ends
+    } catch (const tarvik::Failure&) {
         std::fprintf(stderr, "%s: cannot open the script\n", script.c_str());
         return 2;
     }
-    std::stringstream bytes;
-    bytes << in.rdbuf();
 
     std::vector<std::u16string> args;
     for (int i = first + 1; i < argc; ++i) args.push_back(vbs::utf8ToUtf16(argv[i]));
@@ -109,7 +106,7 @@ int main(int argc, char** argv) {
         if (profile || !folded.empty()) engine.startProfile();
         auto start = std::chrono::steady_clock::now();
         try {
-            engine.addCode(vbs::decodeFileText(bytes.str()));
+            engine.addCode(vbs::decodeFileText(bytes));
         } catch (const tarvik::QuitRequest& q) {
             status = q.code;
         } catch (const vbs::ScriptError& e) {
