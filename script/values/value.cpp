@@ -89,21 +89,17 @@ Value Value::array(ArrayRep* a) {
     return v;
 }
 
-void Value::retain() noexcept {
+void Value::retainOther() noexcept {
     switch (type) {
-        case Type::String: if (str) ++str->refs; break;
         case Type::Object: if (obj) obj->addRef(); break;
         case Type::Array: ++arr->refs; break;
         default: break;
     }
 }
 
-void Value::releaseSlow() noexcept {
+void Value::releaseOther() noexcept {
     // Only the last reference leaves this function's fast paths.
     switch (type) {
-        case Type::String:
-            if (str && --str->refs == 0) freeRep(str);
-            return;
         case Type::Object:
             if (obj && --obj->refs_ == 0) {
                 obj->refs_ = 1;  // the work list holds it

@@ -47,7 +47,7 @@ public:
     Value() noexcept : cy(0) {}  // the whole payload: holders compare payload bits to spot changes
     Value(const Value& o) noexcept : type(o.type), cy(o.cy) { retain(); }
     Value(Value&& o) noexcept : type(o.type), cy(o.cy) { o.type = Type::Empty; }
-    ~Value() { if (counted()) releaseSlow(); }
+    ~Value() { if (counted()) release(); }
     Value& operator=(const Value& o) noexcept {
         if (this != &o) { Value t(o); swap(t); }
         return *this;
@@ -94,8 +94,23 @@ public:
     uint16_t varType() const noexcept;
 
 private:
-    void retain() noexcept;
-    void releaseSlow() noexcept;
+    // Strings are nearly every counted value copied or dropped: their count changes in line.
+    void retain() noexcept {
+        if (type == Type::String) {
+            if (str) ++str->refs;
+        } else if (counted()) {
+            retainOther();
+        }
+    }
+    void release() noexcept {
+        if (type == Type::String) {
+            if (str && --str->refs == 0) freeRep(str);
+        } else {
+            releaseOther();
+        }
+    }
+    void retainOther() noexcept;
+    void releaseOther() noexcept;
 };
 
 static_assert(sizeof(Value) == 16);
