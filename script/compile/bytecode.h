@@ -32,14 +32,13 @@ enum class Op : uint8_t {
     LoadMe,
     // A load and a store in one: to = from (flags 1: Set). a: from, b: to.
     MoveLocal, MoveFieldToLocal, MoveLocalToField,
-    // Arithmetic from Add to LocalXorConst but Pow, Not, Eqv and Imp: flags 1 stores the result in
-    // locals[argc] (a Let) instead of pushing it.
-    Add, Sub, Mul, Div, IntDiv, Mod, Pow, Concat, Neg, Not, And, Or, Xor, Eqv, Imp,
-    // The right operand is consts[a]; the Local forms (in the same order) push locals[b] op consts[a].
+    Pow, Not, Eqv, Imp,                 // [lhs, rhs] -> [result], Not [operand] -> [result]
+    // Frame slots in, a frame slot out (a local or a temporary at its fixed place above the
+    // locals): frame[o.to] = frame[a] op frame[o.rhs], or op consts[o.rhs] in the Const forms (in
+    // the same order). argc (an int16_t) moves the stack top; the temporaries it drops were operands.
+    Add, Sub, Mul, Div, IntDiv, Mod, Concat, And, Or, Xor,
     AddConst, SubConst, MulConst, DivConst, IntDivConst, ModConst, ConcatConst, AndConst, OrConst, XorConst,
-    LocalAddConst, LocalSubConst, LocalMulConst, LocalDivConst, LocalIntDivConst, LocalModConst, LocalConcatConst,
-    LocalAndConst, LocalOrConst, LocalXorConst,
-    AddLocalConst,                      // locals[a] = locals[a] + consts[b]
+    Neg,                                // frame[o.to] = -frame[a], as those
     Append,                             // [ref, (value,) texts...] -> []: s = s & a & b in place;
                                         // flags 1: the value read before the texts
     Eq, Ne, Lt, Gt, Le, Ge,             // flags: ops::CompareFlags
@@ -97,6 +96,10 @@ struct LocalAndConst {
     int32_t slot, k;
 };
 
+struct SlotOperands {
+    int32_t rhs, to;
+};
+
 struct Instr {
     Op op;
     uint8_t flags = 0;
@@ -106,6 +109,7 @@ struct Instr {
         int64_t b = 0;
         void* p;
         LocalAndConst lk;
+        SlotOperands o;
     };
 };
 

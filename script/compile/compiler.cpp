@@ -539,20 +539,13 @@ private:
         emit(vbs::Op::LoadLocal, 1, slot);
     }
 
-    // x = x + constant, and a store of a variable just read, are one instruction.
+    // Arithmetic stores its result in the local itself, and a store of a variable just read is
+    // one instruction.
     void storeLocal(int slot, uint8_t set) {
         Instr* last = mergeable();
-        if (last && !set && last->op == vbs::Op::LocalAddConst && last->b == slot) {
-            int k = last->a;
-            last->op = vbs::Op::AddLocalConst;
-            last->a = slot;
-            last->b = k;
-            depth_ -= 1;
-            return;
-        }
-        if (last && !set && last->flags == 0 && storesOnward(last->op) && slot <= UINT16_MAX) {
-            last->flags = 1;
-            last->argc = static_cast<uint16_t>(slot);
+        if (last && !set && onSlots(last->op) && last->o.to == temp(depth_ - 1)) {
+            last->o.to = slot;
+            last->argc = static_cast<uint16_t>(static_cast<int16_t>(last->argc) - 1);
             depth_ -= 1;
             return;
         }
@@ -566,11 +559,23 @@ private:
         emit(vbs::Op::StoreLocal, -1, slot, 0, set);
     }
 
-    // The arithmetic that can store its result in a local itself (flags 1, argc: the slot).
-    static bool storesOnward(vbs::Op op) {
-        using O = vbs::Op;
-        return (op >= O::Add && op <= O::Concat && op != O::Pow) || op == O::Neg || (op >= O::And && op <= O::Xor) ||
-               (op >= O::AddConst && op <= O::LocalXorConst);
+    // The instructions on frame slots (see Op::Add).
+    static bool onSlots(vbs::Op op) { return op >= vbs::Op::Add && op <= vbs::Op::Neg; }
+
+    // A temporary's frame slot while the procedure's locals are still being counted:
+    // placeTemporaries() makes it nlocals + depth once they are all known.
+    static int32_t temp(int depth) { return -1 - depth; }
+
+    void placeTemporaries() {
+        auto place = [&](int32_t& slot) {
+            if (slot < 0) slot = p_->nlocals - 1 - slot;
+        };
+        for (auto& i : p_->code)
+            if (onSlots(i.op)) {
+                place(i.a);
+                place(i.o.to);
+                if (i.op < vbs::Op::AddConst) place(i.o.rhs);
+            }
     }
 
     void storeField(int field, uint8_t set) {
@@ -587,6 +592,7 @@ private:
     // Once the procedure is whole: a jump to a Return returns at once, and so does a store of the
     // return value right before one.
     void finish() {
+        placeTemporaries();
         auto& code = p_->code;
         auto returns = [&](size_t at) { return code[at].op == vbs::Op::Return; };
         for (auto& i : code)
@@ -607,28 +613,6 @@ private:
     // Whether the last instruction pushed a constant that the next may take as its operand (never
     // when a jump lands between them).
     bool lastIsConstant() const { return pc() > label_ && p_->code.back().op == vbs::Op::PushConst; }
-
-    static vbs::Op withConstant(ast::Op op) {
-        switch (op) {
-            case ast::Op::Add: return vbs::Op::AddConst;
-            case ast::Op::Sub: return vbs::Op::SubConst;
-            case ast::Op::Mul: return vbs::Op::MulConst;
-            case ast::Op::Div: return vbs::Op::DivConst;
-            case ast::Op::IntDiv: return vbs::Op::IntDivConst;
-            case ast::Op::Mod: return vbs::Op::ModConst;
-            case ast::Op::Concat: return vbs::Op::ConcatConst;
-            case ast::Op::And: return vbs::Op::AndConst;
-            case ast::Op::Or: return vbs::Op::OrConst;
-            case ast::Op::Xor: return vbs::Op::XorConst;
-            default: return vbs::Op::Pop;  // none
-        }
-    }
-
-    // AddConst -> LocalAddConst and so on: the two runs are in the same order.
-    static vbs::Op localForm(vbs::Op withConst) {
-        return static_cast<vbs::Op>(static_cast<int>(withConst) - static_cast<int>(vbs::Op::AddConst) +
-                                    static_cast<int>(vbs::Op::LocalAddConst));
-    }
 
     int hidden() { return p_->nlocals++; }
 
@@ -743,8 +727,12 @@ private:
             case ExprKind::Call: call(*e.object, e.args, Invoke::Get); break;
             case ExprKind::Paren: expr(*e.object); break;
             case ExprKind::Unary:
+                if (e.op == ast::Op::Neg) {
+                    negate(*e.object);
+                    break;
+                }
                 expr(*e.object);
-                emit(e.op == ast::Op::Neg ? vbs::Op::Neg : vbs::Op::Not, 0);
+                emit(vbs::Op::Not, 0);
                 break;
             case ExprKind::Binary: binary(e); break;
             case ExprKind::New: {
@@ -784,31 +772,95 @@ private:
             {ast::Op::Ge, vbs::Op::Ge}, {ast::Op::Is, vbs::Op::Is}, {ast::Op::And, vbs::Op::And}, {ast::Op::Or, vbs::Op::Or},
             {ast::Op::Xor, vbs::Op::Xor}, {ast::Op::Eqv, vbs::Op::Eqv}, {ast::Op::Imp, vbs::Op::Imp},
         };
-        // 3 * x is x * 3: a number on the left of an operator that commutes for numbers goes
-        // second (it has no side effect to keep in order), so it becomes the instruction's operand.
-        Value left;
-        bool swap = (e.op == ast::Op::Add || e.op == ast::Op::Mul || (e.op >= ast::Op::And && e.op <= ast::Op::Xor)) &&
-                    !isLiteral(*e.rhs) && tryFold(*e.object, left) && left.isNumeric();
-        expr(swap ? *e.rhs : *e.object);
-        expr(swap ? *e.object : *e.rhs);
-        if (vbs::Op k = withConstant(e.op); k != vbs::Op::Pop && lastIsConstant()) {
-            int c = p_->code.back().a;
-            p_->code.pop_back();
-            if (int slot = takeLoadedLocal(); slot >= 0) {
-                int at = emit(localForm(k), -1, c);
-                p_->code[at].b = slot;
-                return;
-            }
-            emit(k, -1, c);
-            return;
-        }
         for (auto& m : kMap)
             if (m.from == e.op) {
+                if (onSlots(m.to)) {
+                    arithmetic(e, m.to);
+                    return;
+                }
+                expr(*e.object);
+                expr(*e.rhs);
                 bool comparison = m.to >= vbs::Op::Eq && m.to <= vbs::Op::Ge;
                 emit(m.to, -1, 0, 0, comparison ? static_cast<uint8_t>(compareFlags(e)) : 0);
                 return;
             }
         compileError(errSyntax, e.pos);
+    }
+
+    // The local e reads, when it is a plain variable of this procedure; -1 otherwise.
+    int localOperand(const Expr& e) {
+        if (e.kind == ExprKind::Paren) return localOperand(*e.object);
+        if (e.kind != ExprKind::Name) return -1;
+        if (isOwnName(e.name)) return p_->retSlot;
+        Resolved r = resolve(e.name);
+        return r.kind == Kind::Local ? r.slot : -1;
+    }
+
+    // Whether e's code changes no variable of this procedure: it only reads variables and
+    // constants and does arithmetic on them. (The default property of an object it reads runs other code,
+    // which reaches none of them but a parameter passed ByRef.)
+    bool pure(const Expr& e) {
+        Value unused;
+        switch (e.kind) {
+            case ExprKind::Literal: return true;
+            case ExprKind::Name: return localOperand(e) >= 0 || isVariable(resolve(e.name).kind) || tryFold(e, unused);
+            case ExprKind::Paren:
+            case ExprKind::Unary: return pure(*e.object);
+            case ExprKind::Binary: return e.op != ast::Op::Is && pure(*e.object) && pure(*e.rhs);
+            default: return false;
+        }
+    }
+
+    bool byRefParameter(int slot) const { return slot < p_->nparams && !p_->byVal[static_cast<size_t>(slot)]; }
+
+    // x op y on frame slots. A local operand is read in place, and so is x after y's code ran
+    // when that cannot have changed it; a constant y is the instruction's own. The result goes
+    // where the stack would have it.
+    void arithmetic(const Expr& e, vbs::Op op) {
+        // 3 * x is x * 3: a number on the left of an operator that commutes for numbers goes
+        // second (it has no side effect to keep in order), so it becomes the instruction's operand.
+        Value folded;
+        bool commutes = op == vbs::Op::Add || op == vbs::Op::Mul || (op >= vbs::Op::And && op <= vbs::Op::Xor);
+        bool swap = commutes && !isLiteral(*e.rhs) && tryFold(*e.object, folded) && folded.isNumeric();
+        const Expr& x = swap ? *e.rhs : *e.object;
+        const Expr& y = swap ? *e.object : *e.rhs;
+        const int at = depth_;
+        int32_t lhs = localOperand(x);
+        bool leaf = localOperand(y) >= 0 || tryFold(y, folded);
+        if (lhs < 0 || !(leaf || (pure(y) && !byRefParameter(lhs)))) {
+            expr(x);
+            lhs = temp(at);
+        }
+        expr(y);
+        int32_t rhs = temp(depth_ - 1);
+        if (lastIsConstant()) {
+            rhs = p_->code.back().a;
+            p_->code.pop_back();
+            op = static_cast<vbs::Op>(static_cast<int>(op) - static_cast<int>(vbs::Op::Add) + static_cast<int>(vbs::Op::AddConst));
+            --depth_;
+        } else if (int slot = takeLoadedLocal(); slot >= 0) {
+            rhs = slot;
+            --depth_;
+        }
+        emitOnSlots(op, lhs, rhs, at);
+    }
+
+    // -x, on frame slots as arithmetic.
+    void negate(const Expr& x) {
+        const int at = depth_;
+        int32_t operand = localOperand(x);
+        if (operand < 0) {
+            expr(x);
+            operand = temp(at);
+        }
+        emitOnSlots(vbs::Op::Neg, operand, 0, at);
+    }
+
+    // An instruction on frame slots whose result goes to the stack at depth at.
+    void emitOnSlots(vbs::Op op, int32_t lhs, int32_t rhs, int at) {
+        int delta = at + 1 - depth_;
+        int i = emit(op, delta, lhs, static_cast<uint16_t>(static_cast<int16_t>(delta)));
+        p_->code[i].o = {rhs, temp(at)};
     }
 
     // Arguments for a call. With a known procedure, ByVal parameters get values and ByRef ones
@@ -1445,6 +1497,7 @@ private:
             block(body);
         }
         emit(vbs::Op::Return, 0);
+        placeTemporaries();
         p_->frameSize = p_->nlocals + p_->maxStack;
     }
 

@@ -76,6 +76,51 @@ Value& VM::mustNameValue(Instr& I, Value* locals) {
     return *namedValue(I, locals);
 }
 
+void VM::storeSlow(Value& dst, Value* src, bool set) {
+    if (!set && src->type == Type::Object) letValue(*src);
+    Value* d = &dst;
+    if (dst.type == Type::Ref) [[unlikely]] {
+        d = dst.ref;
+        if (!pins_.empty() && !src->isString()) textElement(d, *src, set);
+    }
+    // A variable holding the array it declared with bounds takes no other value.
+    if (d->counted() && isFixedIn(*d)) [[unlikely]] raise(errTypeMismatch);
+    moveInto(*d, src);
+}
+
+// An instruction on frame slots (Op::Add) but & with any operands and any destination.
+Value* VM::slotOp(const Instr& I, Value* locals, const Value* consts, Value* sp) {
+    const Value& x = locals[I.a].deref();
+    Value r;
+    if (I.op == Op::Neg) {
+        r = ops::neg(x);
+    } else {
+        const Value& y = I.op >= Op::AddConst ? consts[I.o.rhs] : locals[I.o.rhs].deref();
+        switch (I.op) {
+            case Op::Add: case Op::AddConst: r = ops::add(x, y); break;
+            case Op::Sub: case Op::SubConst: r = ops::sub(x, y); break;
+            case Op::Mul: case Op::MulConst: r = ops::mul(x, y); break;
+            case Op::Div: case Op::DivConst: r = ops::div(x, y); break;
+            case Op::IntDiv: case Op::IntDivConst: r = ops::idiv(x, y); break;
+            case Op::Mod: case Op::ModConst: r = ops::mod(x, y); break;
+            case Op::And: case Op::AndConst: r = ops::bitAnd(x, y); break;
+            case Op::Or: case Op::OrConst: r = ops::bitOr(x, y); break;
+            default: r = ops::bitXor(x, y); break;
+        }
+    }
+    Value* top = sp + static_cast<int16_t>(I.argc);
+    clearRange(top, sp);  // the operands that were temporaries
+    Value& dst = locals[I.o.to];
+    if (dst.type < Type::String) {
+        dst.type = r.type;
+        dst.cy = r.cy;
+        r.type = Type::Empty;
+    } else {
+        storeSlow(dst, &r, false);
+    }
+    return top;
+}
+
 // Switches the running frame's state to callee's (locals are the caller's to set).
 inline void VM::activate(Proc* callee, Value* frame, ScriptObject* self, Value* scope) {
     run_ = {callee, callee->code.data(), callee->consts.data(), self, scope, run_.pinMark, run_.resumeNext};
@@ -124,12 +169,13 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
 #define frameTop() (locals + p->frameSize)
     // Calls callee with its argc arguments at args; its value will go to ret. The native stack
     // stays as it is, so only the value stack and the depth need checks; the callee's other
-    // locals lie above the stack top, and are Empty already.
+    // locals lie above the stack top, where nothing is counted: numbers at most.
     auto enter = [&](Proc* callee, Value* args, int argc, ScriptObject* self, Value* ret) INLINE {
         Value* top = args + callee->frameSize;
         if (argc != callee->nparams) raise(errWrongArgCount);
         if (top >= stackEnd_ || depth_ >= kMaxDepth) raise(errOutOfStack);
         if (top > stackHigh_) stackHigh_ = top;
+        for (Value* v = args + argc; v < args + callee->nlocals; ++v) v->type = Type::Empty;
         if (deadline_.tripped()) checkClock();
         if (callee->anyByVal)
             for (int i = 0; i < argc; ++i)
@@ -165,17 +211,6 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
     };
 
     auto pushRef = [&](Value& v) INLINE { *sp++ = Value::reference(v.type == Type::Ref ? v.ref : &v); };
-    auto storeSlow = [this](Value& dst, Value* src, bool set) {
-        if (!set && src->type == Type::Object) letValue(*src);
-        Value* d = &dst;
-        if (dst.type == Type::Ref) [[unlikely]] {
-            d = dst.ref;
-            if (!pins_.empty() && !src->isString()) textElement(d, *src, set);
-        }
-        // A variable holding the array it declared with bounds takes no other value.
-        if (d->counted() && isFixedIn(*d)) [[unlikely]] raise(errTypeMismatch);
-        moveInto(*d, src);
-    };
     // The usual store, a value that is no object over one that holds nothing counted, inline.
     auto store = [&](Value& dst, Value* src, bool set) INLINE {
         if (dst.type < Type::String && src->type != Type::Object) {
@@ -195,12 +230,10 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
         &&L_PushConst, &&L_PushMissing, &&L_Pop, &&L_LoadLocal, &&L_StoreLocal, &&L_RefLocal, &&L_LoadLocal2,
         &&L_LoadGlobal, &&L_StoreGlobal, &&L_RefGlobal, &&L_LoadField, &&L_StoreField, &&L_RefField,
         &&L_LoadOuter, &&L_StoreOuter, &&L_RefOuter, &&L_LoadName, &&L_StoreName, &&L_RefName,
-        &&L_LoadMe, &&L_MoveLocal, &&L_MoveFieldToLocal, &&L_MoveLocalToField, &&L_Add, &&L_Sub, &&L_Mul, &&L_Div, &&L_IntDiv, &&L_Mod, &&L_Pow, &&L_Concat,
-        &&L_Neg, &&L_Not, &&L_And, &&L_Or, &&L_Xor, &&L_Eqv, &&L_Imp, &&L_AddConst, &&L_SubConst,
-        &&L_MulConst, &&L_DivConst, &&L_IntDivConst, &&L_ModConst, &&L_ConcatConst, &&L_AndConst, &&L_OrConst,
-        &&L_XorConst, &&L_LocalAddConst, &&L_LocalSubConst, &&L_LocalMulConst, &&L_LocalDivConst, &&L_LocalIntDivConst,
-        &&L_LocalModConst, &&L_LocalConcatConst, &&L_LocalAndConst, &&L_LocalOrConst, &&L_LocalXorConst,
-        &&L_AddLocalConst, &&L_Append,
+        &&L_LoadMe, &&L_MoveLocal, &&L_MoveFieldToLocal, &&L_MoveLocalToField, &&L_Pow, &&L_Not, &&L_Eqv, &&L_Imp,
+        &&L_Add, &&L_Sub, &&L_Mul, &&L_Div, &&L_IntDiv, &&L_Mod, &&L_Concat, &&L_And, &&L_Or, &&L_Xor,
+        &&L_AddConst, &&L_SubConst, &&L_MulConst, &&L_DivConst, &&L_IntDivConst, &&L_ModConst, &&L_ConcatConst,
+        &&L_AndConst, &&L_OrConst, &&L_XorConst, &&L_Neg, &&L_Append,
         &&L_Eq, &&L_Ne, &&L_Lt, &&L_Gt, &&L_Le, &&L_Ge, &&L_Is, &&L_Jump, &&L_JumpFalse, &&L_JumpTrue,
         &&L_JumpCompare, &&L_JumpCompareConst, &&L_JumpCompareLocalConst, &&L_JumpCompareLocals, &&L_CallProc, &&L_CallMethod, &&L_CallBuiltin, &&L_Convert, &&L_Floor,
         &&L_CallName, &&L_Index, &&L_IndexLocal, &&L_RefIndex, &&L_StoreIndex, &&L_Member, &&L_New, &&L_CheckObject,
@@ -286,51 +319,57 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                         store(me->fields[I->b], sp, I->flags);
                         NEXT;
 
-                    // Arithmetic the compiler sent straight on to a local (flags 1, argc: the slot).
-#define RESULT_NEXT                                                \
-    do {                                                           \
-        if (I->flags) store(locals[I->argc], --sp, false);         \
-        NEXT;                                                      \
-    } while (0)
-                    L_Add: addInto(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
-                    L_Sub: subInto(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
-                    L_Mul: mulInto(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
-                    L_AddConst: addInto(sp[-1], consts[I->a]); RESULT_NEXT;
-                    L_AddLocalConst: {  // v = v + constant
-                        Value& v = locals[I->a].deref();
-                        addInto(v, consts[I->b]);
-                    }
-                    NEXT;
-                    L_SubConst: subInto(sp[-1], consts[I->a]); RESULT_NEXT;
-                    L_MulConst: mulInto(sp[-1], consts[I->a]); RESULT_NEXT;
-                    L_Div: divInto(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
-                    L_DivConst: divInto(sp[-1], consts[I->a]); RESULT_NEXT;
-                    L_IntDiv: idivInto(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
-                    L_Mod: modInto(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
-                    L_IntDivConst: idivInto(sp[-1], consts[I->a]); RESULT_NEXT;
-                    L_ModConst: modInto(sp[-1], consts[I->a]); RESULT_NEXT;
+                    // Arithmetic on frame slots, numbers into a slot holding nothing counted inline.
+                    // The temporaries the stack top drops keep their numbers: nothing counted
+                    // lies above it, and enter() empties a callee's locals.
+#define SLOT_OP(name, fast)                                                                   \
+    L_##name:                                                                                 \
+        if (locals[I->o.to].type < Type::String &&                                            \
+            fast(locals[I->a].deref(), locals[I->o.rhs].deref(), locals[I->o.to])) {          \
+            sp += static_cast<int16_t>(I->argc);                                              \
+            NEXT;                                                                             \
+        }                                                                                     \
+        sp = slotOp(*I, locals, consts, sp);                                                  \
+        NEXT;                                                                                 \
+    L_##name##Const:                                                                          \
+        if (locals[I->o.to].type < Type::String &&                                            \
+            fast(locals[I->a].deref(), consts[I->o.rhs], locals[I->o.to])) {                  \
+            sp += static_cast<int16_t>(I->argc);                                              \
+            NEXT;                                                                             \
+        }                                                                                     \
+        sp = slotOp(*I, locals, consts, sp);                                                  \
+        NEXT;
+                    SLOT_OP(Add, addFast)
+                    SLOT_OP(Sub, subFast)
+                    SLOT_OP(Mul, mulFast)
+                    SLOT_OP(Div, divFast)
+                    SLOT_OP(IntDiv, idivFast)
+                    SLOT_OP(Mod, modFast)
+                    // & makes text: its operands' temporaries may hold text too.
+#define CONCAT(rhs)                                              \
+    {                                                            \
+        Value r = concat(locals[I->a].deref(), rhs);             \
+        Value* top = sp + static_cast<int16_t>(I->argc);         \
+        clearRange(top, sp);                                     \
+        sp = top;                                                \
+        store(locals[I->o.to], &r, false);                       \
+    }                                                            \
+    NEXT;
+                    L_Concat: CONCAT(locals[I->o.rhs].deref())
+                    L_ConcatConst: CONCAT(consts[I->o.rhs])
+#undef CONCAT
+                    SLOT_OP(And, logicFast<Logic::And>)
+                    SLOT_OP(Or, logicFast<Logic::Or>)
+                    SLOT_OP(Xor, logicFast<Logic::Xor>)
+#undef SLOT_OP
+                    L_Neg:
+                        if (locals[I->o.to].type < Type::String && negFast(locals[I->a].deref(), locals[I->o.to])) {
+                            sp += static_cast<int16_t>(I->argc);
+                            NEXT;
+                        }
+                        sp = slotOp(*I, locals, consts, sp);
+                        NEXT;
                     L_Pow: sp = binaryOp(sp, ops::pow); NEXT;
-                    L_Concat: concatInto(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
-                    L_ConcatConst: concatInto(sp[-1], consts[I->a]); RESULT_NEXT;
-                    L_AndConst: logicInto<Logic::And>(sp[-1], consts[I->a]); RESULT_NEXT;
-                    L_OrConst: logicInto<Logic::Or>(sp[-1], consts[I->a]); RESULT_NEXT;
-                    L_XorConst: logicInto<Logic::Xor>(sp[-1], consts[I->a]); RESULT_NEXT;
-#define LOCAL_CONST(name, apply)                     \
-    L_Local##name##Const:                            \
-        copyInto(sp++, locals[I->b].deref());        \
-        apply(sp[-1], consts[I->a]);                 \
-        RESULT_NEXT;
-                    LOCAL_CONST(Add, addInto)
-                    LOCAL_CONST(Sub, subInto)
-                    LOCAL_CONST(Mul, mulInto)
-                    LOCAL_CONST(Div, divInto)
-                    LOCAL_CONST(IntDiv, idivInto)
-                    LOCAL_CONST(Mod, modInto)
-                    LOCAL_CONST(Concat, concatInto)
-                    LOCAL_CONST(And, logicInto<Logic::And>)
-                    LOCAL_CONST(Or, logicInto<Logic::Or>)
-                    LOCAL_CONST(Xor, logicInto<Logic::Xor>)
-#undef LOCAL_CONST
                     L_Append: {
                         Value* parts = sp - I->argc;
                         Value* base = parts - 1 - I->flags;
@@ -345,23 +384,12 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                         sp = base;
                     }
                     NEXT;
-                    L_Neg: {
-                        Value& a = sp[-1];
-                        if (a.type == Type::Integer && a.i32 != INT16_MIN) a.i32 = -a.i32;
-                        else if (a.type == Type::Long && a.i32 != INT32_MIN) a.i32 = -a.i32;
-                        else if (a.type == Type::Double) a.f64 = -a.f64;
-                        else a = ops::neg(a);
-                    }
-                    RESULT_NEXT;
                     L_Not: {
                         Value& a = sp[-1];
                         if (a.type == Type::Boolean) a.b = !a.b;
                         else a = ops::bitNot(a);
                     }
                     NEXT;
-                    L_And: logicInto<Logic::And>(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
-                    L_Or: logicInto<Logic::Or>(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
-                    L_Xor: logicInto<Logic::Xor>(sp[-2], sp[-1]); sp = dropTop(sp); RESULT_NEXT;
                     L_Eqv: sp = binaryOp(sp, ops::eqv); NEXT;
                     L_Imp: sp = binaryOp(sp, ops::imp); NEXT;
                     L_Eq: sp = compareOp(sp, I->flags, [](int c) { return c == 0; }); NEXT;
@@ -617,7 +645,7 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                                 NEXT;
                             }
                         }
-                        addInto(var, step);
+                        if (!addFast(var, step, var)) var = ops::add(var, step);
                         if (forContinues(var, h[1], step)) {
                             if (deadline_.tripped()) checkClock();
                             ip = code + I->b;
@@ -744,7 +772,6 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
             leave();
         }
     }
-#undef RESULT_NEXT
 #undef NEXT
 #undef frameTop
 #undef INLINE

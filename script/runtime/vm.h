@@ -112,6 +112,11 @@ private:
     Value* namedValue(Instr& I, Value* locals);
     Value& mustNameValue(Instr& I, Value* locals);
     void activate(Proc* callee, Value* frame, ScriptObject* self, Value* scope);
+    // A store that is not the plain one: through a ByRef parameter, over something counted, of an
+    // object's default value (without Set).
+    void storeSlow(Value& dst, Value* src, bool set);
+    // An instruction on frame slots (Op::Add) done in general; answers the new stack top.
+    Value* slotOp(const Instr& I, Value* locals, const Value* consts, Value* sp);
     void checkClock();
     void memberOp(MemberSite& site, Invoke kind, Value* base, int argc, Value& result);
     // Fills the site's direct target for a script class (MemberSite::proc, field).

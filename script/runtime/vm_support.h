@@ -141,22 +141,81 @@ inline void setDouble(Value& v, double d) {
     v.f64 = d;
 }
 
-// a = a op b for + - * and &, Integer, Long and Double inline.
-[[gnu::always_inline]] inline void addInto(Value& a, const Value& b) {
-    if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) + intOf(b), bothInteger(a, b));
-    else if (isFast(a) && isFast(b)) setDouble(a, dblOf(a) + dblOf(b));
-    else a = ops::add(a, b);
+// r = a op b when both are Integer, Long or Double (Boolean too for And, Or and Xor), inline;
+// r holds nothing counted and may be either operand. False, with r untouched, for the rest,
+// which ops does.
+[[gnu::always_inline]] inline bool addFast(const Value& a, const Value& b, Value& r) {
+    if (isInt(a) && isInt(b)) setInt(r, int64_t(intOf(a)) + intOf(b), bothInteger(a, b));
+    else if (isFast(a) && isFast(b)) setDouble(r, dblOf(a) + dblOf(b));
+    else return false;
+    return true;
 }
-[[gnu::always_inline]] inline void subInto(Value& a, const Value& b) {
-    if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) - intOf(b), bothInteger(a, b));
-    else if (isFast(a) && isFast(b)) setDouble(a, dblOf(a) - dblOf(b));
-    else a = ops::sub(a, b);
+[[gnu::always_inline]] inline bool subFast(const Value& a, const Value& b, Value& r) {
+    if (isInt(a) && isInt(b)) setInt(r, int64_t(intOf(a)) - intOf(b), bothInteger(a, b));
+    else if (isFast(a) && isFast(b)) setDouble(r, dblOf(a) - dblOf(b));
+    else return false;
+    return true;
 }
-[[gnu::always_inline]] inline void mulInto(Value& a, const Value& b) {
-    if (isInt(a) && isInt(b)) setInt(a, int64_t(intOf(a)) * intOf(b), bothInteger(a, b));
-    else if (isFast(a) && isFast(b)) setDouble(a, dblOf(a) * dblOf(b));
-    else a = ops::mul(a, b);
+[[gnu::always_inline]] inline bool mulFast(const Value& a, const Value& b, Value& r) {
+    if (isInt(a) && isInt(b)) setInt(r, int64_t(intOf(a)) * intOf(b), bothInteger(a, b));
+    else if (isFast(a) && isFast(b)) setDouble(r, dblOf(a) * dblOf(b));
+    else return false;
+    return true;
 }
+// / is always Double; a zero divisor goes to ops.
+[[gnu::always_inline]] inline bool divFast(const Value& a, const Value& b, Value& r) {
+    if (!isFast(a) || !isFast(b) || dblOf(b) == 0) return false;
+    setDouble(r, dblOf(a) / dblOf(b));
+    return true;
+}
+// \ and Mod: both truncate toward zero; -1 goes to ops (the most negative Long overflows).
+[[gnu::always_inline]] inline bool idivFast(const Value& a, const Value& b, Value& r) {
+    if (!isInt(a) || !isInt(b) || intOf(b) == 0 || intOf(b) == -1) return false;
+    setInt(r, intOf(a) / intOf(b), bothInteger(a, b));
+    return true;
+}
+[[gnu::always_inline]] inline bool modFast(const Value& a, const Value& b, Value& r) {
+    if (!isInt(a) || !isInt(b) || intOf(b) == 0 || intOf(b) == -1) return false;
+    setInt(r, intOf(a) % intOf(b), bothInteger(a, b));
+    return true;
+}
+enum class Logic { And, Or, Xor };
+template <Logic L>
+[[gnu::always_inline]] inline bool logicFast(const Value& a, const Value& b, Value& r) {
+    auto apply = [](int32_t x, int32_t y) { return L == Logic::And ? x & y : L == Logic::Or ? x | y : x ^ y; };
+    if (a.type == Type::Boolean && b.type == Type::Boolean) {
+        bool v = apply(a.b, b.b) != 0;
+        r.type = Type::Boolean;
+        r.cy = v;
+    } else if (isInt(a) && isInt(b)) {
+        setInt(r, apply(intOf(a), intOf(b)), bothInteger(a, b));
+    } else {
+        return false;
+    }
+    return true;
+}
+[[gnu::always_inline]] inline bool negFast(const Value& a, Value& r) {
+    if ((a.type == Type::Integer && a.i32 != INT16_MIN) || (a.type == Type::Long && a.i32 != INT32_MIN)) {
+        int32_t v = -a.i32;
+        r.type = a.type;
+        r.i32 = v;
+    } else if (a.type == Type::Double) {
+        double v = -a.f64;
+        r.type = Type::Double;
+        r.f64 = v;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// & of two texts without the odd byte a binary string may end in: one allocation.
+inline Value concat(const Value& a, const Value& b) {
+    if (a.isString() && b.isString() && !hasOddByte(a.str) && !hasOddByte(b.str))
+        return Value(String::concat(a.strView(), b.strView()));
+    return ops::concat(a, b);
+}
+
 // CInt, CLng and CDbl of an Integer, Long or Double that needs no rounding: only the type changes
 // (an Integer is kept sign-extended). False for everything else, which the built-in converts.
 [[gnu::always_inline]] inline bool convertInline(Value& v, Type to) {
@@ -169,43 +228,6 @@ inline void setDouble(Value& v, double d) {
     }
     v.type = to;
     return true;
-}
-
-// / is always Double; a zero divisor and the other types go to ops.
-[[gnu::always_inline]] inline void divInto(Value& a, const Value& b) {
-    if (isFast(a) && isFast(b) && dblOf(b) != 0) setDouble(a, dblOf(a) / dblOf(b));
-    else a = ops::div(a, b);
-}
-// \ and Mod: both truncate toward zero; -1 goes the slow way (the most negative Long overflows).
-[[gnu::always_inline]] inline void idivInto(Value& a, const Value& b) {
-    if (isInt(a) && isInt(b) && intOf(b) != 0 && intOf(b) != -1)
-        setInt(a, intOf(a) / intOf(b), bothInteger(a, b));
-    else a = ops::idiv(a, b);
-}
-[[gnu::always_inline]] inline void modInto(Value& a, const Value& b) {
-    if (isInt(a) && isInt(b) && intOf(b) != 0 && intOf(b) != -1)
-        setInt(a, intOf(a) % intOf(b), bothInteger(a, b));
-    else a = ops::mod(a, b);
-}
-// And, Or, Xor: Booleans stay Boolean, Integer and Long combine bitwise, the rest go to ops.
-enum class Logic { And, Or, Xor };
-template <Logic L>
-[[gnu::always_inline]] inline void logicInto(Value& a, const Value& b) {
-    auto apply = [](int32_t x, int32_t y) { return L == Logic::And ? x & y : L == Logic::Or ? x | y : x ^ y; };
-    if (a.type == Type::Boolean && b.type == Type::Boolean) {
-        a.b = apply(a.b, b.b) != 0;
-    } else if (isInt(a) && isInt(b)) {
-        setInt(a, apply(intOf(a), intOf(b)), bothInteger(a, b));
-    } else {
-        a = L == Logic::And ? ops::bitAnd(a, b) : L == Logic::Or ? ops::bitOr(a, b) : ops::bitXor(a, b);
-    }
-}
-
-inline void concatInto(Value& a, const Value& b) {
-    if (a.isString() && b.isString() && !hasOddByte(a.str) && !hasOddByte(b.str))
-        a = Value(String::concat(a.strView(), b.strView()));
-    else
-        a = ops::concat(a, b);
 }
 
 // If and loop conditions: Null counts as False.
