@@ -36,6 +36,7 @@ enum class Op : uint8_t {
     // Frame slots in, a frame slot out (a local or a temporary at its fixed place above the
     // locals): frame[o.to] = frame[a] op frame[o.rhs], or op consts[o.rhs] in the Const forms (in
     // the same order). argc (an int16_t) moves the stack top; the temporaries it drops were operands.
+    // Slots, constants and the move are byte offsets, which the VM adds without scaling.
     Add, Sub, Mul, Div, IntDiv, Mod, Concat, And, Or, Xor,
     AddConst, SubConst, MulConst, DivConst, IntDivConst, ModConst, ConcatConst, AndConst, OrConst, XorConst,
     Neg,                                // frame[o.to] = -frame[a], as those

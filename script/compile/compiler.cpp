@@ -566,15 +566,17 @@ private:
     // placeTemporaries() makes it nlocals + depth once they are all known.
     static int32_t temp(int depth) { return -1 - depth; }
 
+    // Then every slot, constant and stack move of these instructions becomes a byte offset.
     void placeTemporaries() {
-        auto place = [&](int32_t& slot) {
-            if (slot < 0) slot = p_->nlocals - 1 - slot;
-        };
+        constexpr int32_t kSize = sizeof(Value);
+        auto place = [&](int32_t& slot) { slot = (slot < 0 ? p_->nlocals - 1 - slot : slot) * kSize; };
         for (auto& i : p_->code)
             if (onSlots(i.op)) {
                 place(i.a);
                 place(i.o.to);
                 if (i.op < vbs::Op::AddConst) place(i.o.rhs);
+                else i.o.rhs *= kSize;
+                i.argc = static_cast<uint16_t>(static_cast<int16_t>(i.argc) * kSize);
             }
     }
 

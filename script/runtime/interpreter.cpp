@@ -90,12 +90,12 @@ void VM::storeSlow(Value& dst, Value* src, bool set) {
 
 // An instruction on frame slots (Op::Add) but & with any operands and any destination.
 Value* VM::slotOp(const Instr& I, Value* locals, const Value* consts, Value* sp) {
-    const Value& x = locals[I.a].deref();
+    const Value& x = slotAt(locals, I.a).deref();
     Value r;
     if (I.op == Op::Neg) {
         r = ops::neg(x);
     } else {
-        const Value& y = I.op >= Op::AddConst ? consts[I.o.rhs] : locals[I.o.rhs].deref();
+        const Value& y = I.op >= Op::AddConst ? slotAt(consts, I.o.rhs) : slotAt(locals, I.o.rhs).deref();
         switch (I.op) {
             case Op::Add: case Op::AddConst: r = ops::add(x, y); break;
             case Op::Sub: case Op::SubConst: r = ops::sub(x, y); break;
@@ -108,9 +108,9 @@ Value* VM::slotOp(const Instr& I, Value* locals, const Value* consts, Value* sp)
             default: r = ops::bitXor(x, y); break;
         }
     }
-    Value* top = sp + static_cast<int16_t>(I.argc);
+    Value* top = &slotAt(sp, static_cast<int16_t>(I.argc));
     clearRange(top, sp);  // the operands that were temporaries
-    Value& dst = locals[I.o.to];
+    Value& dst = slotAt(locals, I.o.to);
     if (dst.type < Type::String) {
         dst.type = r.type;
         dst.cy = r.cy;
@@ -322,22 +322,22 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                     // Arithmetic on frame slots, numbers into a slot holding nothing counted inline.
                     // The temporaries the stack top drops keep their numbers: nothing counted
                     // lies above it, and enter() empties a callee's locals.
-#define SLOT_OP(name, fast)                                                                   \
-    L_##name:                                                                                 \
-        if (locals[I->o.to].type < Type::String &&                                            \
-            fast(locals[I->a].deref(), locals[I->o.rhs].deref(), locals[I->o.to])) {          \
-            sp += static_cast<int16_t>(I->argc);                                              \
-            NEXT;                                                                             \
-        }                                                                                     \
-        sp = slotOp(*I, locals, consts, sp);                                                  \
-        NEXT;                                                                                 \
-    L_##name##Const:                                                                          \
-        if (locals[I->o.to].type < Type::String &&                                            \
-            fast(locals[I->a].deref(), consts[I->o.rhs], locals[I->o.to])) {                  \
-            sp += static_cast<int16_t>(I->argc);                                              \
-            NEXT;                                                                             \
-        }                                                                                     \
-        sp = slotOp(*I, locals, consts, sp);                                                  \
+#define SLOT_OP(name, fast)                                                                       \
+    L_##name:                                                                                     \
+        if (slotAt(locals, I->o.to).type < Type::String &&                                        \
+            fast(slotAt(locals, I->a).deref(), slotAt(locals, I->o.rhs).deref(), slotAt(locals, I->o.to))) { \
+            sp = &slotAt(sp, static_cast<int16_t>(I->argc));                                      \
+            NEXT;                                                                                 \
+        }                                                                                         \
+        sp = slotOp(*I, locals, consts, sp);                                                      \
+        NEXT;                                                                                     \
+    L_##name##Const:                                                                              \
+        if (slotAt(locals, I->o.to).type < Type::String &&                                        \
+            fast(slotAt(locals, I->a).deref(), slotAt(consts, I->o.rhs), slotAt(locals, I->o.to))) { \
+            sp = &slotAt(sp, static_cast<int16_t>(I->argc));                                      \
+            NEXT;                                                                                 \
+        }                                                                                         \
+        sp = slotOp(*I, locals, consts, sp);                                                      \
         NEXT;
                     SLOT_OP(Add, addFast)
                     SLOT_OP(Sub, subFast)
@@ -348,23 +348,23 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                     // & makes text: its operands' temporaries may hold text too.
 #define CONCAT(rhs)                                              \
     {                                                            \
-        Value r = concat(locals[I->a].deref(), rhs);             \
-        Value* top = sp + static_cast<int16_t>(I->argc);         \
+        Value r = concat(slotAt(locals, I->a).deref(), rhs);     \
+        Value* top = &slotAt(sp, static_cast<int16_t>(I->argc)); \
         clearRange(top, sp);                                     \
         sp = top;                                                \
-        store(locals[I->o.to], &r, false);                       \
+        store(slotAt(locals, I->o.to), &r, false);               \
     }                                                            \
     NEXT;
-                    L_Concat: CONCAT(locals[I->o.rhs].deref())
-                    L_ConcatConst: CONCAT(consts[I->o.rhs])
+                    L_Concat: CONCAT(slotAt(locals, I->o.rhs).deref())
+                    L_ConcatConst: CONCAT(slotAt(consts, I->o.rhs))
 #undef CONCAT
                     SLOT_OP(And, logicFast<Logic::And>)
                     SLOT_OP(Or, logicFast<Logic::Or>)
                     SLOT_OP(Xor, logicFast<Logic::Xor>)
 #undef SLOT_OP
                     L_Neg:
-                        if (locals[I->o.to].type < Type::String && negFast(locals[I->a].deref(), locals[I->o.to])) {
-                            sp += static_cast<int16_t>(I->argc);
+                        if (slotAt(locals, I->o.to).type < Type::String && negFast(slotAt(locals, I->a).deref(), slotAt(locals, I->o.to))) {
+                            sp = &slotAt(sp, static_cast<int16_t>(I->argc));
                             NEXT;
                         }
                         sp = slotOp(*I, locals, consts, sp);

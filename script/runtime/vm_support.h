@@ -54,6 +54,14 @@ private:
     Proc* p_;
 };
 
+// A frame slot or constant by its byte offset (the instructions on frame slots name them so).
+[[gnu::always_inline]] inline Value& slotAt(Value* base, int32_t offset) {
+    return *reinterpret_cast<Value*>(reinterpret_cast<char*>(base) + offset);
+}
+[[gnu::always_inline]] inline const Value& slotAt(const Value* base, int32_t offset) {
+    return *reinterpret_cast<const Value*>(reinterpret_cast<const char*>(base) + offset);
+}
+
 // Copies v into a stack slot that is Empty (everything above the stack top is). The reference
 // counts are bumped inline: this is the VM's most frequent operation.
 [[gnu::always_inline]] inline void copyInto(Value* slot, const Value& v) {
