@@ -17,6 +17,20 @@ namespace vbs::builtin {
 
 namespace {
 
+// Needles are short: compared eight bytes a step in line, where a call of memcmp would also make
+// the search loop keep its vectors in memory.
+bool sameUnits(const char16_t* a, const char16_t* b, size_t n) {
+    for (; n >= 4; n -= 4, a += 4, b += 4) {
+        uint64_t x, y;
+        std::memcpy(&x, a, sizeof x);
+        std::memcpy(&y, b, sizeof y);
+        if (x != y) return false;
+    }
+    for (; n; --n)
+        if (*a++ != *b++) return false;
+    return true;
+}
+
 // Binary search: a position is a candidate only when both the first and the last character of
 // `what` match there, which rejects almost every position of a sentence even for a needle that
 // starts with a space (a brain's " KEYWORD "). SSE2 (every x86-64) tests eight positions at once.
@@ -25,19 +39,22 @@ size_t findBinary(std::u16string_view s, std::u16string_view what, size_t from) 
     if (n > s.size() || from > s.size() - n) return std::u16string_view::npos;
     const char16_t* h = s.data();
     const char16_t* inner = what.data() + 1;
-    size_t innerBytes = n > 2 ? (n - 2) * sizeof(char16_t) : 0;  // none: the ends were the whole needle
+    size_t innerUnits = n > 2 ? n - 2 : 0;  // none: the ends were the whole needle
     char16_t first = what[0], last = what[n - 1];
     size_t i = from, end = s.size() - n;  // the last candidate
 #if defined(__SSE2__)
-    __m128i f = _mm_set1_epi16(static_cast<short>(first)), l = _mm_set1_epi16(static_cast<short>(last));
+    // Each end broadcast from a 32-bit register: built from a 16-bit store, the load stalls every call.
+    const __m128i f = _mm_set1_epi32(static_cast<int>(uint32_t{first} * 0x10001u));
+    const __m128i l = _mm_set1_epi32(static_cast<int>(uint32_t{last} * 0x10001u));
     // The first match among the eight positions from p whose bits are set, two mask bits a position.
-    auto scan = [&](size_t p, unsigned keep) {
+    // By value: captured by reference, the vectors live in memory.
+    auto scan = [h, n, f, l, inner, innerUnits](size_t p, unsigned keep) {
         __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + p));
         __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + p + n - 1));
         for (unsigned bits = _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi16(a, f), _mm_cmpeq_epi16(b, l))) & keep;
              bits; bits &= bits - 1, bits &= bits - 1) {
             size_t at = p + std::countr_zero(bits) / 2;
-            if (innerBytes == 0 || std::memcmp(h + at + 1, inner, innerBytes) == 0) return at;
+            if (sameUnits(h + at + 1, inner, innerUnits)) return at;
         }
         return std::u16string_view::npos;
     };
@@ -47,7 +64,7 @@ size_t findBinary(std::u16string_view s, std::u16string_view what, size_t from) 
     if (i <= end && end >= 7) return scan(end - 7, ~0u << 2 * (i - (end - 7)));
 #endif
     for (; i <= end; ++i)
-        if (h[i] == first && h[i + n - 1] == last && (innerBytes == 0 || std::memcmp(h + i + 1, inner, innerBytes) == 0))
+        if (h[i] == first && h[i + n - 1] == last && sameUnits(h + i + 1, inner, innerUnits))
             return i;
     return std::u16string_view::npos;
 }

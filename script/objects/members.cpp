@@ -36,16 +36,18 @@ String comText(const Value& arg) {
 void TableObject::invoke(int id, Invoke kind, Value* args, int argc, Value& result) {
     const Member* m = table_.member(id);
     if (!m) raise(errNoSuchMember);
-    if (argc > 0 && kind == Invoke::Get && m->kind != kMethod && m->maxArgs == 0) {
-        // prop(0) of a property that takes no arguments: it is read, then what it gave is indexed.
-        Value prop;
-        call(id, Invoke::Get, nullptr, 0, prop);
-        if (!prop.isObject() || !prop.obj) raise(errWrongArgCount);
-        prop.obj->invoke(kDefaultMember, kind, args, argc, result);
-        return;
-    }
+    if (argc > 0 && kind == Invoke::Get && m->kind != kMethod && m->maxArgs == 0) return indexProperty(id, args, argc, result);
     MemberTable::check(*m, kind, argc);
     call(id, kind, args, argc, result);
+}
+
+// prop(0) of a property that takes no arguments: it is read, then what it gave is indexed. Out of
+// line, so that the usual call saves no registers.
+void TableObject::indexProperty(int id, Value* args, int argc, Value& result) {
+    Value prop;
+    call(id, Invoke::Get, nullptr, 0, prop);
+    if (!prop.isObject() || !prop.obj) raise(errWrongArgCount);
+    prop.obj->invoke(kDefaultMember, Invoke::Get, args, argc, result);
 }
 
 }  // namespace vbs

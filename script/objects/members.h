@@ -54,6 +54,7 @@ protected:
     virtual void call(int id, Invoke kind, Value* args, int argc, Value& result) = 0;
 
 private:
+    [[gnu::noinline]] void indexProperty(int id, Value* args, int argc, Value& result);
     const MemberTable& table_;
 };
 

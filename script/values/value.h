@@ -1,6 +1,7 @@
 #pragma once
 // The Variant: every value a script handles. 16 bytes, a type tag and a payload; numbers are copied
 // as plain bits, strings, arrays and objects by bumping a reference count.
+#include <bit>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -60,15 +61,15 @@ public:
     Value(const char16_t* s) : Value(String(s)) {}
 
     static Value null() { Value v; v.type = Type::Null; return v; }
-    static Value boolean(bool x) { Value v; v.type = Type::Boolean; v.b = x; return v; }
-    static Value byte(uint8_t x) { Value v; v.type = Type::Byte; v.u8 = x; return v; }
-    static Value integer(int16_t x) { Value v; v.type = Type::Integer; v.i32 = x; return v; }
-    static Value lng(int32_t x) { Value v; v.type = Type::Long; v.i32 = x; return v; }
-    static Value single(float x) { Value v; v.type = Type::Single; v.f32 = x; return v; }
+    static Value boolean(bool x) { return narrow(Type::Boolean, x); }
+    static Value byte(uint8_t x) { return narrow(Type::Byte, x); }
+    static Value integer(int16_t x) { return narrow(Type::Integer, static_cast<uint32_t>(int32_t{x})); }
+    static Value lng(int32_t x) { return narrow(Type::Long, static_cast<uint32_t>(x)); }
+    static Value single(float x) { return narrow(Type::Single, std::bit_cast<uint32_t>(x)); }
     static Value dbl(double x) { Value v; v.type = Type::Double; v.f64 = x; return v; }
     static Value currency(int64_t scaled) { Value v; v.type = Type::Currency; v.cy = scaled; return v; }
     static Value date(double x) { Value v; v.type = Type::Date; v.f64 = x; return v; }
-    static Value error(int32_t code) { Value v; v.type = Type::Error; v.i32 = code; return v; }
+    static Value error(int32_t code) { return narrow(Type::Error, static_cast<uint32_t>(code)); }
     static Value object(Object* o);        // takes a new reference; nullptr gives Nothing
     static Value array(ArrayRep* a);       // takes a new reference
     static Value reference(Value* target) { Value v; v.type = Type::Ref; v.ref = target; return v; }
@@ -94,6 +95,15 @@ public:
     uint16_t varType() const noexcept;
 
 private:
+    // A narrow member written as the whole payload, in one store: moving the value reads all eight
+    // bytes at once, which the CPU cannot take from a zeroing store and a narrower one over it.
+    static Value narrow(Type t, uint64_t low) {
+        static_assert(std::endian::native == std::endian::little, "narrow members are the payload's low bytes");
+        Value v;
+        v.type = t;
+        v.cy = static_cast<int64_t>(low);
+        return v;
+    }
     // Strings are nearly every counted value copied or dropped: their count changes in line.
     void retain() noexcept {
         if (type == Type::String) {
