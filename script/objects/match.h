@@ -1,9 +1,9 @@
 #pragma once
 // The results of RegExp.Execute: a MatchCollection of Match objects, each with its SubMatches.
-// All of them share one MatchList holding the subject and the match offsets, so Execute copies
-// no text; a Match's Value is cut from the subject when read.
+// The collection holds one MatchList, the subject and the match offsets, so Execute copies no
+// text; a Match's Value is cut from the subject when read. A Match or SubMatches keeps its
+// collection alive and reads the list there.
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "script/values/object.h"
@@ -22,7 +22,7 @@ struct MatchList {
     Value group(size_t match, int g) const;
 };
 
-// A new MatchCollection over list.
-Value makeMatchCollection(std::shared_ptr<const MatchList> list);
+// A new MatchCollection holding list.
+Value makeMatchCollection(MatchList list);
 
 }  // namespace vbs

@@ -69,21 +69,21 @@ bool RegExp::test(std::u16string_view subject) { return search(subject, 0); }
 
 Value RegExp::execute(const String& subject) { return makeMatchCollection(findAll(subject)); }
 
-std::shared_ptr<MatchList> RegExp::findAll(const String& subject) {
-    auto list = std::make_shared<MatchList>();
-    list->subject = subject;
+MatchList RegExp::findAll(const String& subject) {
+    MatchList list;
+    list.subject = subject;
     std::u16string_view s = subject.view();
     for (size_t start = 0; search(s, start); start = nextStart(s)) {
-        if (list->offsets.empty()) list->offsets.reserve(2 * (groups_ + 1) * (global_ ? 4 : 1));  // one allocation for most subjects
+        if (list.offsets.empty()) list.offsets.reserve(2 * (groups_ + 1) * (global_ ? 4 : 1));  // one allocation for most subjects
         for (int g = 0; g <= groups_; ++g) {
             PCRE2_SIZE a = ovector_[2 * g], b = ovector_[2 * g + 1];
             bool unset = a == PCRE2_UNSET;
-            list->offsets.push_back(unset ? -1 : static_cast<int32_t>(a));
-            list->offsets.push_back(unset ? -1 : static_cast<int32_t>(b));
+            list.offsets.push_back(unset ? -1 : static_cast<int32_t>(a));
+            list.offsets.push_back(unset ? -1 : static_cast<int32_t>(b));
         }
         if (!global_) break;
     }
-    list->groups = groups_;
+    list.groups = groups_;
     return list;
 }
 
@@ -134,8 +134,7 @@ String RegExp::replace(const String& subject, std::u16string_view with) {
 String RegExp::replace(const String& subject, Object* function) {
     // Every match is found before the function runs: it may use this RegExp itself.
     Ref<Object> keep(function);
-    std::shared_ptr<const MatchList> found = findAll(subject);
-    const MatchList& list = *found;
+    const MatchList list = findAll(subject);
     std::u16string_view s = subject.view();
     String out;
     size_t copied = 0;

@@ -37,7 +37,7 @@ private:
     void drop() { compiled_.reset(); }
     void prepare();
     // Every match Execute gives (just the first unless Global).
-    std::shared_ptr<MatchList> findAll(const String& subject);
+    MatchList findAll(const String& subject);
     // Finds the next match at or after start; false when there is none.
     bool search(std::u16string_view subject, size_t start);
     // Where the search after the current match starts: an empty match steps one character on.

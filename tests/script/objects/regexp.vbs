@@ -19,6 +19,17 @@ For Each s In m.SubMatches
     WScript.Echo "sub " & s
 Next
 
+' A Match and a SubMatches, and their walks, outlive the collection they came from.
+Set m = re.Execute("x jo@a.com")(0)
+Set ms = m.SubMatches
+Set m = Nothing
+For Each s In ms
+    WScript.Echo "kept " & s
+Next
+For Each s In re.Execute("al@b.com")(0).SubMatches
+    WScript.Echo "walked " & s
+Next
+
 ' Without Global only the first match counts.
 re.Global = False
 WScript.Echo re.Execute("a@b.com c@d.com").Count
