@@ -317,6 +317,15 @@ std::unique_ptr<Enumerator> Dictionary::enumerate() {
     return std::make_unique<KeyEnumerator>(std::move(snapshot));
 }
 
+// d(k), d.Exists(k) and d(k) = v, nearly every call a script makes, pass the table's checks as
+// they come: straight to the member.
+void Dictionary::invoke(int id, Invoke kind, Value* args, int argc, Value& result) {
+    bool read = kind == Invoke::Get || kind == Invoke::Call;
+    if ((argc == 1 && read && (id == Item || id == Exists)) || (argc == 2 && kind == Invoke::Let && id == Item))
+        return call(id, kind, args, argc, result);
+    TableObject::invoke(id, kind, args, argc, result);
+}
+
 void Dictionary::call(int id, Invoke kind, Value* args, int /*argc*/, Value& result) {
     bool assign = kind == Invoke::Let || kind == Invoke::Set;
     switch (static_cast<Id>(id)) {

@@ -29,6 +29,8 @@ public:
     Value keys() const;
     Value items() const;
 
+    void invoke(int id, Invoke kind, Value* args, int argc, Value& result) override;
+
 private:
     void call(int id, Invoke kind, Value* args, int argc, Value& result) override;
     struct Entry {

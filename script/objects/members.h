@@ -46,7 +46,7 @@ public:
     explicit TableObject(const MemberTable& table) : table_(table) {}
     const void* typeKey() const final { return &table_; }
     int memberId(std::u16string_view name) const final { return table_.find(name); }
-    void invoke(int id, Invoke kind, Value* args, int argc, Value& result) final;
+    void invoke(int id, Invoke kind, Value* args, int argc, Value& result) override;
     const MemberTable& table() const { return table_; }
 
 protected:

@@ -577,7 +577,29 @@ String convertToString(const Value& v) {
     }
 }
 
+namespace {
+
+// A whole number's digits, written from the end of buf back.
+std::u16string_view wholeText(int64_t v, char16_t (&buf)[kNumberChars]) {
+    char16_t* end = buf + kNumberChars;
+    char16_t* p = end;
+    uint64_t u = v < 0 ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v);
+    do {
+        *--p = static_cast<char16_t>(u'0' + u % 10);
+        u /= 10;
+    } while (u);
+    if (v < 0) *--p = u'-';
+    return {p, static_cast<size_t>(end - p)};
+}
+
+}  // namespace
+
 std::u16string_view convertToText(const Value& x, char16_t (&buf)[kNumberChars], String& keep) {
+    // Whole numbers, the usual ones ("user" & i), print as their digits: no rounding, no decimal
+    // point. A Double prints so below 1e15 (formatReal's bound), but for -0, which keeps its sign.
+    if (x.type == Type::Integer || x.type == Type::Long) return wholeText(x.i32, buf);
+    if (x.type == Type::Double && std::fabs(x.f64) < 1e15 && x.f64 == std::trunc(x.f64) && x.f64 != 0)
+        return wholeText(static_cast<int64_t>(x.f64), buf);
     char digits[kNumberChars];
     if (size_t n = numberChars(x, digits)) {
         char16_t point = locale().decimal;

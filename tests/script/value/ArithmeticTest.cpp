@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "Support.h"
+#include "script/values/convert.h"
 #include "script/values/datetime.h"
 #include "script/values/object.h"
 #include "script/values/operators.h"
@@ -110,6 +111,14 @@ TEST(Concat, TextOfEachSide) {
     EXPECT_EQ(typed(ops::concat(Value::boolean(true), Value())), "String True");
     EXPECT_EQ(typed(ops::concat(Value::null(), s(u"a"))), "String a");
     EXPECT_EQ(typed(ops::concat(Value::null(), Value::null())), "Null");
+}
+
+// & writes whole numbers' digits itself: at the edges of that path it must still give CStr's text.
+TEST(Concat, WholeNumbersAsCStrWritesThem) {
+    double z = -0.0;
+    for (const Value& v : {i(INT16_MIN), l(INT32_MIN), l(0), d(z), d(7), d(-7), d(999999999999999.0), d(1e15),
+                           d(-999999999999999.0), d(-1e15), d(0.5), d(1e300)})
+        EXPECT_EQ(ops::concat(v, Value()).strView(), toString(v).view()) << typed(v);
 }
 
 // An object whose default property answers a fixed value.
