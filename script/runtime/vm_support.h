@@ -328,16 +328,28 @@ inline bool forEachStep(Value* h) {
     return false;
 }
 
-// a(i) on a one-dimensional array with an Integer or Long subscript in range: the common case,
+// A subscript that is an Integer, Long or whole Double (what Int and Fix answer) from 0 up, as an
+// index; false for everything else, which the general path rounds or rejects.
+[[gnu::always_inline]] inline bool wholeIndex(const Value& v, int32_t& i) {
+    if (isInt(v)) {
+        i = intOf(v);
+        return i >= 0;
+    }
+    if (v.type != Type::Double || !(v.f64 >= 0 && v.f64 <= INT32_MAX)) [[likely]] return false;
+    i = static_cast<int32_t>(v.f64);
+    return i == v.f64;
+}
+
+// a(i) on a one-dimensional array with a subscript wholeIndex takes, in range: the common case,
 // done inline instead of through VM::index and element(). c holds the array or a reference to it;
 // the element goes to out (c itself, or the subscript's slot); false, with nothing changed, for
 // anything else.
 [[gnu::always_inline]] inline bool indexVector(const Value* c, const Value& subscript, Value* out) {
     const Value& t = c->deref();
-    if (t.type != Type::Array || !isInt(subscript)) return false;
+    int32_t i;
+    if (t.type != Type::Array || !wholeIndex(subscript, i)) return false;
     ArrayRep* a = t.arr;
-    int32_t i = intOf(subscript);
-    if (a->upper.size() != 1 || i < 0 || i > a->upper[0]) return false;
+    if (a->upper.size() != 1 || i > a->upper[0]) return false;
     Value e;
     copyInto(&e, a->data[static_cast<size_t>(i)]);  // copied before c, perhaps the array's last reference, goes
     *out = std::move(e);
@@ -350,10 +362,10 @@ inline bool forEachStep(Value* h) {
 // reference, subscript].
 [[gnu::always_inline]] inline bool storeVector(Value* c, Value& v) {
     Value& t = c->deref();
-    if (t.type != Type::Array || !isInt(c[1]) || v.type == Type::Object) return false;
+    int32_t i;
+    if (t.type != Type::Array || !wholeIndex(c[1], i) || v.type == Type::Object) return false;
     ArrayRep* a = t.arr;
-    int32_t i = intOf(c[1]);
-    if (a->upper.size() != 1 || i < 0 || i > a->upper[0] || a->refs - pinCount(a) > 1 ||
+    if (a->upper.size() != 1 || i > a->upper[0] || a->refs - pinCount(a) > 1 ||
         (a->elemVarType != vtVariant && v.type != Type::String))
         return false;
     a->data[static_cast<size_t>(i)].swap(v);

@@ -34,6 +34,16 @@ WScript.Echo "too many subscripts:", Err.Number
 Err.Clear
 On Error GoTo 0
 WScript.Echo a(0.6), a("1"), a(Empty)   ' subscripts round and convert
+Sub WholeSubscripts   ' Doubles holding whole numbers, as Int answers, read and write elements
+  Dim v
+  v = Array(1, 2, 3)
+  v(CDbl(2)) = Int(7.5)
+  WScript.Echo v(Int(2.9)), v(CDbl(0)), TypeName(v(2))
+  On Error Resume Next
+  WScript.Echo v(CDbl(3))
+  WScript.Echo "whole past the end:", Err.Number
+End Sub
+WholeSubscripts
 
 ' Fields holding arrays, read and written through the object.
 Class Holder
