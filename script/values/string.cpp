@@ -125,21 +125,24 @@ String String::concatBytes(const String& a, const String& b) {
 
 void String::append(std::u16string_view tail) {
     if (tail.empty()) return;
+    StringRep* r = rep_;
+    if (!r || r->refs != 1 || r->len + tail.size() > r->cap) return appendGrown(tail);
+    // In place, the usual case: the growth below is out of line, so this saves no registers.
+    std::memcpy(r->chars + r->len, tail.data(), tail.size() * sizeof(char16_t));
+    r->len += static_cast<uint32_t>(tail.size());
+    r->chars[r->len] = 0;
+}
+
+void String::appendGrown(std::u16string_view tail) {
+    // Grow geometrically so repeated appends stay linear overall.
     size_t len = size(), need = len + tail.size();
-    if (rep_ && rep_->refs == 1 && need <= rep_->cap) {
-        std::memcpy(rep_->chars + len, tail.data(), tail.size() * sizeof(char16_t));
-    } else {
-        // Grow geometrically so repeated appends stay linear overall.
-        size_t cap = need < 16 ? 16 : need + need / 2;
-        if (cap > kMaxStringChars) cap = need;
-        StringRep* r = allocate(need, cap);
-        if (len) std::memcpy(r->chars, rep_->chars, len * sizeof(char16_t));
-        std::memcpy(r->chars + len, tail.data(), tail.size() * sizeof(char16_t));
-        String old = adopt(rep_);
-        rep_ = r;
-    }
-    rep_->len = static_cast<uint32_t>(need);
-    rep_->chars[need] = 0;
+    size_t cap = need < 16 ? 16 : need + need / 2;
+    if (cap > kMaxStringChars) cap = need;
+    StringRep* r = allocate(need, cap);
+    if (len) std::memcpy(r->chars, rep_->chars, len * sizeof(char16_t));
+    std::memcpy(r->chars + len, tail.data(), tail.size() * sizeof(char16_t));
+    String old = adopt(rep_);
+    rep_ = r;
 }
 
 std::string String::toUtf8() const { return utf16ToUtf8(view()); }

@@ -88,6 +88,8 @@ public:
     static String adopt(StringRep* r) noexcept { String s; s.rep_ = r; return s; }
 
 private:
+    [[gnu::noinline]] void appendGrown(std::u16string_view tail);  // append into a new buffer
+
     StringRep* rep_ = nullptr;
 };
 
