@@ -44,6 +44,8 @@ enum class Op : uint8_t {
                                         // flags 1: the value read before the texts
     Eq, Ne, Lt, Gt, Le, Ge,             // flags: ops::CompareFlags
     Is,
+    // Jump targets (a here, b in the For instructions) are byte offsets into the code, and so are
+    // the slots and constants of the JumpCompare forms into the frame and the constants.
     Jump, JumpFalse, JumpTrue,          // a: target
     JumpCompare,  // [lhs, rhs] a: target; argc: compareJumpMask; flags: CompareFlags
     JumpCompareConst,  // the same with [lhs] and consts[b] on the right

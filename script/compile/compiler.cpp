@@ -562,22 +562,34 @@ private:
     // The instructions on frame slots (see Op::Add).
     static bool onSlots(vbs::Op op) { return op >= vbs::Op::Add && op <= vbs::Op::Neg; }
 
-    // A temporary's frame slot while the procedure's locals are still being counted:
-    // placeTemporaries() makes it nlocals + depth once they are all known.
+    // A temporary's frame slot while the procedure's locals are still being counted: lastPass()
+    // makes it nlocals + depth once they are all known.
     static int32_t temp(int depth) { return -1 - depth; }
 
-    // Then every slot, constant and stack move of these instructions becomes a byte offset.
-    void placeTemporaries() {
-        constexpr int32_t kSize = sizeof(Value);
-        auto place = [&](int32_t& slot) { slot = (slot < 0 ? p_->nlocals - 1 - slot : slot) * kSize; };
-        for (auto& i : p_->code)
+    // Once every local is known: temporaries get their slots, and the slots, constants, stack
+    // moves and jump targets the VM adds to a base become byte offsets.
+    void lastPass() {
+        constexpr int32_t kValue = sizeof(Value), kInstr = sizeof(Instr);
+        auto place = [&](int32_t& slot) { slot = (slot < 0 ? p_->nlocals - 1 - slot : slot) * kValue; };
+        using O = vbs::Op;
+        for (auto& i : p_->code) {
             if (onSlots(i.op)) {
                 place(i.a);
                 place(i.o.to);
-                if (i.op < vbs::Op::AddConst) place(i.o.rhs);
-                else i.o.rhs *= kSize;
-                i.argc = static_cast<uint16_t>(static_cast<int16_t>(i.argc) * kSize);
+                if (i.op < O::AddConst) place(i.o.rhs);
+                else i.o.rhs *= kValue;
+                i.argc = static_cast<uint16_t>(static_cast<int16_t>(i.argc) * kValue);
+            } else if (i.op >= O::Jump && i.op <= O::JumpCompareLocals) {
+                i.a *= kInstr;
+                if (i.op == O::JumpCompareConst) i.b *= kValue;
+                if (i.op == O::JumpCompareLocalConst || i.op == O::JumpCompareLocals) {
+                    i.lk.slot *= kValue;
+                    i.lk.k *= kValue;
+                }
+            } else if (i.op >= O::ForInit && i.op <= O::ForEachNext) {
+                i.b *= kInstr;
             }
+        }
     }
 
     void storeField(int field, uint8_t set) {
@@ -594,7 +606,6 @@ private:
     // Once the procedure is whole: a jump to a Return returns at once, and so does a store of the
     // return value right before one.
     void finish() {
-        placeTemporaries();
         auto& code = p_->code;
         auto returns = [&](size_t at) { return code[at].op == vbs::Op::Return; };
         for (auto& i : code)
@@ -602,6 +613,7 @@ private:
         for (size_t at = 0; at + 1 < code.size(); ++at)
             if (code[at].op == vbs::Op::StoreLocal && code[at].a == p_->retSlot && returns(at + 1))
                 code[at].op = vbs::Op::StoreReturn;
+        lastPass();
     }
 
     // The current position as a jump target.
@@ -1499,7 +1511,7 @@ private:
             block(body);
         }
         emit(vbs::Op::Return, 0);
-        placeTemporaries();
+        lastPass();
         p_->frameSize = p_->nlocals + p_->maxStack;
     }
 

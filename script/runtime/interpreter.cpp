@@ -248,6 +248,14 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
         goto* kLabels[static_cast<int>(I->op)];     \
     } while (0)
 
+    // To the instruction at a byte offset into the code; a jump back checks the time-out.
+#define JUMP_TO(target)                                                                                \
+    do {                                                                                               \
+        if ((target) < reinterpret_cast<char*>(ip) - reinterpret_cast<char*>(code) && deadline_.tripped()) \
+            checkClock();                                                                              \
+        ip = instrAt(code, target);                                                                    \
+    } while (0)
+
     for (;;) {
         ScriptError failure;
         try {
@@ -406,18 +414,12 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                     }
                     NEXT;
 
-                    L_Jump:
-                        if (I->a < ip - code && deadline_.tripped()) checkClock();
-                        ip = code + I->a;
-                        NEXT;
+                    L_Jump: JUMP_TO(I->a); NEXT;
                     L_JumpFalse:
                     L_JumpTrue: {
                         Value c = std::move(*--sp);
                         bool t = truthy(c);
-                        if (t == (I->op == Op::JumpTrue)) {
-                            if (I->a < ip - code && deadline_.tripped()) checkClock();
-                            ip = code + I->a;
-                        }
+                        if (t == (I->op == Op::JumpTrue)) JUMP_TO(I->a);
                     }
                     NEXT;
 
@@ -425,32 +427,22 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                         bool t = compareJumps(I->argc, compareValues(sp[-2], sp[-1], I->flags));
                         sp -= 2;
                         clearPair(sp);
-                        if (t) {
-                            if (I->a < ip - code && deadline_.tripped()) checkClock();
-                            ip = code + I->a;
-                        }
+                        if (t) JUMP_TO(I->a);
                     }
                     NEXT;
                     L_JumpCompareConst: {
-                        bool t = compareJumps(I->argc, compareValues(sp[-1], consts[I->b], I->flags));
+                        bool t = compareJumps(I->argc, compareValues(sp[-1], slotAt(consts, I->b), I->flags));
                         sp = dropTop(sp);
-                        if (t) {
-                            if (I->a < ip - code && deadline_.tripped()) checkClock();
-                            ip = code + I->a;
-                        }
+                        if (t) JUMP_TO(I->a);
                     }
                     NEXT;
                     L_JumpCompareLocalConst:
-                        if (compareJumps(I->argc, compareValues(locals[I->lk.slot].deref(), consts[I->lk.k], I->flags))) {
-                            if (I->a < ip - code && deadline_.tripped()) checkClock();
-                            ip = code + I->a;
-                        }
+                        if (compareJumps(I->argc, compareValues(slotAt(locals, I->lk.slot).deref(), slotAt(consts, I->lk.k), I->flags)))
+                            JUMP_TO(I->a);
                         NEXT;
                     L_JumpCompareLocals:
-                        if (compareJumps(I->argc, compareValues(locals[I->lk.slot].deref(), locals[I->lk.k].deref(), I->flags))) {
-                            if (I->a < ip - code && deadline_.tripped()) checkClock();
-                            ip = code + I->a;
-                        }
+                        if (compareJumps(I->argc, compareValues(slotAt(locals, I->lk.slot).deref(), slotAt(locals, I->lk.k).deref(), I->flags)))
+                            JUMP_TO(I->a);
                         NEXT;
                     L_CallProc:
                     L_CallMethod: {
@@ -624,7 +616,7 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                         Value& var = *h[0].ref;
                         var = in[1];
                         while (sp > in) *--sp = Value();
-                        if (!forContinues(var, h[1], h[2])) ip = code + I->b;
+                        if (!forContinues(var, h[1], h[2])) ip = instrAt(code, I->b);
                     }
                     NEXT;
                     L_ForNext: {
@@ -640,7 +632,7 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                                 var.i32 = static_cast<int32_t>(n);
                                 if (intOf(step) < 0 ? n >= intOf(h[1]) : n <= intOf(h[1])) {
                                     if (deadline_.tripped()) checkClock();
-                                    ip = code + I->b;
+                                    ip = instrAt(code, I->b);
                                 }
                                 NEXT;
                             }
@@ -648,7 +640,7 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                         if (!addFast(var, step, var)) var = ops::add(var, step);
                         if (forContinues(var, h[1], step)) {
                             if (deadline_.tripped()) checkClock();
-                            ip = code + I->b;
+                            ip = instrAt(code, I->b);
                         }
                     }
                     NEXT;
@@ -667,13 +659,13 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                         } else {
                             raise(coll.isObject() ? errObjectNotSet : errNotCollection);
                         }
-                        if (!forEachStep(h)) ip = code + I->b;
+                        if (!forEachStep(h)) ip = instrAt(code, I->b);
                     }
                     NEXT;
                     L_ForEachNext:
                         if (forEachStep(locals + I->a)) {
                             if (deadline_.tripped()) checkClock();
-                            ip = code + I->b;
+                            ip = instrAt(code, I->b);
                         }
                         NEXT;
                     L_ClearLocal: locals[I->a] = Value(); NEXT;
@@ -772,6 +764,7 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
             leave();
         }
     }
+#undef JUMP_TO
 #undef NEXT
 #undef frameTop
 #undef INLINE

@@ -62,6 +62,11 @@ private:
     return *reinterpret_cast<const Value*>(reinterpret_cast<const char*>(base) + offset);
 }
 
+// The instruction at a byte offset into the code: jump targets are named so.
+[[gnu::always_inline]] inline Instr* instrAt(Instr* code, int64_t offset) {
+    return reinterpret_cast<Instr*>(reinterpret_cast<char*>(code) + offset);
+}
+
 // Copies v into a stack slot that is Empty (everything above the stack top is). The reference
 // counts are bumped inline: this is the VM's most frequent operation.
 [[gnu::always_inline]] inline void copyInto(Value* slot, const Value& v) {
