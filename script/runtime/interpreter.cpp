@@ -610,12 +610,19 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                                 if (in[i].deref().type == Type::Null) raise(errInvalidNull);
                                 in[i] = toNumeric(in[i]);
                             }
-                        h[0] = in[0];
-                        h[1] = in[2];
-                        h[2] = in[3];
+                        // Nothing here is counted but the variable's old value: the reference, the
+                        // numbers and what the hidden slots held (the last run's) are plain bits.
+                        auto bits = [](Value& to, const Value& from) INLINE {
+                            to.type = from.type;
+                            to.cy = from.cy;
+                        };
+                        bits(h[0], in[0]);
+                        bits(h[1], in[2]);
+                        bits(h[2], in[3]);
                         Value& var = *h[0].ref;
-                        var = in[1];
-                        while (sp > in) *--sp = Value();
+                        moveInto(var, &in[1]);
+                        in[0].type = in[2].type = in[3].type = Type::Empty;
+                        sp = in;
                         if (!forContinues(var, h[1], h[2])) ip = instrAt(code, I->b);
                     }
                     NEXT;

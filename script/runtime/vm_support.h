@@ -157,28 +157,29 @@ inline void setDouble(Value& v, double d) {
 // r = a op b when both are Integer, Long or Double (Boolean too for And, Or and Xor), inline;
 // r holds nothing counted and may be either operand. False, with r untouched, for the rest,
 // which ops does.
-[[gnu::always_inline]] inline bool addFast(const Value& a, const Value& b, Value& r) {
-    if (isInt(a) && isInt(b)) setInt(r, int64_t(intOf(a)) + intOf(b), bothInteger(a, b));
-    else if (isFast(a) && isFast(b)) setDouble(r, dblOf(a) + dblOf(b));
+// Two Doubles, the usual operands of real arithmetic, are tested first among the mixed kinds.
+template <class F>
+[[gnu::always_inline]] inline bool arithFast(const Value& a, const Value& b, Value& r, F op) {
+    if (isInt(a) && isInt(b)) setInt(r, op(int64_t(intOf(a)), int64_t(intOf(b))), bothInteger(a, b));
+    else if (a.type == Type::Double && b.type == Type::Double) setDouble(r, op(a.f64, b.f64));
+    else if (isFast(a) && isFast(b)) setDouble(r, op(dblOf(a), dblOf(b)));
     else return false;
     return true;
+}
+[[gnu::always_inline]] inline bool addFast(const Value& a, const Value& b, Value& r) {
+    return arithFast(a, b, r, [](auto x, auto y) { return x + y; });
 }
 [[gnu::always_inline]] inline bool subFast(const Value& a, const Value& b, Value& r) {
-    if (isInt(a) && isInt(b)) setInt(r, int64_t(intOf(a)) - intOf(b), bothInteger(a, b));
-    else if (isFast(a) && isFast(b)) setDouble(r, dblOf(a) - dblOf(b));
-    else return false;
-    return true;
+    return arithFast(a, b, r, [](auto x, auto y) { return x - y; });
 }
 [[gnu::always_inline]] inline bool mulFast(const Value& a, const Value& b, Value& r) {
-    if (isInt(a) && isInt(b)) setInt(r, int64_t(intOf(a)) * intOf(b), bothInteger(a, b));
-    else if (isFast(a) && isFast(b)) setDouble(r, dblOf(a) * dblOf(b));
-    else return false;
-    return true;
+    return arithFast(a, b, r, [](auto x, auto y) { return x * y; });
 }
 // / is always Double; a zero divisor goes to ops.
 [[gnu::always_inline]] inline bool divFast(const Value& a, const Value& b, Value& r) {
-    if (!isFast(a) || !isFast(b) || dblOf(b) == 0) return false;
-    setDouble(r, dblOf(a) / dblOf(b));
+    if (a.type == Type::Double && b.type == Type::Double && b.f64 != 0) setDouble(r, a.f64 / b.f64);
+    else if (isFast(a) && isFast(b) && dblOf(b) != 0) setDouble(r, dblOf(a) / dblOf(b));
+    else return false;
     return true;
 }
 // \ and Mod: both truncate toward zero; -1 goes to ops (the most negative Long overflows).
