@@ -49,6 +49,7 @@ enum class Op : uint8_t {
     Jump, JumpFalse, JumpTrue,          // a: target
     JumpCompare,  // [lhs, rhs] a: target; argc: compareJumpMask; flags: CompareFlags
     JumpCompareConst,  // the same with [lhs] and consts[b] on the right
+    JumpCompareTopLocal,    // the same with [lhs] and locals[b]
     JumpCompareLocalConst,  // the same with locals[lk.slot] and consts[lk.k], nothing on the stack
     JumpCompareLocals,      // the same with locals[lk.slot] and locals[lk.k]
     CallProc,     // p: Proc, argc

@@ -581,7 +581,7 @@ private:
                 i.argc = static_cast<uint16_t>(static_cast<int16_t>(i.argc) * kValue);
             } else if (i.op >= O::Jump && i.op <= O::JumpCompareLocals) {
                 i.a *= kInstr;
-                if (i.op == O::JumpCompareConst) i.b *= kValue;
+                if (i.op == O::JumpCompareConst || i.op == O::JumpCompareTopLocal) i.b *= kValue;
                 if (i.op == O::JumpCompareLocalConst || i.op == O::JumpCompareLocals) {
                     i.lk.slot *= kValue;
                     i.lk.k *= kValue;
@@ -1316,6 +1316,12 @@ private:
                 p_->code.pop_back();
                 int at = emit(vbs::Op::JumpCompareLocals, -2, 0, kind, flags);
                 p_->code[at].lk = both;
+                patches.push_back(at);
+            } else if (last && last->op == vbs::Op::LoadLocal) {
+                int slot = last->a;
+                p_->code.pop_back();
+                int at = emit(vbs::Op::JumpCompareTopLocal, -2, 0, kind, flags);
+                p_->code[at].b = slot;
                 patches.push_back(at);
             } else {
                 patches.push_back(emit(vbs::Op::JumpCompare, -2, 0, kind, flags));

@@ -235,7 +235,7 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
         &&L_AddConst, &&L_SubConst, &&L_MulConst, &&L_DivConst, &&L_IntDivConst, &&L_ModConst, &&L_ConcatConst,
         &&L_AndConst, &&L_OrConst, &&L_XorConst, &&L_Neg, &&L_Append,
         &&L_Eq, &&L_Ne, &&L_Lt, &&L_Gt, &&L_Le, &&L_Ge, &&L_Is, &&L_Jump, &&L_JumpFalse, &&L_JumpTrue,
-        &&L_JumpCompare, &&L_JumpCompareConst, &&L_JumpCompareLocalConst, &&L_JumpCompareLocals, &&L_CallProc, &&L_CallMethod, &&L_CallBuiltin, &&L_Convert, &&L_Floor,
+        &&L_JumpCompare, &&L_JumpCompareConst, &&L_JumpCompareTopLocal, &&L_JumpCompareLocalConst, &&L_JumpCompareLocals, &&L_CallProc, &&L_CallMethod, &&L_CallBuiltin, &&L_Convert, &&L_Floor,
         &&L_CallName, &&L_Index, &&L_IndexLocal, &&L_RefIndex, &&L_StoreIndex, &&L_Member, &&L_New, &&L_CheckObject,
         &&L_DimArray, &&L_ReDim, &&L_Erase, &&L_ForInit, &&L_ForNext, &&L_ForEachInit,
         &&L_ForEachNext, &&L_ClearLocal, &&L_OnError, &&L_Unpin, &&L_Eval, &&L_GetRef, &&L_Raise,
@@ -313,11 +313,20 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                     }
                     NEXT;
                     L_LoadMe: *sp++ = Value::object(me); NEXT;
-                    // The value passes through the free slot at sp, as a Load and a Store would.
-                    L_MoveLocal:
-                        copyInto(sp, locals[I->a].deref());
-                        store(locals[I->b], sp, I->flags);
-                        NEXT;
+                    // The value passes through the free slot at sp, as a Load and a Store would, but
+                    // a number over a variable holding nothing counted.
+                    L_MoveLocal: {
+                        const Value& from = locals[I->a].deref();
+                        Value& to = locals[I->b];
+                        if (from.type < Type::String && to.type < Type::String) {
+                            to.type = from.type;
+                            to.cy = from.cy;
+                            NEXT;
+                        }
+                        copyInto(sp, from);
+                        store(to, sp, I->flags);
+                    }
+                    NEXT;
                     L_MoveFieldToLocal:
                         copyInto(sp, me->fields[I->a]);
                         store(locals[I->b], sp, I->flags);
@@ -430,12 +439,16 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                         if (t) JUMP_TO(I->a);
                     }
                     NEXT;
-                    L_JumpCompareConst: {
-                        bool t = compareJumps(I->argc, compareValues(sp[-1], slotAt(consts, I->b), I->flags));
-                        sp = dropTop(sp);
-                        if (t) JUMP_TO(I->a);
-                    }
-                    NEXT;
+#define COMPARE_TOP(rhs)                                                               \
+    {                                                                                  \
+        bool t = compareJumps(I->argc, compareValues(sp[-1], rhs, I->flags));          \
+        sp = dropTop(sp);                                                              \
+        if (t) JUMP_TO(I->a);                                                          \
+    }                                                                                  \
+    NEXT;
+                    L_JumpCompareConst: COMPARE_TOP(slotAt(consts, I->b))
+                    L_JumpCompareTopLocal: COMPARE_TOP(slotAt(locals, I->b).deref())
+#undef COMPARE_TOP
                     L_JumpCompareLocalConst:
                         if (compareJumps(I->argc, compareValues(slotAt(locals, I->lk.slot).deref(), slotAt(consts, I->lk.k), I->flags)))
                             JUMP_TO(I->a);
@@ -444,12 +457,15 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                         if (compareJumps(I->argc, compareValues(slotAt(locals, I->lk.slot).deref(), slotAt(locals, I->lk.k).deref(), I->flags)))
                             JUMP_TO(I->a);
                         NEXT;
-                    L_CallProc:
-                    L_CallMethod: {
-                        Value* args = sp - I->argc;
-                        enter(static_cast<Proc*>(I->p), args, I->argc, I->op == Op::CallMethod ? me : nullptr, args);
-                    }
-                    NEXT;
+#define CALL(self)                                                               \
+    {                                                                            \
+        Value* args = sp - I->argc;                                              \
+        enter(static_cast<Proc*>(I->p), args, I->argc, self, args);              \
+    }                                                                            \
+    NEXT;
+                    L_CallProc: CALL(nullptr)
+                    L_CallMethod: CALL(me)
+#undef CALL
                     L_CallBuiltin: {
                         Value* args = sp - I->argc;
                         Value r;

@@ -82,6 +82,25 @@ t = 3
 Bump t, 7
 WScript.Echo Order(1, 2), Order(2.5, 2), Order("a", "a"), Order("a", "B"), Order("10", 9), Order(9, "10"), Order(Null, 1), Order(Empty, ""), Order(Empty, 0), t
 
+' A value just computed against a local in one instruction: an element holding text, a number
+' or Null, the local a ByRef parameter or Empty.
+Function Against(v, b)
+  Dim e(0)
+  e(0) = v
+  If e(0) < b Then
+    Against = "<"
+  ElseIf e(0) = b Then
+    Against = "="
+  ElseIf e(0) > b Then
+    Against = ">"
+  Else
+    Against = "null"
+  End If
+End Function
+Dim bee
+bee = "b"
+WScript.Echo Against("a", "b"), Against("b", bee), Against(10, "9"), Against(Null, 1), Against(2, Empty)
+
 ' A loop's test is laid out after its body: an error in it still resumes in the body, Exit Do
 ' still leaves, and While and Until test before the first pass.
 Dim z, runs
@@ -103,7 +122,7 @@ While runs < 0
 Wend
 WScript.Echo "until:", runs
 
-' Int of a number inline, of anything else through the built-in.
+'' Int of a number inline, of anything else through the built-in.
 Dim w
 w = -2.5
 WScript.Echo Int(CInt(5)), TypeName(Int(CInt(5))), Int(CLng(-7)), TypeName(Int(CLng(-7))), Int(w), TypeName(Int(w)), Int("3.7"), TypeName(Int("3.7")), Int(True), TypeName(Int(True)), IsNull(Int(n)), Int(-0.5)
