@@ -497,6 +497,11 @@ void VM::execute(Proc* proc, Value* frame, ScriptObject* self, Value* scope) {
                             --sp;
                             NEXT;
                         }
+                        if (I->argc > 1 && indexMatrix(sp - I->argc - 1, I->argc)) {
+                            for (Value* v = sp - I->argc; v < sp; ++v) v->type = Type::Empty;  // numbers too
+                            sp -= I->argc;
+                            NEXT;
+                        }
                         {
                             Value* c = sp - I->argc - 1;
                             Value r;

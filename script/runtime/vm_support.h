@@ -362,6 +362,25 @@ inline bool forEachStep(Value* h) {
     return true;
 }
 
+// a(i, j...) the same way, for arrays of as many dimensions as there are subscripts (c[1] on);
+// the element replaces c[0], the array or a reference to it.
+inline bool indexMatrix(Value* c, int n) {
+    const Value& t = c->deref();
+    if (t.type != Type::Array || t.arr->upper.size() != static_cast<size_t>(n)) return false;
+    ArrayRep* a = t.arr;
+    size_t at = 0, stride = 1;
+    for (int k = 0; k < n; ++k) {
+        int32_t i;
+        if (!wholeIndex(c[1 + k], i) || i > a->upper[k]) return false;
+        at += static_cast<size_t>(i) * stride;
+        stride *= static_cast<size_t>(a->upper[k]) + 1;  // the first subscript varies fastest
+    }
+    Value e;
+    copyInto(&e, a->data[at]);
+    *c = std::move(e);
+    return true;
+}
+
 // a(i) = v for the same arrays, when no other variable shares the array (a shared one is copied
 // first, on the general path), v is no object (whose default value Let would store) and no
 // String array needs v converted. v ends up holding the element's old value. c: [array

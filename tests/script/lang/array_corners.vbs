@@ -42,6 +42,12 @@ Sub WholeSubscripts   ' Doubles holding whole numbers, as Int answers, read and 
   On Error Resume Next
   WScript.Echo v(CDbl(3))
   WScript.Echo "whole past the end:", Err.Number
+  Err.Clear
+  Dim g(2, 3)
+  g(1, 2) = "one two" : g(2, 1) = "two one" : g(2, 3) = 23
+  WScript.Echo g(1, 2), g(CDbl(2), Int(1.5)), g(2, 3), IsEmpty(g(0, 3))
+  WScript.Echo g(0, 4)
+  WScript.Echo "second past the end:", Err.Number
 End Sub
 WholeSubscripts
 
