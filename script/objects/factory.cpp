@@ -10,6 +10,7 @@
 #include "script/objects/shell.h"
 #include "script/objects/sorted_list.h"
 #include "script/objects/stack_queue.h"
+#include "script/objects/string_builder.h"
 #include "script/objects/type_lib.h"
 #include "script/values/text.h"
 
@@ -33,6 +34,7 @@ Value createObject(std::u16string_view progId, Host* host) {
     if (equalsIgnoreCase(progId, u"System.Collections.Stack")) return newStack();
     if (equalsIgnoreCase(progId, u"System.Collections.Queue")) return newQueue();
     if (equalsIgnoreCase(progId, u"System.Collections.SortedList")) return newSortedList();
+    if (equalsIgnoreCase(progId, u"System.Text.StringBuilder")) return newStringBuilder();
     if (equalsIgnoreCase(progId, u"System.Random")) return newNetRandom();
     if (equalsIgnoreCase(progId, u"Scriptlet.TypeLib")) return newTypeLib();
     if (equalsIgnoreCase(progId, u"WScript.Shell")) return newShell(host);
