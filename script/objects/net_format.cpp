@@ -134,7 +134,7 @@ std::string general(Digits n, int precision, char e) {
     n.cut(first + precision);
     first = n.digits.find_first_not_of('0');
     int exponent = n.intLen - static_cast<int>(first) - 1;
-    if (exponent < -5 || exponent >= precision) return scientific(n, precision - 1, true, e, 2);
+    if (exponent <= -5 || exponent >= precision) return scientific(n, precision - 1, true, e, 2);
     std::string whole = n.whole(), frac = n.fraction();
     frac.erase(frac.find_last_not_of('0') + 1);
     return (whole.empty() ? "0" : whole) + (frac.empty() ? "" : "." + frac);
@@ -146,6 +146,7 @@ struct Number {
     int bits = 0;         // an integer's width, for X; 0 for Double, Single and Decimal
     int64_t integer = 0;  // an integer's value
     int precision = 15;   // what G shows of it by default
+    double real = 0;      // a Double's value, for R
 };
 
 Number numberOf(const Value& x) {
@@ -161,7 +162,10 @@ Number numberOf(const Value& x) {
             n.digits.intLen = static_cast<int>(n.digits.digits.size()) - 4;
             n.precision = 29;
             return n;
-        default: n.digits = digitsOf(x.f64, 15); return n;
+        default:
+            n.digits = digitsOf(x.f64, 15);
+            n.real = x.f64;
+            return n;
     }
     n.digits = digitsOf(n.integer);
     n.precision = n.digits.intLen;
@@ -203,8 +207,15 @@ std::string standardNumber(const Number& n, char spec, int precision) {
             if (minus && text.find_first_of("123456789") != std::string::npos) return "(" + text + ")";
             return text;
         case 'E': text = scientific(d, precision < 0 ? 6 : precision, false, spec == 'e' ? 'e' : 'E', 3); break;
-        case 'G':
-        case 'R': text = general(d, precision <= 0 || upper == 'R' ? n.precision : precision, spec == 'g' ? 'e' : 'E'); break;
+        case 'G': text = general(d, precision <= 0 ? n.precision : precision, spec == 'g' ? 'e' : 'E'); break;
+        case 'R': {  // 15 digits when they read back as the same Double, else 17
+            if (n.bits || n.precision != 15) badSpecifier();
+            char buf[32];
+            std::snprintf(buf, sizeof buf, "%.15g", n.real);
+            bool exact = std::strtod(buf, nullptr) == n.real;
+            text = general(exact ? d : digitsOf(n.real, 17), exact ? 15 : 17, 'E');
+            break;
+        }
         default: badSpecifier();
     }
     return minus && text.find_first_of("123456789") != std::string::npos ? "-" + text : text;

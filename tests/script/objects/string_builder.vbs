@@ -25,8 +25,8 @@ sb.AppendFormat_2 " {0:N} {1:F3}", 1234.5678, -0.0004
 sb.AppendFormat_3 " {0:D5} {1:X} {2:x4}", 42, -1, 255
 WScript.Echo sb.ToString
 sb.Length = 0
-sb.AppendFormat_4 "{0:E} {1:e2} {2:P} {3:P1} {4:C} {5:C0} {6:G3} {7:G} {8} {9:F0} {10:N0}", _
-    Array(1234.5, 0.000123, 0.125, -0.5, 1234.567, -2.5, 1234.5, 1E+20, 1/3, 0.5, 123456789)
+sb.AppendFormat_4 "{0:E} {1:e2} {2:P} {3:P1} {4:C} {5:C0} {6:G3} {7:G} {8} {8:R} {9:F0} {10:N0} {11} {12}", _
+    Array(1234.5, 0.000123, 0.125, -0.5, 1234.567, -2.5, 1234.5, 1E+20, 1/3, 0.5, 123456789, 0.0001, 0.00001)
 WScript.Echo sb.ToString
 sb.Length = 0
 sb.AppendFormat_5 Nothing, "{0} {1} {2} {3} [{4}] {5} {6}", Array(True, #1/2/2003#, #1/2/2003 13:04:05#, CByte(7), Null, 2.5, CSng(0.1))
