@@ -88,14 +88,16 @@ void VM::storeSlow(Value& dst, Value* src, bool set) {
     moveInto(*d, src);
 }
 
-// An instruction on frame slots (Op::Add) but & with any operands and any destination.
+// An instruction on frame slots (Op::Add) but & with any operands and any destination. The
+// operands are copies: an object's default value runs script code, which may change a ByRef
+// parameter's variable read in place.
 Value* VM::slotOp(const Instr& I, Value* locals, const Value* consts, Value* sp) {
-    const Value& x = slotAt(locals, I.a).deref();
+    const Value x = slotAt(locals, I.a).deref();
     Value r;
     if (I.op == Op::Neg) {
         r = ops::neg(x);
     } else {
-        const Value& y = I.op >= Op::AddConst ? slotAt(consts, I.o.rhs) : slotAt(locals, I.o.rhs).deref();
+        const Value y = I.op >= Op::AddConst ? slotAt(consts, I.o.rhs) : slotAt(locals, I.o.rhs).deref();
         switch (I.op) {
             case Op::Add: case Op::AddConst: r = ops::add(x, y); break;
             case Op::Sub: case Op::SubConst: r = ops::sub(x, y); break;

@@ -227,6 +227,7 @@ template <Logic L>
 inline Value concat(const Value& a, const Value& b) {
     if (a.isString() && b.isString() && !hasOddByte(a.str) && !hasOddByte(b.str))
         return Value(String::concat(a.strView(), b.strView()));
+    if (a.isObject() || b.isObject()) return ops::concat(Value(a), Value(b));  // as compareValues
     return ops::concat(a, b);
 }
 
@@ -266,6 +267,9 @@ inline bool truthy(const Value& v) {
         int c = a.strView().compare(b.strView());
         return (c > 0) - (c < 0);
     }
+    // An object's default value runs script code, which may change the variable an operand read
+    // in place is (a ByRef parameter's): the operands are copied first, as the stack did.
+    if (a.isObject() || b.isObject()) return static_cast<int>(ops::compare(Value(a), Value(b), flags));
     return static_cast<int>(ops::compare(a, b, flags));
 }
 

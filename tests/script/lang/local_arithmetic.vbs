@@ -1,7 +1,7 @@
 ' Arithmetic on a procedure's locals, which reads them in place: Integer overflowing into Long and
 ' Long into Double through a local, a constant and an inner result on either side; results stored
 ' over text and through ByRef parameters; text and Null as inner results; and a ByRef parameter
-' read before the code right of it runs, which may change it.
+' read before the code right of it runs, or an object's default value beside it, which may change it.
 Option Explicit
 Dim g
 
@@ -29,9 +29,17 @@ Function Early(a, o)
   Early = a + (o * 1)
 End Function
 
+Function Later(o, a)  ' a is read before o's value is
+  Later = o + a
+  g = 1
+  If o < a Then Later = Later & " below" Else Later = Later & " not below"
+End Function
+
 Dim v
 v = 5
 Forms v
 WScript.Echo v
 g = 1
 WScript.Echo Early(g, New Bump), g
+g = 1
+WScript.Echo Later(New Bump, g), g
