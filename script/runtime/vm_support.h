@@ -253,6 +253,14 @@ inline bool truthy(const Value& v) {
     return v.type > Type::Null && toBool(v);  // Empty and Null: False
 }
 
+// compareValues for the rest, out of its callers' way. An object's default value runs script code,
+// which may change the variable an operand read in place is (a ByRef parameter's): the operands
+// are copied first, as the stack did.
+[[gnu::noinline]] inline int compareSlow(const Value& a, const Value& b, unsigned flags) {
+    if (a.isObject() || b.isObject()) return static_cast<int>(ops::compare(Value(a), Value(b), flags));
+    return static_cast<int>(ops::compare(a, b, flags));
+}
+
 // <0, 0, >0, or 2 for Null.
 [[gnu::always_inline]] inline int compareValues(const Value& a, const Value& b, unsigned flags) {
     if (isInt(a) && isInt(b)) {
@@ -267,10 +275,7 @@ inline bool truthy(const Value& v) {
         int c = a.strView().compare(b.strView());
         return (c > 0) - (c < 0);
     }
-    // An object's default value runs script code, which may change the variable an operand read
-    // in place is (a ByRef parameter's): the operands are copied first, as the stack did.
-    if (a.isObject() || b.isObject()) return static_cast<int>(ops::compare(Value(a), Value(b), flags));
-    return static_cast<int>(ops::compare(a, b, flags));
+    return compareSlow(a, b, flags);
 }
 
 // Whether a compareJumpMask jumps for compareValues' answer c.
