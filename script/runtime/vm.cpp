@@ -166,7 +166,7 @@ void VM::call(Proc* p, int argc, ScriptObject* me, Value* outer, Value& result) 
 
 Value VM::callFromHost(Proc* p, Value* const* args, int argc) {
     Entry entry(*this);
-    for (int i = 0; i < argc; ++i) {  // the slots above the stack top are Empty
+    for (int i = 0; i < argc; ++i) {  // nothing counted lies above the stack top
         sp_[i].type = Type::Ref;
         sp_[i].ref = &args[i]->deref();
     }

@@ -67,8 +67,9 @@ private:
     return reinterpret_cast<Instr*>(reinterpret_cast<char*>(code) + offset);
 }
 
-// Copies v into a stack slot that is Empty (everything above the stack top is). The reference
-// counts are bumped inline: this is the VM's most frequent operation.
+// Copies v into a stack slot holding nothing counted (above the stack top, Empty or a number left
+// by arithmetic on frame slots), over which it writes without a release. The reference counts are
+// bumped inline: this is the VM's most frequent operation.
 [[gnu::always_inline]] inline void copyInto(Value* slot, const Value& v) {
     slot->type = v.type;
     slot->cy = v.cy;
